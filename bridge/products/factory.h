@@ -1,0 +1,26 @@
+#pragma once
+
+#include "lea/helpers/concretefactory.h"
+#include "lea/products/factory.h"
+
+namespace bridge {
+namespace products {
+
+/// Creates the products accessors; an interface listed as itself is not available on this machine.
+using Factory = lea::helpers::ConcreteFactory<lea::products::Factory,
+    lea::products::Beverages,
+    lea::products::Canisters,
+    lea::products::Categories,
+    lea::products::Customizations,
+    lea::products::NutritionalInformation,
+    lea::products::Products,
+    lea::products::Recipes,
+    lea::products::Promotions,
+    lea::products::CoffeesToGo,
+    lea::products::Upsellings,
+    lea::products::Cups,
+    lea::products::Filters,
+    lea::products::FlatRecipes>;
+
+} // namespace products
+} // namespace bridge

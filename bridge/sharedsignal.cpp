@@ -1,0 +1,10 @@
+#include "bridge/sharedsignal.h"
+
+namespace bridge {
+
+SharedSignal::SharedSignal(QObject* parent)
+    : QObject(parent)
+{
+}
+
+} // namespace bridge

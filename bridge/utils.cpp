@@ -1,0 +1,155 @@
+#include "bridge/utils.h"
+
+#include "core/configuration/configurationgroup.h"
+#include "core/configuration/translationsmanager.h"
+#include "core/gui/guienvironment.h"
+#include "core/gui/guimanager.h"
+#include "core/log/assert.h"
+#include "core/log/logformatter.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace bridge {
+namespace utils {
+
+namespace {
+
+TranslationsManager* translationsManager()
+{
+    ConfigurationGroup* group = gCoreEnv->configurationGroup();
+    return group ? group->translationsManager() : nullptr;
+}
+
+const TypedString* findTypedString(TranslationsManager& manager, TypedString::StringType type,
+                                   const QString& originalString)
+{
+    const QList<TypedString*> strings = manager.typedStringsFromType(type);
+    const auto it = std::find_if(strings.cbegin(), strings.cend(), [&](const TypedString* string) {
+        return string->originalString() == originalString;
+    });
+    return it == strings.cend() ? nullptr : *it;
+}
+
+lea::Translation makeTranslation(QLocale::Language language, const QString& text)
+{
+    lea::Translation translation;
+    translation.language = language;
+    translation.text = text;
+    return translation;
+}
+
+} // namespace
+
+void logConfigurationNotLoaded(const char* signature)
+{
+    LogFormatter(LogLevel::Warning).log(Log::Global)
+        << signature << "Configuration is not loaded. Operation canceled.";
+}
+
+QMap<QLocale::Language, QString> coreTranslationsForTypeAndOriginalString(TypedString::StringType type,
+                                                                         const QString& originalString)
+{
+    TranslationsManager* manager = translationsManager();
+    if (!manager)
+        return {};
+    const TypedString* string = findTypedString(*manager, type, originalString);
+    return string ? string->translations() : QMap<QLocale::Language, QString> {};
+}
+
+std::vector<lea::Translation> coreTranslationsToLeaTranslations(const QMap<QLocale::Language, QString>& map)
+{
+    std::vector<lea::Translation> result;
+    result.reserve(static_cast<std::size_t>(map.size()));
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        result.push_back(makeTranslation(it.key(), it.value()));
+    return result;
+}
+
+std::vector<lea::Translation> translations(QString originalString, TypedString::StringType type)
+{
+    TranslationsManager* manager = translationsManager();
+    if (!gCoreEnv->configuration() || !manager)
+        return {};
+    const TypedString* string = findTypedString(*manager, type, originalString);
+    if (!string)
+        return {};
+    const QList<QLocale::Language> offered = gGuiEnv->guiManager()->availableLanguages();
+    std::vector<lea::Translation> result;
+    const QMap<QLocale::Language, QString> map = string->translations();
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        if (offered.contains(it.key()))
+            result.push_back(makeTranslation(it.key(), it.value()));
+    }
+    return result;
+}
+
+std::vector<lea::Translation> getStringTranslations(QString originalString,
+                                                    std::vector<QLocale::Language> languages,
+                                                    TypedString::StringType type)
+{
+    const std::vector<lea::Translation> known = translations(originalString, type);
+    std::vector<lea::Translation> result;
+    result.reserve(languages.size());
+    for (const QLocale::Language language : languages) {
+        const auto it = std::find_if(known.cbegin(), known.cend(),
+                                     [language](const lea::Translation& t) { return t.language == language; });
+        const bool translated = it != known.cend() && !it->text.isEmpty();
+        result.push_back(makeTranslation(language, translated ? it->text : originalString));
+    }
+    return result;
+}
+
+std::vector<lea::Translation> translationsFromQm(const QString& context, const QString& sourceText)
+{
+    const nonstd::optional<QLocale::Language> current = gGuiEnv->guiManager()->currentLanguage();
+    if (!current)
+        return {};
+    const QByteArray contextBytes = context.toLocal8Bit();
+    const QByteArray sourceBytes = sourceText.toLocal8Bit();
+    return { makeTranslation(*current,
+                             QCoreApplication::translate(contextBytes.constData(), sourceBytes.constData())) };
+}
+
+bool compareLeaTranslations(const std::vector<lea::Translation>& first,
+                            const std::vector<lea::Translation>& second)
+{
+    if (first.size() != second.size())
+        return false;
+    const auto sorted = [](std::vector<lea::Translation> list) {
+        std::stable_sort(list.begin(), list.end(), [](const lea::Translation& a, const lea::Translation& b) {
+            return a.language < b.language;
+        });
+        return list;
+    };
+    const std::vector<lea::Translation> a = sorted(first);
+    const std::vector<lea::Translation> b = sorted(second);
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), [](const lea::Translation& x, const lea::Translation& y) {
+        return x.language == y.language && x.text == y.text;
+    });
+}
+
+void updateTranslations(QString originalString, TypedString::StringType type,
+                        const std::vector<lea::Translation>& wanted)
+{
+    TranslationsManager* manager = translationsManager();
+    if (!manager)
+        return;
+    const auto current = coreTranslationsToLeaTranslations(coreTranslationsForTypeAndOriginalString(type, originalString));
+    if (compareLeaTranslations(current, wanted))
+        return;
+    manager->removeTranslations(originalString, type);
+    for (const lea::Translation& translation : wanted)
+        manager->addTranslation(originalString, type, translation.language, translation.text);
+    manager->save();
+}
+
+void checkCoreId(int coreId)
+{
+    if (coreId < 0)
+        printAssertMsg("coreId >= 0", "Expected valid identifier", __FILE__, __LINE__);
+}
+
+} // namespace utils
+} // namespace bridge

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class AbstractDatabase;
+class TranslationsManager;
+
+/// The active set of configuration data: the machine's SQLite database and the
+/// translations kept in it.
+class ConfigurationGroup : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// Opens the database at `databasePath`, creating the core tables it lacks.
+    explicit ConfigurationGroup(const QString& databasePath, QObject* parent = nullptr);
+    ~ConfigurationGroup() override;
+
+    AbstractDatabase* database() const { return m_database.get(); }
+    TranslationsManager* translationsManager() const { return m_translations.get(); }
+
+private:
+    std::unique_ptr<AbstractDatabase> m_database;
+    std::unique_ptr<TranslationsManager> m_translations;
+};

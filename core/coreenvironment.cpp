@@ -1,0 +1,36 @@
+#include "core/coreenvironment.h"
+
+#include "core/configuration/configuration.h"
+#include "core/configuration/configurationgroup.h"
+
+CoreEnvironment* gCoreEnv = nullptr;
+
+CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObject* parent)
+    : QObject(parent)
+    , m_group(std::move(group))
+{
+}
+
+CoreEnvironment::~CoreEnvironment()
+{
+    // The configuration refers to the group: it goes first.
+    m_configuration.reset();
+}
+
+Configuration* CoreEnvironment::loadConfiguration()
+{
+    replaceConfiguration(std::make_unique<Configuration>(*m_group));
+    return m_configuration.get();
+}
+
+void CoreEnvironment::unloadConfiguration()
+{
+    replaceConfiguration(nullptr);
+}
+
+void CoreEnvironment::replaceConfiguration(std::unique_ptr<Configuration> configuration)
+{
+    std::unique_ptr<Configuration> previous = std::move(m_configuration);
+    m_configuration = std::move(configuration);
+    emit configurationChanged(m_configuration.get());
+}

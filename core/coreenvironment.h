@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class Configuration;
+class ConfigurationGroup;
+
+/// The machine core: the active configuration group and the configuration
+/// loaded from it.
+class CoreEnvironment : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObject* parent = nullptr);
+    ~CoreEnvironment() override;
+
+    /// The loaded configuration, or null while none is loaded.
+    Configuration* configuration() const { return m_configuration.get(); }
+    ConfigurationGroup* configurationGroup() const { return m_group.get(); }
+
+    /// Builds a fresh configuration from the active group and makes it current;
+    /// the previous one is destroyed after configurationChanged() was delivered.
+    Configuration* loadConfiguration();
+    /// Drops the loaded configuration; configurationChanged(nullptr) follows.
+    void unloadConfiguration();
+
+signals:
+    void configurationChanged(const Configuration* configuration);
+
+private:
+    void replaceConfiguration(std::unique_ptr<Configuration> configuration);
+
+    std::unique_ptr<ConfigurationGroup> m_group;
+    std::unique_ptr<Configuration> m_configuration;
+};
+
+extern CoreEnvironment* gCoreEnv;

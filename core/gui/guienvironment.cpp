@@ -1,0 +1,13 @@
+#include "core/gui/guienvironment.h"
+
+#include "core/gui/guimanager.h"
+
+GuiEnvironment* gGuiEnv = nullptr;
+
+GuiEnvironment::GuiEnvironment(QObject* parent)
+    : QObject(parent)
+    , m_guiManager(new GuiManager(this))
+{
+}
+
+GuiEnvironment::~GuiEnvironment() = default;

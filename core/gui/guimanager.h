@@ -1,0 +1,30 @@
+#pragma once
+
+#include "nonstd/optional.hpp"
+
+#include <QList>
+#include <QLocale>
+#include <QObject>
+
+/// The interface languages offered to the customer and the one in use.
+class GuiManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit GuiManager(QObject* parent = nullptr);
+
+    QList<QLocale::Language> availableLanguages() const { return m_languages; }
+    void setAvailableLanguages(const QList<QLocale::Language>& languages);
+
+    nonstd::optional<QLocale::Language> currentLanguage() const { return m_current; }
+    void setCurrentLanguage(nonstd::optional<QLocale::Language> language);
+
+signals:
+    void availableLanguagesChanged();
+    void currentLanguageChanged();
+
+private:
+    QList<QLocale::Language> m_languages;
+    nonstd::optional<QLocale::Language> m_current;
+};

@@ -1,0 +1,10 @@
+#include "core/hardwareenvironment.h"
+
+HardwareEnvironment* gHardwareEnv = nullptr;
+
+HardwareEnvironment::HardwareEnvironment(QObject* parent)
+    : QObject(parent)
+{
+}
+
+HardwareEnvironment::~HardwareEnvironment() = default;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "nonstd/optional.hpp"
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+
+namespace lea {
+
+/// A text in one language.
+struct Translation
+{
+    QLocale::Language language = QLocale::AnyLanguage;
+    /// Reserved by the interface layer; the bridge never sets nor reads it.
+    nonstd::optional<int32_t> firstValue;
+    QString text;
+    /// Reserved by the interface layer; the bridge never sets nor reads it.
+    nonstd::optional<int32_t> secondValue;
+};
+
+} // namespace lea

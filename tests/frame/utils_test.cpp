@@ -1,0 +1,312 @@
+#include "bridge/sharedsignal.h"
+#include "bridge/utils.h"
+#include "core/configuration/configuration.h"
+#include "core/configuration/configurationgroup.h"
+#include "core/configuration/translationsmanager.h"
+#include "core/gui/guimanager.h"
+#include "lea/ids.h"
+#include "support/machinetest.h"
+
+#include <gmock/gmock.h>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTranslator>
+
+namespace {
+
+using bridge::utils::withConfiguration;
+using ::testing::ElementsAre;
+
+class Utils : public MachineTest
+{
+};
+
+const char* const kSignature = "virtual bool bridge::misc::Example::operation(int) const";
+
+template <class Result> class ConfigurationGuard : public MachineTest
+{
+};
+
+using GuardResults
+    = ::testing::Types<bool, int, QList<int>, nonstd::optional<lea::ProductDbId>, std::vector<QString>>;
+TYPED_TEST_SUITE(ConfigurationGuard, GuardResults);
+
+TYPED_TEST(ConfigurationGuard, WithoutConfigurationLogsOnceAndGivesTheNeutralResult)
+{
+    bool ran = false;
+    const TypeParam result = withConfiguration(kSignature, [&](Configuration&) {
+        ran = true;
+        return TypeParam {};
+    });
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(result, TypeParam {});
+    const auto entries = this->logEntries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].level, LogLevel::Warning);
+    EXPECT_EQ(entries[0].modules, QStringList { "Global" });
+    EXPECT_EQ(entries[0].text, QString(kSignature) + " Configuration is not loaded. Operation canceled.");
+}
+
+TEST_F(Utils, GuardRunsTheOperationOnTheLoadedConfiguration)
+{
+    Configuration* loaded = loadConfiguration();
+    Configuration* seen = nullptr;
+    const int result = withConfiguration(kSignature, [&](Configuration& c) {
+        seen = &c;
+        return 42;
+    });
+    EXPECT_EQ(result, 42);
+    EXPECT_EQ(seen, loaded);
+    EXPECT_TRUE(logEntries().isEmpty());
+
+    int calls = 0;
+    withConfiguration(kSignature, [&](Configuration&) { ++calls; });
+    unloadConfiguration();
+    withConfiguration(kSignature, [&](Configuration&) { ++calls; });
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(logEntries().size(), 1);
+}
+
+// Stands for an interface-layer accessor whose slot lives in the base class.
+class ReceiverBase : public QObject
+{
+public:
+    bool onEnabled(bool enabled)
+    {
+        values.push_back(enabled);
+        return enabled;
+    }
+    std::vector<bool> values;
+};
+class Receiver : public ReceiverBase
+{
+};
+
+TEST_F(Utils, ConnectionFollowsEveryConfiguration)
+{
+    Receiver receiver;
+    bridge::utils::connectToConfiguration(
+        &Configuration::endLineTestEnabledChanged, &receiver, &ReceiverBase::onEnabled);
+    Configuration* first = loadConfiguration();
+    first->setEndLineTestEnabled(true);
+    EXPECT_THAT(receiver.values, ElementsAre(true));
+
+    for (int i = 0; i < 3; ++i) {
+        QPointer<Configuration> previous = gCoreEnv->configuration();
+        Configuration* next = loadConfiguration();
+        EXPECT_TRUE(previous.isNull());
+        next->setEndLineTestEnabled(i % 2 == 0);
+        next->setEndLineTestEnabled(i % 2 != 0);
+    }
+    // A fresh configuration starts disabled, so setting false first is no change.
+    EXPECT_THAT(receiver.values, ElementsAre(true, true, false, true, true, false));
+}
+
+TEST_F(Utils, ConnectionMadeWhileLoadedDeliversOnceAcrossRepeatedAnnouncements)
+{
+    Configuration* loaded = loadConfiguration();
+    Receiver receiver;
+    bridge::utils::connectToConfiguration(
+        &Configuration::endLineTestEnabledChanged, &receiver, &ReceiverBase::onEnabled);
+    // The core announcing the same configuration again must not double the link.
+    emit gCoreEnv->configurationChanged(loaded);
+    emit gCoreEnv->configurationChanged(loaded);
+    loaded->setEndLineTestEnabled(true);
+    EXPECT_THAT(receiver.values, ElementsAre(true));
+
+    unloadConfiguration();
+    loadConfiguration()->setEndLineTestEnabled(true);
+    EXPECT_THAT(receiver.values, ElementsAre(true, true));
+}
+
+TEST_F(Utils, ConnectionEndsWithTheReceiver)
+{
+    auto receiver = std::make_unique<Receiver>();
+    bridge::utils::connectToConfiguration(
+        &Configuration::endLineTestEnabledChanged, receiver.get(), &ReceiverBase::onEnabled);
+    loadConfiguration();
+    receiver.reset();
+    loadConfiguration()->setEndLineTestEnabled(true);
+    gCoreEnv->configuration()->setEndLineTestEnabled(false);
+    SUCCEED();
+}
+
+TEST_F(Utils, SharedSignalReachesEveryConnectedInstanceOnce)
+{
+    bridge::SharedSignal shared;
+    QObject a;
+    QObject b;
+    int countA = 0;
+    int countB = 0;
+    QObject::connect(&shared, &bridge::SharedSignal::signal, &a, [&] { ++countA; });
+    QObject::connect(&shared, &bridge::SharedSignal::signal, &b, [&] { ++countB; });
+    emit shared.signal();
+    EXPECT_EQ(countA, 1);
+    EXPECT_EQ(countB, 1);
+}
+
+std::vector<std::pair<QLocale::Language, QString>> pairs(const std::vector<lea::Translation>& list)
+{
+    std::vector<std::pair<QLocale::Language, QString>> result;
+    for (const lea::Translation& t : list)
+        result.emplace_back(t.language, t.text);
+    return result;
+}
+
+using P = std::pair<QLocale::Language, QString>;
+
+TEST_F(Utils, CoreTranslationsMatchTypeAndExactOriginal)
+{
+    const auto map
+        = bridge::utils::coreTranslationsForTypeAndOriginalString(TypedString::RecipeName, "Espresso");
+    EXPECT_EQ(map.size(), 3);
+    EXPECT_EQ(map.value(QLocale::Italian), QStringLiteral("Caffè espresso"));
+    EXPECT_TRUE(bridge::utils::coreTranslationsForTypeAndOriginalString(TypedString::RecipeName, "espresso")
+                    .isEmpty());
+    EXPECT_TRUE(
+        bridge::utils::coreTranslationsForTypeAndOriginalString(TypedString::CategoryTitle, "Espresso")
+            .isEmpty());
+    EXPECT_THAT(pairs(bridge::utils::coreTranslationsToLeaTranslations(map)),
+        ElementsAre(P { QLocale::English, "Espresso" }, P { QLocale::German, "Espresso" },
+            P { QLocale::Italian, "Caffè espresso" }));
+}
+
+TEST_F(Utils, TranslationsKeepOnlyOfferedLanguagesInLanguageOrder)
+{
+    EXPECT_TRUE(bridge::utils::translations("Espresso", TypedString::RecipeName).empty());
+    loadConfiguration();
+    EXPECT_THAT(pairs(bridge::utils::translations("Espresso", TypedString::RecipeName)),
+        ElementsAre(P { QLocale::English, "Espresso" }, P { QLocale::German, "Espresso" }));
+    EXPECT_THAT(pairs(bridge::utils::translations("Hot chocolate", TypedString::RecipeName)),
+        ElementsAre(P { QLocale::English, "Hot chocolate" }, P { QLocale::French, "" },
+            P { QLocale::German, "Heiße Schokolade" }));
+    EXPECT_TRUE(bridge::utils::translations("Tea", TypedString::RecipeName).empty());
+}
+
+TEST_F(Utils, StringTranslationsAnswerEveryRequestedLanguage)
+{
+    loadConfiguration();
+    const auto result = bridge::utils::getStringTranslations("Hot chocolate",
+        { QLocale::German, QLocale::Italian, QLocale::French, QLocale::English, QLocale::German },
+        TypedString::RecipeName);
+    EXPECT_THAT(pairs(result),
+        ElementsAre(P { QLocale::German, "Heiße Schokolade" }, P { QLocale::Italian, "Hot chocolate" },
+            P { QLocale::French, "Hot chocolate" }, P { QLocale::English, "Hot chocolate" },
+            P { QLocale::German, "Heiße Schokolade" }));
+    EXPECT_THAT(
+        pairs(bridge::utils::getStringTranslations("Tea", { QLocale::English }, TypedString::RecipeName)),
+        ElementsAre(P { QLocale::English, "Tea" }));
+}
+
+class UppercaseTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return QString::fromLocal8Bit(context) + ':' + QString::fromLocal8Bit(source).toUpper();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST_F(Utils, QmTranslationsUseTheCurrentLanguage)
+{
+    UppercaseTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    machine().guiManager().setCurrentLanguage(nonstd::nullopt);
+    EXPECT_TRUE(bridge::utils::translationsFromQm("Canister", "milk").empty());
+    machine().guiManager().setCurrentLanguage(QLocale::German);
+    EXPECT_THAT(pairs(bridge::utils::translationsFromQm("Canister", "milk")),
+        ElementsAre(P { QLocale::German, "Canister:MILK" }));
+    QCoreApplication::removeTranslator(&translator);
+}
+
+lea::Translation tr(QLocale::Language language, const QString& text, nonstd::optional<int32_t> extra = {})
+{
+    lea::Translation t;
+    t.language = language;
+    t.text = text;
+    t.firstValue = extra;
+    return t;
+}
+
+TEST(CompareLeaTranslations, ComparesLanguagesAndTextsInAnyOrder)
+{
+    const std::vector<lea::Translation> base { tr(QLocale::English, "Tea"), tr(QLocale::German, "Tee") };
+    const struct
+    {
+        std::vector<lea::Translation> other;
+        bool equal;
+    } cases[] = {
+        { { tr(QLocale::English, "Tea"), tr(QLocale::German, "Tee") }, true },
+        { { tr(QLocale::German, "Tee"), tr(QLocale::English, "Tea") }, true },
+        { { tr(QLocale::German, "Tee", 5), tr(QLocale::English, "Tea", 7) }, true },
+        { { tr(QLocale::German, "Tee!"), tr(QLocale::English, "Tea") }, false },
+        { { tr(QLocale::French, "Tee"), tr(QLocale::English, "Tea") }, false },
+        { { tr(QLocale::English, "Tea") }, false },
+        { {}, false },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(bridge::utils::compareLeaTranslations(base, c.other), c.equal);
+    EXPECT_TRUE(bridge::utils::compareLeaTranslations({}, {}));
+}
+
+TEST_F(Utils, UpdateTranslationsWritesOnlyWhenSomethingChanged)
+{
+    const quint32 before = databaseChangeCounter();
+    bridge::utils::updateTranslations("Espresso", TypedString::RecipeName,
+        { tr(QLocale::Italian, "Caffè espresso"), tr(QLocale::English, "Espresso"),
+            tr(QLocale::German, "Espresso") });
+    EXPECT_EQ(databaseChangeCounter(), before);
+
+    bridge::utils::updateTranslations("Espresso", TypedString::RecipeName,
+        { tr(QLocale::English, "Espresso"), tr(QLocale::German, "Kaffee") });
+    EXPECT_EQ(databaseChangeCounter(), before + 1);
+
+    // What a fresh reader of the database sees.
+    TranslationsManager stored(*machine().core().configurationGroup()->database());
+    const auto strings = stored.typedStringsFromType(TypedString::RecipeName);
+    ASSERT_EQ(strings.size(), 2);
+    EXPECT_EQ(strings[0]->originalString(), "Espresso");
+    EXPECT_EQ(strings[0]->translations(),
+        (QMap<QLocale::Language, QString> {
+            { QLocale::English, "Espresso" }, { QLocale::German, "Kaffee" } }));
+    EXPECT_EQ(strings[1]->getTranslation(QLocale::German), "Heiße Schokolade");
+}
+
+TEST_F(Utils, UpdateTranslationsCreatesAMissingString)
+{
+    bridge::utils::updateTranslations("Tea", TypedString::RecipeName, { tr(QLocale::French, "Thé") });
+    TranslationsManager stored(*machine().core().configurationGroup()->database());
+    const auto strings = stored.typedStringsFromType(TypedString::RecipeName);
+    ASSERT_EQ(strings.size(), 3);
+    EXPECT_EQ(strings[2]->originalString(), "Tea");
+    EXPECT_EQ(strings[2]->getTranslation(QLocale::French), "Thé");
+}
+
+TEST_F(Utils, IdentifiersFromAndToTheCore)
+{
+    using bridge::utils::idFromCoreOpt;
+    using bridge::utils::idToCoreOpt;
+    EXPECT_FALSE(idFromCoreOpt<lea::RecipeDbId>(-1));
+    EXPECT_FALSE(idFromCoreOpt<lea::RecipeDbId>(-42));
+    EXPECT_EQ(idFromCoreOpt<lea::RecipeDbId>(0), lea::RecipeDbId(0));
+    EXPECT_EQ(idFromCoreOpt<lea::RecipeDbId>(17), lea::RecipeDbId(17));
+    EXPECT_EQ(idToCoreOpt<lea::RecipeDbId>(nonstd::nullopt), -1);
+    EXPECT_EQ(idToCoreOpt<lea::RecipeDbId>(lea::RecipeDbId(0)), 0);
+    EXPECT_EQ(idToCoreOpt<lea::RecipeDbId>(lea::RecipeDbId(17)), 17);
+    EXPECT_TRUE(logEntries().isEmpty());
+}
+
+TEST_F(Utils, StrictIdentifierReportsANegativeIdAndGoesOn)
+{
+    EXPECT_EQ(bridge::utils::idFromCore<lea::ProductDbId>(5), lea::ProductDbId(5));
+    EXPECT_TRUE(logEntries().isEmpty());
+    EXPECT_EQ(bridge::utils::idFromCore<lea::ProductDbId>(-1), lea::ProductDbId(4294967295u));
+    const auto entries = logEntries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].kind, LogEntry::Kind::Assertion);
+    EXPECT_EQ(entries[0].items.mid(0, 2), (QStringList { "coreId >= 0", "Expected valid identifier" }));
+}
+
+} // namespace
