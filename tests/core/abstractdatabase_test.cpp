@@ -1,6 +1,7 @@
 #include "core/database/abstractdatabase.h"
 #include "core/database/vqsqlquery.h"
 #include "core/log/logsink.h"
+#include "support/printers.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "core/log/assert.h"
 #include "core/log/logformatter.h"
 #include "core/log/logsink.h"
+#include "support/printers.h"
 
 #include <gtest/gtest.h>
 #include <QThread>

@@ -1,6 +1,6 @@
 #include "core/configuration/configurationgroup.h"
-#include "core/coreenvironment.h"
 #include "core/configuration/translationsmanager.h"
+#include "core/coreenvironment.h"
 #include "core/database/abstractdatabase.h"
 #include "support/machinetest.h"
 

@@ -2,6 +2,7 @@
 #include "lea/helpers/concretefactory.h"
 #include "lea/helpers/foreachaccessor.h"
 #include "lea/helpers/makeunique.h"
+#include "support/printers.h"
 #include "support/qtmessagecapture.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 #include "bridge/staticsettings/stringtypeconverter.h"
 #include "bridge/taggedenumconverter.h"
 #include "lea/helpers/flags.h"
+#include "support/printers.h"
 
 #include <functional>
 #include <gtest/gtest.h>

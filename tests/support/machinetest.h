@@ -2,12 +2,11 @@
 
 #include "core/coresimulator.h"
 #include "core/log/logentry.h"
-
-#include <QTemporaryDir>
+#include "support/printers.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
+#include <QTemporaryDir>
 
 class Configuration;
 
