@@ -1,9 +1,14 @@
 #include "core/configuration/configuration.h"
 
+#include "core/configuration/configurationgroup.h"
+#include "core/configuration/configurationloader.h"
+
 Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     : QObject(parent)
     , m_group(group)
+    , m_loader(new ConfigurationLoader(this))
 {
+    m_loader->setDatabase(group.database());
 }
 
 Configuration::~Configuration() = default;

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class ConfigurationGroup;
+class ConfigurationLoader;
 
 /// The loaded configuration: the object model of the catalogue and the
 /// settings, built from the active configuration group.
@@ -15,6 +16,8 @@ public:
     ~Configuration() override;
 
     ConfigurationGroup& group() const { return m_group; }
+    /// The loader bound to the group's database, owned by this configuration.
+    ConfigurationLoader* loader() const { return m_loader; }
 
     bool endLineTestEnabled() const { return m_endLineTestEnabled; }
     void setEndLineTestEnabled(bool enabled);
@@ -25,5 +28,6 @@ signals:
 
 private:
     ConfigurationGroup& m_group;
+    ConfigurationLoader* m_loader;
     bool m_endLineTestEnabled = false;
 };
