@@ -2,12 +2,20 @@
 
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
+#include "core/configuration/configurationmanager.h"
+#include "core/machine/machine.h"
+#include "core/payment/payment.h"
+#include "core/selection/userselectionmanager.h"
 
 CoreEnvironment* gCoreEnv = nullptr;
 
 CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObject* parent)
     : QObject(parent)
     , m_group(std::move(group))
+    , m_configurationManager(std::make_unique<ConfigurationManager>())
+    , m_machine(std::make_unique<Machine>())
+    , m_userSelectionManager(std::make_unique<UserSelectionManager>())
+    , m_payment(std::make_unique<Payment>())
 {
 }
 

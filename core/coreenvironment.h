@@ -6,6 +6,10 @@
 
 class Configuration;
 class ConfigurationGroup;
+class ConfigurationManager;
+class Machine;
+class Payment;
+class UserSelectionManager;
 
 /// The machine core: the active configuration group and the configuration
 /// loaded from it.
@@ -20,6 +24,10 @@ public:
     /// The loaded configuration, or null while none is loaded.
     Configuration* configuration() const { return m_configuration.get(); }
     ConfigurationGroup* configurationGroup() const { return m_group.get(); }
+    ConfigurationManager* configurationManager() const { return m_configurationManager.get(); }
+    Machine* machine() const { return m_machine.get(); }
+    UserSelectionManager* userSelectionManager() const { return m_userSelectionManager.get(); }
+    Payment* payment() const { return m_payment.get(); }
 
     /// Builds a fresh configuration from the active group and makes it current;
     /// the previous one is destroyed after configurationChanged() was delivered.
@@ -35,6 +43,10 @@ private:
 
     std::unique_ptr<ConfigurationGroup> m_group;
     std::unique_ptr<Configuration> m_configuration;
+    std::unique_ptr<ConfigurationManager> m_configurationManager;
+    std::unique_ptr<Machine> m_machine;
+    std::unique_ptr<UserSelectionManager> m_userSelectionManager;
+    std::unique_ptr<Payment> m_payment;
 };
 
 extern CoreEnvironment* gCoreEnv;

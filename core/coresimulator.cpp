@@ -2,10 +2,13 @@
 
 #include "core/configuration/configurationgroup.h"
 #include "core/coreenvironment.h"
+#include "core/database/abstractdatabase.h"
 #include "core/gui/guienvironment.h"
 #include "core/hardwareenvironment.h"
 
-CoreSimulator::CoreSimulator(const QString& databasePath)
+#include <QSqlQuery>
+
+CoreSimulator::CoreSimulator(const QString& databasePath, Storage storage)
     : m_core(std::make_unique<CoreEnvironment>(std::make_unique<ConfigurationGroup>(databasePath)))
     , m_hardware(std::make_unique<HardwareEnvironment>())
     , m_gui(std::make_unique<GuiEnvironment>())
@@ -13,6 +16,11 @@ CoreSimulator::CoreSimulator(const QString& databasePath)
     gCoreEnv = m_core.get();
     gHardwareEnv = m_hardware.get();
     gGuiEnv = m_gui.get();
+    if (storage == Storage::Scratch) {
+        // Waiting for the disk would dominate the run time of short tests.
+        QSqlQuery pragma(m_core->configurationGroup()->database()->database());
+        pragma.exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    }
 }
 
 CoreSimulator::~CoreSimulator()

@@ -15,7 +15,13 @@ class HardwareEnvironment;
 class CoreSimulator
 {
 public:
-    explicit CoreSimulator(const QString& databasePath);
+    /// How much the database file must survive.
+    enum class Storage {
+        Durable, ///< every commit reaches the disk, as on a machine
+        Scratch, ///< a throw-away file (tests): commits are not flushed to the disk
+    };
+
+    explicit CoreSimulator(const QString& databasePath, Storage storage = Storage::Durable);
     ~CoreSimulator();
 
     CoreSimulator(const CoreSimulator&) = delete;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "bridge/products/canisters.h"
+#include "bridge/products/categories.h"
+#include "bridge/products/customizations.h"
+#include "bridge/products/recipes.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/products/factory.h"
 
@@ -9,12 +13,12 @@ namespace products {
 /// Creates the products accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::products::Factory,
     lea::products::Beverages,
-    lea::products::Canisters,
-    lea::products::Categories,
-    lea::products::Customizations,
+    bridge::products::Canisters,
+    bridge::products::Categories,
+    bridge::products::Customizations,
     lea::products::NutritionalInformation,
     lea::products::Products,
-    lea::products::Recipes,
+    bridge::products::Recipes,
     lea::products::Promotions,
     lea::products::CoffeesToGo,
     lea::products::Upsellings,

@@ -9,6 +9,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_loader(new ConfigurationLoader(this))
 {
     m_loader->setDatabase(group.database());
+    loadCatalogue();
 }
 
 Configuration::~Configuration() = default;

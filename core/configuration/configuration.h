@@ -1,9 +1,22 @@
 #pragma once
 
+#include "core/catalogue/canister.h"
+#include "core/machine/physicalmachine.h"
+
+#include <QList>
+#include <QMap>
 #include <QObject>
 
+#include <memory>
+
+class AbstractCustomizationAdjustment;
+class AbstractIngredient;
+class Beverage;
+class Category;
 class ConfigurationGroup;
 class ConfigurationLoader;
+class Recipe;
+class RecipeCustomization;
 
 /// The loaded configuration: the object model of the catalogue and the
 /// settings, built from the active configuration group.
@@ -22,12 +35,98 @@ public:
     bool endLineTestEnabled() const { return m_endLineTestEnabled; }
     void setEndLineTestEnabled(bool enabled);
 
+    // --- Catalogue --------------------------------------------------------------
+    // The objects are children of the configuration. Save and delete operations
+    // write through the configuration's loader; each returns false, with the
+    // database unchanged, on failure.
+
+    /// The database id of this configuration, under which its settings are stored.
+    int id() const { return m_id; }
+
+    QList<Recipe*> recipes() const { return m_recipes; }
+    /// The first loaded recipe with that database id, or null.
+    Recipe* recipe(int id) const;
+    /// A recipe read from the database, with its steps, customizations and
+    /// adjustments; not part of the configuration. Null when there is no such row.
+    std::unique_ptr<Recipe> loadAndFillRecipe(int id) const;
+    /// Adds a recipe to the loaded ones (and takes it); emits recipesChanged.
+    Recipe* appendLoadedRecipe(std::unique_ptr<Recipe> recipe);
+    /// Takes a recipe out of the loaded ones; emits recipesChanged. The object
+    /// stays a child of the configuration, so it may be deleteLater()'d or
+    /// deleted by the caller, or goes with the configuration.
+    void removeLoadedRecipe(Recipe* recipe);
+    /// Reads the recipe's step chain again from the database; emits recipesChanged.
+    bool reloadRecipeSteps(Recipe* recipe);
+    /// Every ingredient of every loaded recipe, in recipe and step order.
+    QList<AbstractIngredient*> allIngredients() const;
+    /// Every customization of every loaded recipe, in recipe order.
+    QList<RecipeCustomization*> allCustomizations() const;
+
+    /// Stores a customization's row (inserting it when new) and, for a
+    /// recipe id of 0 or more, links it at the end of that recipe's list.
+    bool saveCustomization(RecipeCustomization* customization, int recipeId);
+    /// Unlinks a customization from a recipe, with the recipe's adjustments
+    /// that refer to it; the row goes with its last link.
+    bool deleteCustomization(int recipeId, int customizationId);
+    bool saveAdjustment(AbstractCustomizationAdjustment* adjustment, int recipeId);
+    bool deleteAdjustment(int adjustmentId);
+
+    /// The canisters by logical id (ascending).
+    QMap<Canister::LogicalCanisterId, Canister*> canisters() const { return m_canisters; }
+    Canister* canisterByType(Canister::LogicalCanisterId id) const { return m_canisters.value(id); }
+    /// Allergens common to every product, comma-separated.
+    QString globalAllergens() const { return m_globalAllergens; }
+    /// The canister places the machine is built with.
+    PhysicalMachine* physicalMachine() const { return m_physicalMachine; }
+
+    /// The categories in display order: with `own`, the configuration's own
+    /// objects; otherwise copies that the caller deletes.
+    QList<Category*> getAllCategories(bool own) const;
+    /// Stores a category's row, inserting it (and setting its id) when new.
+    bool saveCategoryInfos(Category* category);
+    /// Stores the order of `categories` as the display order, their displayed
+    /// flags, and the category screen settings of configuration `configurationId`.
+    bool saveDisplayedCategories(int configurationId, const QList<Category*>& categories, int firstLayoutValue,
+        int secondLayoutValue, bool enabled);
+    /// Reads the categories and the category screen settings again; emits categoriesChanged.
+    void loadBeverageCategories();
+    /// Adds a category to the loaded ones (and takes it) without storing it, as
+    /// for a category the database does not keep; emits categoriesChanged. The
+    /// next loadBeverageCategories() drops it.
+    Category* appendLoadedCategory(std::unique_ptr<Category> category);
+    bool categoryScreenEnabled() const { return m_categoryScreenEnabled; }
+    int categoryFirstLayoutValue() const { return m_categoryFirstLayoutValue; }
+    int categorySecondLayoutValue() const { return m_categorySecondLayoutValue; }
+
+    QList<Beverage*> beverages() const { return m_beverages; }
+    /// The loaded beverage with that product id, or null.
+    Beverage* beverage(int productId) const;
+    bool saveBeverage(Beverage* beverage);
+
 signals:
     void usedProductsChanged();
     void endLineTestEnabledChanged(bool enabled);
+    void recipesChanged(const QList<Recipe*>& recipes);
+    void categoriesChanged(QList<Category*> categories);
+    void beveragesChanged(const QList<Beverage*>& beverages);
 
 private:
     ConfigurationGroup& m_group;
     ConfigurationLoader* m_loader;
     bool m_endLineTestEnabled = false;
+
+    void loadCatalogue();
+    void loadCategories();
+
+    // A configuration group holds one configuration.
+    int m_id = 1;
+    QList<Recipe*> m_recipes;
+    QMap<Canister::LogicalCanisterId, Canister*> m_canisters;
+    QString m_globalAllergens;
+    QList<Category*> m_categories;
+    bool m_categoryScreenEnabled = false;
+    int m_categoryFirstLayoutValue = 0;
+    int m_categorySecondLayoutValue = 0;
+    QList<Beverage*> m_beverages;
+    PhysicalMachine* m_physicalMachine = new PhysicalMachine(this);
 };

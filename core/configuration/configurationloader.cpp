@@ -1,6 +1,7 @@
 #include "core/configuration/configurationloader.h"
 
 #include "core/database/abstractdatabase.h"
+#include "core/database/vqsqlquery.h"
 
 ConfigurationLoader::ConfigurationLoader(QObject* parent)
     : QObject(parent)
@@ -17,4 +18,85 @@ void ConfigurationLoader::setDatabase(AbstractDatabase* database)
 QSqlDatabase ConfigurationLoader::connection() const
 {
     return m_database ? m_database->database() : QSqlDatabase();
+}
+
+// --- Images -----------------------------------------------------------------
+
+namespace {
+
+const QString kImagesTable = QStringLiteral("Images");
+
+AbstractDatabase::Conditions imageKey(ConfigurationLoader::ImageOwner owner, const QString& type, int id)
+{
+    AbstractDatabase::Conditions key;
+    key.insert(QStringLiteral("entity"), static_cast<int>(owner));
+    // A null text would bind as SQL NULL, which matches nothing.
+    key.insert(QStringLiteral("type"), type.isNull() ? QString::fromLatin1("") : type);
+    key.insert(QStringLiteral("owner_id"), id);
+    return key;
+}
+
+} // namespace
+
+QByteArray ConfigurationLoader::loadImage(ImageOwner owner, const QString& type, int id) const
+{
+    VqSqlQuery query(connection(), __PRETTY_FUNCTION__);
+    if (!AbstractDatabase::prepareSELECTALLQuery(query, kImagesTable, imageKey(owner, type, id))
+        || !query.exec() || !query.next())
+        return QByteArray();
+    return query.value(QStringLiteral("data")).toByteArray();
+}
+
+QByteArray ConfigurationLoader::loadNutritionalImage(const QString& type, int id) const
+{
+    return loadImage(ImageOwner::Nutritional, type, id);
+}
+
+QByteArray ConfigurationLoader::loadCanisterProductImage(const QString& type, int id) const
+{
+    return loadImage(ImageOwner::CanisterProduct, type, id);
+}
+
+QByteArray ConfigurationLoader::loadBeverageImage(const QString& type, int id) const
+{
+    return loadImage(ImageOwner::Beverage, type, id);
+}
+
+QByteArray ConfigurationLoader::loadCanisterImage(const QString& type, int id) const
+{
+    return loadImage(ImageOwner::Canister, type, id);
+}
+
+QByteArray ConfigurationLoader::loadCupTypeImage(int id) const
+{
+    return loadImage(ImageOwner::CupType, QString(), id);
+}
+
+QByteArray ConfigurationLoader::loadCategoryImage(int id) const
+{
+    return loadImage(ImageOwner::Category, QString(), id);
+}
+
+QByteArray ConfigurationLoader::loadProductFilterImage(int id) const
+{
+    return loadImage(ImageOwner::ProductFilter, QString(), id);
+}
+
+bool ConfigurationLoader::saveImage(ImageOwner owner, const QString& type, int id, const QByteArray& base64)
+{
+    const AbstractDatabase::Conditions key = imageKey(owner, type, id);
+    const AbstractDatabase::Values data { { QStringLiteral("data"), base64 } };
+    {
+        VqSqlQuery update(connection(), __PRETTY_FUNCTION__);
+        if (!AbstractDatabase::prepareUPDATEQuery(update, kImagesTable, data, key, AbstractDatabase::AllEqual)
+            || !update.exec())
+            return false;
+        if (update.numRowsAffected() > 0)
+            return true;
+    }
+    AbstractDatabase::Values row = data;
+    for (auto it = key.cbegin(); it != key.cend(); ++it)
+        row.insert(it.key(), it.value());
+    VqSqlQuery insert(connection(), __PRETTY_FUNCTION__);
+    return AbstractDatabase::prepareINSERTQuery(insert, kImagesTable, row) && insert.exec();
 }

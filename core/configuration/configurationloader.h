@@ -1,9 +1,23 @@
 #pragma once
 
+#include "core/catalogue/canister.h"
+
+#include <QList>
+#include <QMap>
 #include <QObject>
 #include <QSqlDatabase>
 
+#include <memory>
+#include <vector>
+
+class AbstractCustomizationAdjustment;
 class AbstractDatabase;
+class AbstractIngredient;
+class AbstractPreparationStep;
+class Beverage;
+class Category;
+class Recipe;
+class RecipeCustomization;
 
 /// Reads and writes catalogue objects in the configuration group's database.
 /// Accessors create one with a parent, bind it with setDatabase(), use it for
@@ -19,9 +33,109 @@ public:
     void setDatabase(AbstractDatabase* database);
     AbstractDatabase* database() const { return m_database; }
 
+    // --- Images -------------------------------------------------------------
+    // Catalogue images are kept as base64 text in the "Images" table. Each load
+    // returns that text, or an empty array when the object has no image.
+
+    /// The catalogue objects that carry an image.
+    enum class ImageOwner {
+        Nutritional = 0,
+        CanisterProduct = 1,
+        Beverage = 2,
+        Canister = 3,
+        CupType = 4,
+        Category = 5,
+        ProductFilter = 6,
+    };
+
+    QByteArray loadNutritionalImage(const QString& type, int id) const;
+    QByteArray loadCanisterProductImage(const QString& type, int id) const;
+    QByteArray loadBeverageImage(const QString& type, int id) const;
+    QByteArray loadCanisterImage(const QString& type, int id) const;
+    QByteArray loadCupTypeImage(int id) const;
+    QByteArray loadCategoryImage(int id) const;
+    QByteArray loadProductFilterImage(int id) const;
+
+    /// Stores or replaces the image of one object; `type` is empty for owners
+    /// whose images have no type name. True on success.
+    bool saveImage(ImageOwner owner, const QString& type, int id, const QByteArray& base64);
+
+    // --- Catalogue ----------------------------------------------------------
+    // Save operations insert an object whose id is negative, giving it its new
+    // row id, and update the row of any other. Every write is all or nothing:
+    // false leaves the database as it was.
+
+    /// The recipe's own row; steps and customizations are stored on their own.
+    bool saveRecipe(Recipe* recipe);
+    /// Deletes a recipe with its step chain, its steps and their ingredients,
+    /// its customization links and its adjustments; beverages that used it are
+    /// saved without recipe.
+    bool deleteRecipe(int recipeId);
+
+    bool savePreparationStep(AbstractPreparationStep* step);
+    /// Deletes a step and its ingredients, taking it out of every recipe's chain.
+    bool deletePreparatationStep(int stepId);
+    /// Links a step into a recipe's chain after `previousStepId` (-1: first);
+    /// the step that followed that place now follows the new one.
+    bool addStepToRecipe(int recipeId, int stepId, int previousStepId);
+    /// Takes a step out of a recipe's chain; its successor then follows its
+    /// predecessor. A step that is not linked needs nothing (true).
+    bool removeStepFromRecipe(int recipeId, int stepId);
+
+    /// Stores an ingredient of step `stepId`; a new one goes last in the step.
+    bool saveIngredient(AbstractIngredient* ingredient, int stepId);
+    bool deleteIngredient(int ingredientId);
+
+    /// See Configuration::saveCustomization() and deleteCustomization().
+    bool saveCustomization(RecipeCustomization* customization, int recipeId);
+    bool deleteCustomization(int recipeId, int customizationId);
+    bool saveAdjustment(AbstractCustomizationAdjustment* adjustment, int recipeId);
+    bool deleteAdjustment(int adjustmentId);
+
+    /// Every member of a canister, its level and calibration included.
+    bool saveCanister(Canister* canister);
+    bool saveCanisterLevel(const Canister& canister);
+    bool saveCanistersCalibration(const QList<Canister*>& canisters);
+    bool saveGlobalAllergens(int configurationId, const QString& allergens);
+
+    /// Stores a category, its product list, and its image when its source is a readable local file.
+    bool saveCategoryInfos(Category* category);
+    bool deleteBeverageCategory(int categoryId);
+    /// See Configuration::saveDisplayedCategories(). Categories that are not
+    /// stored (negative id) take no position.
+    bool saveDisplayedCategories(int configurationId, const QList<Category*>& categories, int firstLayoutValue,
+        int secondLayoutValue, bool enabled);
+
+    bool saveBeverage(Beverage* beverage, int configurationId);
+
+    // Reading, for the configuration. Objects come without parent.
+
+    struct CategoryScreen
+    {
+        bool enabled = false;
+        int firstLayoutValue = 0;
+        int secondLayoutValue = 0;
+    };
+
+    std::vector<std::unique_ptr<Canister>> loadCanisters() const;
+    QString loadGlobalAllergens(int configurationId) const;
+    /// In display order.
+    std::vector<std::unique_ptr<Category>> loadCategories() const;
+    CategoryScreen loadCategoryScreen(int configurationId) const;
+    /// Every stored recipe id, ascending.
+    QList<int> loadRecipeIds() const;
+    /// A recipe with its steps in chain order, their ingredients bound to
+    /// `canisters`, its customizations and adjustments; null when there is no such row.
+    std::unique_ptr<Recipe> loadRecipe(int recipeId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
+    std::vector<std::unique_ptr<AbstractPreparationStep>> loadRecipeSteps(
+        int recipeId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
+    /// Beverages of configuration `configurationId`, bound to `recipes` by id.
+    std::vector<std::unique_ptr<Beverage>> loadBeverages(int configurationId, const QList<Recipe*>& recipes) const;
+
 private:
     /// The bound connection, or an invalid one before setDatabase().
     QSqlDatabase connection() const;
+    QByteArray loadImage(ImageOwner owner, const QString& type, int id) const;
 
     AbstractDatabase* m_database = nullptr;
 };

@@ -138,3 +138,12 @@ bool AbstractDatabase::prepareUPDATEQuery(QSqlQuery& query, const QString& table
                               + assignments.join(QLatin1String(", ")) + where.text,
                           values.values() + where.values);
 }
+
+bool AbstractDatabase::prepareDELETEQuery(QSqlQuery& query, const QString& table, const Conditions& conditions,
+                                          WhereRule rule)
+{
+    if (conditions.isEmpty())
+        return false;
+    const WhereClause where = whereClause(conditions, rule);
+    return prepareAndBind(query, QStringLiteral("DELETE FROM ") + quoteIdentifier(table) + where.text, where.values);
+}

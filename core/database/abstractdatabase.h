@@ -45,6 +45,11 @@ public:
     static bool prepareUPDATEQuery(QSqlQuery& query, const QString& table, const Values& values,
                                    const Conditions& conditions, WhereRule rule);
 
+    /// DELETE FROM table WHERE conditions; fails without a condition, so that
+    /// no table is emptied by accident.
+    static bool prepareDELETEQuery(QSqlQuery& query, const QString& table, const Conditions& conditions,
+                                   WhereRule rule);
+
     static QString quoteIdentifier(const QString& name);
 
 private:

@@ -1,5 +1,6 @@
 #include "core/gui/guienvironment.h"
 
+#include "core/gui/guicustomization.h"
 #include "core/gui/guimanager.h"
 
 GuiEnvironment* gGuiEnv = nullptr;
@@ -7,6 +8,7 @@ GuiEnvironment* gGuiEnv = nullptr;
 GuiEnvironment::GuiEnvironment(QObject* parent)
     : QObject(parent)
     , m_guiManager(new GuiManager(this))
+    , m_guiCustomization(new GuiCustomization(this))
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class GuiCustomization;
 class GuiManager;
 
 /// The core's user-interface side.
@@ -14,9 +15,11 @@ public:
     ~GuiEnvironment() override;
 
     GuiManager* guiManager() const { return m_guiManager; }
+    GuiCustomization* guiCustomization() const { return m_guiCustomization; }
 
 private:
     GuiManager* m_guiManager;
+    GuiCustomization* m_guiCustomization;
 };
 
 extern GuiEnvironment* gGuiEnv;

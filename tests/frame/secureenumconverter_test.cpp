@@ -1,3 +1,5 @@
+#include "bridge/misc/erogationstateconverter.h"
+#include "bridge/misc/stateconverter.h"
 #include "bridge/persistence/loglevelconverter.h"
 #include "bridge/staticsettings/stringtypeconverter.h"
 #include "bridge/taggedenumconverter.h"
@@ -71,7 +73,8 @@ template <class Converter> class EveryConverter : public ::testing::Test
 };
 
 using Converters = ::testing::Types<ColourConverter, PaintConverter, FlagConverter,
-    bridge::staticsettings::StringTypeConverter, bridge::persistence::LogLevelConverter>;
+    bridge::staticsettings::StringTypeConverter, bridge::persistence::LogLevelConverter,
+    bridge::misc::StateConverter, bridge::misc::ErogationStateConverter>;
 TYPED_TEST_SUITE(EveryConverter, Converters);
 
 TYPED_TEST(EveryConverter, ListedValuesRoundTripThroughTheDesignatedPartner)

@@ -13,7 +13,7 @@ void MachineTest::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
     LogSink::instance().setEchoEnabled(qEnvironmentVariableIsSet("BRIDGE_TEST_LOG"));
-    m_machine = std::make_unique<CoreSimulator>(databasePath());
+    m_machine = std::make_unique<CoreSimulator>(databasePath(), CoreSimulator::Storage::Scratch);
     seedCatalogue();
     clearLog();
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "bridge/taggedenumconverter.h"
+#include "core/machine/cpustatemachine.h"
+#include "lea/misc/states.h"
+
+namespace lguim {
+template <> struct EnumPairs<CpuStateMachine::State, lea::misc::States::State, void>
+{
+    using Pair = EnumPair<CpuStateMachine::State, lea::misc::States::State>;
+
+    // The interface does not tell the two states before initialisation apart;
+    // Undefined comes first so that Unknown converts back to it.
+    static constexpr Pair pairs[] = {
+        { CpuStateMachine::Undefined, lea::misc::States::Unknown },
+        { CpuStateMachine::Booting, lea::misc::States::Unknown },
+        { CpuStateMachine::Initialising, lea::misc::States::Initialising },
+        { CpuStateMachine::HeatingUp, lea::misc::States::HeatingUp },
+        { CpuStateMachine::Ready, lea::misc::States::Ready },
+        { CpuStateMachine::Selecting, lea::misc::States::Selecting },
+        { CpuStateMachine::AwaitingPayment, lea::misc::States::AwaitingPayment },
+        { CpuStateMachine::EnergySaving, lea::misc::States::EnergySaving },
+        { CpuStateMachine::Failure, lea::misc::States::Failure },
+        { CpuStateMachine::Cleaning, lea::misc::States::Cleaning },
+        { CpuStateMachine::Maintenance, lea::misc::States::Maintenance },
+        { CpuStateMachine::Programming, lea::misc::States::Programming },
+        { CpuStateMachine::OutOfService, lea::misc::States::OutOfService },
+        { CpuStateMachine::Dispensing, lea::misc::States::Dispensing },
+        { CpuStateMachine::Updating, lea::misc::States::Updating },
+    };
+};
+} // namespace lguim
+
+namespace bridge {
+namespace misc {
+using StateConverter = lguim::TaggedEnumConverter<bridge::CoreEnum, CpuStateMachine::State, bridge::LeaEnum,
+    lea::misc::States::State, void>;
+} // namespace misc
+} // namespace bridge

@@ -1,0 +1,6 @@
+#include "core/catalogue/drysugaringredient.h"
+
+DrySugarIngredient::DrySugarIngredient(QObject* parent)
+    : AbstractIngredient(DrySugarIngredientType, parent)
+{
+}

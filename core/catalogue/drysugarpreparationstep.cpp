@@ -1,0 +1,6 @@
+#include "core/catalogue/drysugarpreparationstep.h"
+
+DrySugarPreparationStep::DrySugarPreparationStep(QObject* parent)
+    : AbstractPreparationStep(DrySugarStep, parent)
+{
+}

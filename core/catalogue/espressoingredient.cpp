@@ -1,0 +1,6 @@
+#include "core/catalogue/espressoingredient.h"
+
+EspressoIngredient::EspressoIngredient(QObject* parent)
+    : AbstractIngredient(EspressoIngredientType, parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "core/catalogue/instantpreparationstep.h"
+
+InstantPreparationStep::InstantPreparationStep(QObject* parent)
+    : AbstractPreparationStep(InstantStep, parent)
+{
+}

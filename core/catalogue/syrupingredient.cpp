@@ -1,0 +1,6 @@
+#include "core/catalogue/syrupingredient.h"
+
+SyrupIngredient::SyrupIngredient(QObject* parent)
+    : AbstractIngredient(SyrupIngredientType, parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "core/catalogue/syruppreparationstep.h"
+
+SyrupPreparationStep::SyrupPreparationStep(QObject* parent)
+    : AbstractPreparationStep(SyrupStep, parent)
+{
+}

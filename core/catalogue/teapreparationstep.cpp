@@ -1,0 +1,6 @@
+#include "core/catalogue/teapreparationstep.h"
+
+TeapreparationStep::TeapreparationStep(QObject* parent)
+    : AbstractPreparationStep(TeaStep, parent)
+{
+}

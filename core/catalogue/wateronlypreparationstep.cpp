@@ -1,0 +1,6 @@
+#include "core/catalogue/wateronlypreparationstep.h"
+
+WaterOnlyPreparationStep::WaterOnlyPreparationStep(QObject* parent)
+    : AbstractPreparationStep(WaterOnlyStep, parent)
+{
+}

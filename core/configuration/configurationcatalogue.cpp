@@ -1,0 +1,204 @@
+// The catalogue part of Configuration: the loaded object model and the
+// operations that keep it and the database in step.
+
+#include "core/catalogue/abstractcustomizationadjustment.h"
+#include "core/catalogue/abstractingredient.h"
+#include "core/catalogue/abstractpreparationstep.h"
+#include "core/catalogue/beverage.h"
+#include "core/catalogue/category.h"
+#include "core/catalogue/recipe.h"
+#include "core/configuration/configuration.h"
+#include "core/configuration/configurationgroup.h"
+#include "core/configuration/configurationloader.h"
+#include "core/configuration/translationsmanager.h"
+#include "core/log/logformatter.h"
+
+#include <algorithm>
+
+void Configuration::loadCatalogue()
+{
+    // Lets the change signals travel through queued connections and signal spies.
+    qRegisterMetaType<QList<Recipe*>>();
+    qRegisterMetaType<QList<Category*>>();
+    qRegisterMetaType<QList<Beverage*>>();
+
+    // Texts are part of what the configuration shows: they come from the database too.
+    if (TranslationsManager* translations = m_group.translationsManager())
+        translations->reload();
+
+    for (std::unique_ptr<Canister>& canister : m_loader->loadCanisters()) {
+        const Canister::LogicalCanisterId logicalId = canister->logicalCanisterId();
+        if (m_canisters.contains(logicalId))
+            continue;
+        canister->setParent(this);
+        m_canisters.insert(logicalId, canister.release());
+    }
+    m_globalAllergens = m_loader->loadGlobalAllergens(m_id);
+    loadCategories();
+
+    for (const int id : m_loader->loadRecipeIds()) {
+        if (std::unique_ptr<Recipe> recipe = m_loader->loadRecipe(id, m_canisters)) {
+            recipe->setParent(this);
+            m_recipes << recipe.release();
+        }
+    }
+    for (std::unique_ptr<Beverage>& beverage : m_loader->loadBeverages(m_id, m_recipes)) {
+        beverage->setParent(this);
+        m_beverages << beverage.release();
+    }
+}
+
+// --- Recipes -------------------------------------------------------------------
+
+Recipe* Configuration::recipe(int id) const
+{
+    const auto it = std::find_if(
+        m_recipes.cbegin(), m_recipes.cend(), [id](const Recipe* recipe) { return recipe->dbId() == id; });
+    return it == m_recipes.cend() ? nullptr : *it;
+}
+
+std::unique_ptr<Recipe> Configuration::loadAndFillRecipe(int id) const
+{
+    return m_loader->loadRecipe(id, m_canisters);
+}
+
+Recipe* Configuration::appendLoadedRecipe(std::unique_ptr<Recipe> recipe)
+{
+    if (!recipe)
+        return nullptr;
+    Recipe* appended = recipe.release();
+    appended->setParent(this);
+    m_recipes << appended;
+    emit recipesChanged(m_recipes);
+    return appended;
+}
+
+void Configuration::removeLoadedRecipe(Recipe* recipe)
+{
+    if (!m_recipes.removeOne(recipe))
+        return;
+    emit recipesChanged(m_recipes);
+}
+
+bool Configuration::reloadRecipeSteps(Recipe* recipe)
+{
+    if (!recipe || !m_recipes.contains(recipe))
+        return false;
+    QList<AbstractPreparationStep*> steps;
+    for (std::unique_ptr<AbstractPreparationStep>& step :
+        m_loader->loadRecipeSteps(recipe->dbId(), m_canisters))
+        steps << step.release();
+    recipe->setPreparationSteps(steps);
+    emit recipesChanged(m_recipes);
+    return true;
+}
+
+QList<AbstractIngredient*> Configuration::allIngredients() const
+{
+    QList<AbstractIngredient*> ingredients;
+    for (const Recipe* recipe : m_recipes) {
+        for (const AbstractPreparationStep* step : recipe->preparationSteps())
+            ingredients << step->ingredients();
+    }
+    return ingredients;
+}
+
+QList<RecipeCustomization*> Configuration::allCustomizations() const
+{
+    QList<RecipeCustomization*> customizations;
+    for (const Recipe* recipe : m_recipes)
+        customizations << recipe->customizations();
+    return customizations;
+}
+
+bool Configuration::saveCustomization(RecipeCustomization* customization, int recipeId)
+{
+    return m_loader->saveCustomization(customization, recipeId);
+}
+
+bool Configuration::deleteCustomization(int recipeId, int customizationId)
+{
+    return m_loader->deleteCustomization(recipeId, customizationId);
+}
+
+bool Configuration::saveAdjustment(AbstractCustomizationAdjustment* adjustment, int recipeId)
+{
+    return m_loader->saveAdjustment(adjustment, recipeId);
+}
+
+bool Configuration::deleteAdjustment(int adjustmentId)
+{
+    return m_loader->deleteAdjustment(adjustmentId);
+}
+
+// --- Categories ----------------------------------------------------------------
+
+QList<Category*> Configuration::getAllCategories(bool own) const
+{
+    if (own)
+        return m_categories;
+    QList<Category*> copies;
+    for (const Category* category : m_categories)
+        copies << category->clone().release();
+    return copies;
+}
+
+bool Configuration::saveCategoryInfos(Category* category)
+{
+    return m_loader->saveCategoryInfos(category);
+}
+
+bool Configuration::saveDisplayedCategories(int configurationId, const QList<Category*>& categories,
+    int firstLayoutValue, int secondLayoutValue, bool enabled)
+{
+    return m_loader->saveDisplayedCategories(
+        configurationId, categories, firstLayoutValue, secondLayoutValue, enabled);
+}
+
+void Configuration::loadCategories()
+{
+    const QList<Category*> previous = m_categories;
+    m_categories.clear();
+    for (std::unique_ptr<Category>& category : m_loader->loadCategories()) {
+        category->setParent(this);
+        m_categories << category.release();
+    }
+    const ConfigurationLoader::CategoryScreen screen = m_loader->loadCategoryScreen(m_id);
+    m_categoryScreenEnabled = screen.enabled;
+    m_categoryFirstLayoutValue = screen.firstLayoutValue;
+    m_categorySecondLayoutValue = screen.secondLayoutValue;
+    // Callers may still hold the previous objects until they return.
+    for (Category* category : previous)
+        category->deleteLater();
+}
+
+void Configuration::loadBeverageCategories()
+{
+    loadCategories();
+    emit categoriesChanged(m_categories);
+}
+
+Category* Configuration::appendLoadedCategory(std::unique_ptr<Category> category)
+{
+    if (!category)
+        return nullptr;
+    Category* appended = category.release();
+    appended->setParent(this);
+    m_categories << appended;
+    emit categoriesChanged(m_categories);
+    return appended;
+}
+
+// --- Beverages -----------------------------------------------------------------
+
+Beverage* Configuration::beverage(int productId) const
+{
+    const auto it = std::find_if(m_beverages.cbegin(), m_beverages.cend(),
+        [productId](const Beverage* beverage) { return beverage->id() == productId; });
+    return it == m_beverages.cend() ? nullptr : *it;
+}
+
+bool Configuration::saveBeverage(Beverage* beverage)
+{
+    return m_loader->saveBeverage(beverage, m_id);
+}

@@ -1,0 +1,32 @@
+#include "core/machine/erogationmanager.h"
+
+ErogationManager::ErogationManager(QObject* parent)
+    : QObject(parent)
+{
+}
+
+ErogationManager::~ErogationManager() = default;
+
+void ErogationManager::setErogationStatus(ErogationStatus status)
+{
+    if (status == m_erogationStatus)
+        return;
+    m_erogationStatus = status;
+    emit erogationStateChanged();
+}
+
+void ErogationManager::setLastActiveTest(int test)
+{
+    if (test == m_lastActiveTest)
+        return;
+    m_lastActiveTest = test;
+    emit lastActiveTestChanged();
+}
+
+void ErogationManager::setLocked(bool locked)
+{
+    if (locked == m_locked)
+        return;
+    m_locked = locked;
+    emit lockedChanged(locked);
+}

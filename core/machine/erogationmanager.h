@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+/// Runs the dispensings ("erogations") and the component tests of the machine.
+class ErogationManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum ErogationStatus : int {
+        Idle = 0,
+        InProgress = 1,
+        TakeCup = 2,
+        Failed = 3,
+        Canceled = 4,
+        Testing = 5,
+    };
+
+    explicit ErogationManager(QObject* parent = nullptr);
+    ~ErogationManager() override;
+
+    ErogationStatus erogationStatus() const { return m_erogationStatus; }
+    void setErogationStatus(ErogationStatus status);
+
+    /// The component test that ran last; 0 before any.
+    int lastActiveTest() const { return m_lastActiveTest; }
+    void setLastActiveTest(int test);
+
+    /// True while the operator has locked dispensing.
+    bool isLocked() const { return m_locked; }
+    void setLocked(bool locked);
+
+signals:
+    void erogationStateChanged();
+    void lastActiveTestChanged();
+    void lockedChanged(bool locked);
+
+private:
+    ErogationStatus m_erogationStatus = Idle;
+    int m_lastActiveTest = 0;
+    bool m_locked = false;
+};

@@ -1,0 +1,8 @@
+#include "core/machine/statemachine.h"
+
+StateMachine::StateMachine(QObject* parent)
+    : QObject(parent)
+{
+}
+
+StateMachine::~StateMachine() = default;

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class Beverage;
+class Product;
+class Recipe;
+class RecipeCustomization;
+
+/// The customer's selection and the sale that follows it.
+class UserSelectionManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum State : int {
+        Idle = 0,
+        /// More cups of the same order follow.
+        BatchDispensing = 1,
+        Dispensing = 2,
+        /// An operator's test dispensing: nobody takes the product.
+        TestDispensing = 3,
+    };
+
+    explicit UserSelectionManager(QObject* parent = nullptr);
+    ~UserSelectionManager() override;
+
+    /// The selected product, or null; the catalogue owns it.
+    Product* selectedProduct() const;
+    void setSelectedProduct(Product* product);
+
+    /// The number of cups ordered of the selected product; 0 while nothing is ordered.
+    int selectedQuantity() const { return m_selectedQuantity; }
+    void setSelectedQuantity(int quantity);
+
+    State currentState() const { return m_currentState; }
+    void setCurrentState(State state);
+
+    /// The sugar and cup choices common to all drinks, owned by the manager;
+    /// either may be absent.
+    RecipeCustomization* sugarPreselection() const { return m_sugarPreselection.get(); }
+    RecipeCustomization* cupPreselection() const { return m_cupPreselection.get(); }
+    /// Replaces the choice; the previous object goes once the change is announced.
+    void setSugarPreselection(std::unique_ptr<RecipeCustomization> preselection);
+    void setCupPreselection(std::unique_ptr<RecipeCustomization> preselection);
+
+    /// The working copy of the selected beverage's recipe that holds the
+    /// customer's choices, or null.
+    Recipe* selectionRecipe() const { return m_selectionRecipe.get(); }
+    void setSelectionRecipe(std::unique_ptr<Recipe> recipe);
+
+    /// A recipe to prepare `beverage` with: a copy of its recipe as stored, for
+    /// the caller to own. Null when the beverage has no recipe or no
+    /// configuration is loaded.
+    std::unique_ptr<Recipe> createCustomRecipe(Beverage* beverage) const;
+
+signals:
+    void selectedProductChanged();
+    void selectedQuantityChanged(int quantity);
+    void currentStateChanged(State state);
+    void sugarPreselectionChanged();
+    void cupPreselectionChanged();
+
+private:
+    QPointer<Product> m_selectedProduct;
+    int m_selectedQuantity = 0;
+    State m_currentState = Idle;
+    std::unique_ptr<RecipeCustomization> m_sugarPreselection;
+    std::unique_ptr<RecipeCustomization> m_cupPreselection;
+    std::unique_ptr<Recipe> m_selectionRecipe;
+};

@@ -1,0 +1,119 @@
+#include "cataloguetest.h"
+#include "core/catalogue/category.h"
+#include "core/catalogue/instantingredient.h"
+#include "core/catalogue/wateronlypreparationstep.h"
+
+#include <functional>
+
+namespace {
+
+/// A write whose last statement a trigger makes fail.
+struct InjectedFailure
+{
+    const char* name;
+    const char* trigger;
+    std::function<bool(Configuration&, const TestCatalogue&)> write;
+};
+
+std::ostream& operator<<(std::ostream& out, const InjectedFailure& failure)
+{
+    return out << failure.name;
+}
+
+class CatalogueWriteFailure : public CatalogueTest, public ::testing::WithParamInterface<InjectedFailure>
+{
+};
+
+const InjectedFailure kFailures[] = {
+    { "NewRecipe", "BEFORE INSERT ON Recipes",
+        [](Configuration& c, const TestCatalogue&) {
+            Recipe recipe;
+            const bool saved = c.loader()->saveRecipe(&recipe);
+            EXPECT_EQ(recipe.dbId(), -1);
+            return saved;
+        } },
+    { "DeleteRecipe", "BEFORE DELETE ON Recipes",
+        [](Configuration& c, const TestCatalogue& ids) { return c.loader()->deleteRecipe(ids.cappuccino); } },
+    { "DeleteRecipeBeverages", "BEFORE UPDATE ON Beverages",
+        [](Configuration& c, const TestCatalogue& ids) { return c.loader()->deleteRecipe(ids.espresso); } },
+    { "LinkStepInTheMiddle", "BEFORE INSERT ON Recipe_Steps",
+        [](Configuration& c, const TestCatalogue& ids) {
+            return c.loader()->addStepToRecipe(
+                ids.cappuccino, ids.hotChocolateSteps.at(1), ids.cappuccinoSteps.at(0));
+        } },
+    { "UnlinkMiddleStep", "BEFORE DELETE ON Recipe_Steps",
+        [](Configuration& c, const TestCatalogue& ids) {
+            return c.loader()->removeStepFromRecipe(ids.cappuccino, ids.cappuccinoSteps.at(1));
+        } },
+    { "DeleteStep", "BEFORE DELETE ON PreparationSteps",
+        [](Configuration& c, const TestCatalogue& ids) {
+            return c.loader()->deletePreparatationStep(ids.cappuccinoSteps.at(1));
+        } },
+    { "NewStep", "BEFORE INSERT ON PreparationSteps",
+        [](Configuration& c, const TestCatalogue&) {
+            WaterOnlyPreparationStep step;
+            return c.loader()->savePreparationStep(&step) || step.dbId() != -1;
+        } },
+    { "NewIngredient", "BEFORE INSERT ON Ingredients",
+        [](Configuration& c, const TestCatalogue& ids) {
+            InstantIngredient ingredient;
+            const bool saved = c.loader()->saveIngredient(&ingredient, ids.hotChocolateSteps.at(0));
+            EXPECT_EQ(ingredient.dbId(), -1);
+            return saved;
+        } },
+    { "LinkNewCustomization", "BEFORE INSERT ON Recipe_Customizations",
+        [](Configuration& c, const TestCatalogue& ids) {
+            RecipeCustomization customization(RecipeCustomization::SizeCustomization, QStringLiteral("Size"),
+                0, 0, 3, 0.0f, 0, 0, RecipeCustomization::CupIcon, 0, 0);
+            const bool saved = c.saveCustomization(&customization, ids.espresso);
+            EXPECT_EQ(customization.dbId(), -1);
+            return saved;
+        } },
+    { "DeleteLastCustomizationLink", "BEFORE DELETE ON Customizations",
+        [](Configuration& c, const TestCatalogue& ids) {
+            return c.deleteCustomization(ids.cappuccino, ids.milkCustomization);
+        } },
+    { "CalibrationOfOneCanister", "BEFORE UPDATE ON Canisters WHEN NEW.logical_canister_id = 5",
+        [](Configuration& c, const TestCatalogue&) {
+            for (Canister* canister : c.canisters())
+                canister->setCalibrationMax(canister->calibrationMax() + 1);
+            return c.loader()->saveCanistersCalibration(c.canisters().values());
+        } },
+    { "NewCategoryProducts", "BEFORE INSERT ON Category_Products",
+        [](Configuration& c, const TestCatalogue&) {
+            Category category;
+            category.addProductId(3);
+            const bool saved = c.saveCategoryInfos(&category);
+            EXPECT_EQ(category.id(), -1);
+            return saved;
+        } },
+    { "DisplayOrder", "BEFORE UPDATE ON Category_Screen",
+        [](Configuration& c, const TestCatalogue&) {
+            QList<Category*> categories = c.getAllCategories(true);
+            std::reverse(categories.begin(), categories.end());
+            return c.saveDisplayedCategories(c.id(), categories, 1, 1, false);
+        } },
+    { "DeleteCategory", "BEFORE DELETE ON Categories",
+        [](Configuration& c, const TestCatalogue& ids) {
+            return c.loader()->deleteBeverageCategory(ids.categories.at(0));
+        } },
+};
+
+} // namespace
+
+TEST_P(CatalogueWriteFailure, LeavesTheDatabaseAsItWas)
+{
+    execute(QStringLiteral("CREATE TRIGGER injected_failure %1 BEGIN SELECT RAISE(ABORT, 'injected'); END")
+                .arg(QLatin1String(GetParam().trigger)));
+    const QStringList before = snapshot();
+    const quint32 changes = databaseChangeCounter();
+
+    EXPECT_FALSE(GetParam().write(configuration(), ids));
+
+    EXPECT_EQ(databaseChangeCounter(), changes);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_FALSE(logEntriesContaining(QStringLiteral("injected")).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, CatalogueWriteFailure, ::testing::ValuesIn(kFailures),
+    [](const ::testing::TestParamInfo<InjectedFailure>& info) { return std::string(info.param.name); });

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/catalogue/canister.h"
+
+#include <QList>
+#include <QMap>
+
+class CoreEnvironment;
+
+/// Database ids of the catalogue that seedTestCatalogue() stores.
+///
+/// Recipes (steps in order, ingredients in brackets):
+/// - Espresso: espresso [coffee beans 8 g], dry sugar [sugar 5 g];
+///   customization Strength (type 0) with a powder adjustment of the coffee beans.
+/// - Hot chocolate: instant [chocolate 25 g, milk powder 10 g], water only 50 ml.
+/// - Cappuccino: espresso [coffee beans 9 g], instant [milk powder 12 g],
+///   instant [chocolate 3 g, milk powder 4 g]; customizations Sugar (type 4) with
+///   a powder adjustment of the sugar canister (logical id 7) and Milk
+///   alternative (type 25) with a water adjustment of the instant steps.
+/// Canisters: coffee beans (min 20, max 80), milk powder, chocolate, sugar
+/// (logical id 7), and a fresh-product canister (type 3) without ingredient.
+/// Categories in display order: Hot drinks (type 1, displayed, products
+/// espresso, -1, hot chocolate), Seasonal (not displayed), Specialities
+/// (type 4, displayed), Milk drinks (type 2, displayed); category screen
+/// enabled with layout values 3 and 2. One beverage per recipe.
+struct TestCatalogue
+{
+    int espresso = -1;
+    int hotChocolate = -1;
+    int cappuccino = -1;
+    QList<int> espressoSteps;
+    QList<int> hotChocolateSteps;
+    QList<int> cappuccinoSteps;
+    /// Ingredient ids per step id, in step order.
+    QMap<int, QList<int>> stepIngredients;
+    QMap<Canister::LogicalCanisterId, int> canisters;
+    /// In display order.
+    QList<int> categories;
+    int strengthCustomization = -1;
+    int sugarCustomization = -1;
+    int milkCustomization = -1;
+    int strengthAdjustment = -1;
+    int sugarAdjustment = -1;
+    int milkAdjustment = -1;
+    int espressoBeverage = -1;
+    int hotChocolateBeverage = -1;
+    int cappuccinoBeverage = -1;
+};
+
+/// Stores the catalogue above, with translations of its texts, in the active
+/// configuration group's database of `core` through the core's loader; a
+/// failed write is reported as a test failure. Load a configuration afterwards
+/// to see it.
+TestCatalogue seedTestCatalogue(CoreEnvironment& core);
