@@ -32,8 +32,6 @@ Bridge::Bridge()
 
 Bridge::~Bridge() = default;
 
-void Bridge::exposeToQml(QQmlContext&)
-{
-}
+void Bridge::exposeToQml(QQmlContext&) { }
 
 } // namespace bridge

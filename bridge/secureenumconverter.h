@@ -11,8 +11,7 @@
 
 namespace lguim {
 
-template <class InternalType, class ExternalType>
-struct EnumPair
+template <class InternalType, class ExternalType> struct EnumPair
 {
     InternalType internal;
     ExternalType external;
@@ -22,8 +21,7 @@ struct EnumPair
 /// array `pairs` of EnumPair. An internal value appears at most once; when an
 /// external value appears several times, its first pair names the internal
 /// value it converts to.
-template <class InternalType, class ExternalType, class Tag>
-struct EnumPairs;
+template <class InternalType, class ExternalType, class Tag> struct EnumPairs;
 
 /// Builds a table of N pairs from f(0) ... f(N-1), for tables that follow a rule.
 template <class InternalType, class ExternalType, std::size_t N, class F>
@@ -37,8 +35,7 @@ constexpr std::array<EnumPair<InternalType, ExternalType>, N> generatePairs(F f)
 
 /// Converts between a core enumeration (internal) and an interface-layer
 /// enumeration (external) through the listed pairs only; never by casting.
-template <class InternalType, class ExternalType, class Tag>
-class SecureEnumConverter
+template <class InternalType, class ExternalType, class Tag> class SecureEnumConverter
 {
     using Table = EnumPairs<InternalType, ExternalType, Tag>;
 
@@ -100,8 +97,7 @@ public:
     static const char* converter() { return __PRETTY_FUNCTION__; }
 
 private:
-    template <class Enum>
-    static std::string failureText(const char* prefix, Enum value)
+    template <class Enum> static std::string failureText(const char* prefix, Enum value)
     {
         std::ostringstream text;
         text << prefix << static_cast<long long>(static_cast<std::underlying_type_t<Enum>>(value)) << " ("

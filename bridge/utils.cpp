@@ -7,9 +7,8 @@
 #include "core/log/assert.h"
 #include "core/log/logformatter.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace bridge {
 namespace utils {
@@ -22,13 +21,12 @@ TranslationsManager* translationsManager()
     return group ? group->translationsManager() : nullptr;
 }
 
-const TypedString* findTypedString(TranslationsManager& manager, TypedString::StringType type,
-                                   const QString& originalString)
+const TypedString* findTypedString(
+    TranslationsManager& manager, TypedString::StringType type, const QString& originalString)
 {
     const QList<TypedString*> strings = manager.typedStringsFromType(type);
-    const auto it = std::find_if(strings.cbegin(), strings.cend(), [&](const TypedString* string) {
-        return string->originalString() == originalString;
-    });
+    const auto it = std::find_if(strings.cbegin(), strings.cend(),
+        [&](const TypedString* string) { return string->originalString() == originalString; });
     return it == strings.cend() ? nullptr : *it;
 }
 
@@ -48,8 +46,8 @@ void logConfigurationNotLoaded(const char* signature)
         << signature << "Configuration is not loaded. Operation canceled.";
 }
 
-QMap<QLocale::Language, QString> coreTranslationsForTypeAndOriginalString(TypedString::StringType type,
-                                                                         const QString& originalString)
+QMap<QLocale::Language, QString> coreTranslationsForTypeAndOriginalString(
+    TypedString::StringType type, const QString& originalString)
 {
     TranslationsManager* manager = translationsManager();
     if (!manager)
@@ -85,16 +83,15 @@ std::vector<lea::Translation> translations(QString originalString, TypedString::
     return result;
 }
 
-std::vector<lea::Translation> getStringTranslations(QString originalString,
-                                                    std::vector<QLocale::Language> languages,
-                                                    TypedString::StringType type)
+std::vector<lea::Translation> getStringTranslations(
+    QString originalString, std::vector<QLocale::Language> languages, TypedString::StringType type)
 {
     const std::vector<lea::Translation> known = translations(originalString, type);
     std::vector<lea::Translation> result;
     result.reserve(languages.size());
     for (const QLocale::Language language : languages) {
         const auto it = std::find_if(known.cbegin(), known.cend(),
-                                     [language](const lea::Translation& t) { return t.language == language; });
+            [language](const lea::Translation& t) { return t.language == language; });
         const bool translated = it != known.cend() && !it->text.isEmpty();
         result.push_back(makeTranslation(language, translated ? it->text : originalString));
     }
@@ -108,35 +105,36 @@ std::vector<lea::Translation> translationsFromQm(const QString& context, const Q
         return {};
     const QByteArray contextBytes = context.toLocal8Bit();
     const QByteArray sourceBytes = sourceText.toLocal8Bit();
-    return { makeTranslation(*current,
-                             QCoreApplication::translate(contextBytes.constData(), sourceBytes.constData())) };
+    return { makeTranslation(
+        *current, QCoreApplication::translate(contextBytes.constData(), sourceBytes.constData())) };
 }
 
-bool compareLeaTranslations(const std::vector<lea::Translation>& first,
-                            const std::vector<lea::Translation>& second)
+bool compareLeaTranslations(
+    const std::vector<lea::Translation>& first, const std::vector<lea::Translation>& second)
 {
     if (first.size() != second.size())
         return false;
     const auto sorted = [](std::vector<lea::Translation> list) {
-        std::stable_sort(list.begin(), list.end(), [](const lea::Translation& a, const lea::Translation& b) {
-            return a.language < b.language;
-        });
+        std::stable_sort(list.begin(), list.end(),
+            [](const lea::Translation& a, const lea::Translation& b) { return a.language < b.language; });
         return list;
     };
     const std::vector<lea::Translation> a = sorted(first);
     const std::vector<lea::Translation> b = sorted(second);
-    return std::equal(a.cbegin(), a.cend(), b.cbegin(), [](const lea::Translation& x, const lea::Translation& y) {
-        return x.language == y.language && x.text == y.text;
-    });
+    return std::equal(
+        a.cbegin(), a.cend(), b.cbegin(), [](const lea::Translation& x, const lea::Translation& y) {
+            return x.language == y.language && x.text == y.text;
+        });
 }
 
-void updateTranslations(QString originalString, TypedString::StringType type,
-                        const std::vector<lea::Translation>& wanted)
+void updateTranslations(
+    QString originalString, TypedString::StringType type, const std::vector<lea::Translation>& wanted)
 {
     TranslationsManager* manager = translationsManager();
     if (!manager)
         return;
-    const auto current = coreTranslationsToLeaTranslations(coreTranslationsForTypeAndOriginalString(type, originalString));
+    const auto current
+        = coreTranslationsToLeaTranslations(coreTranslationsForTypeAndOriginalString(type, originalString));
     if (compareLeaTranslations(current, wanted))
         return;
     manager->removeTranslations(originalString, type);

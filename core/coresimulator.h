@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QString>
-
 #include <memory>
+#include <QString>
 
 class CoreEnvironment;
 class GuiEnvironment;

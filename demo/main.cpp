@@ -1,29 +1,161 @@
-// Runs the bridge on the machine simulator and shows what it offers.
+// A whole sale on the machine simulator, seen through the bridge: the catalogue
+// is built and read through the accessors, then a cappuccino is selected and
+// dispensed while the machine-states accessor reports each step.
 #include "bridge/bridge.h"
-#include "lea/helpers/foreachaccessor.h"
+#include "bridge/products/logicalingredientconverter.h"
+#include "core/catalogue/beverage.h"
+#include "core/catalogue/canister.h"
+#include "core/catalogue/recipe.h"
+#include "core/configuration/configuration.h"
+#include "core/configuration/configurationloader.h"
+#include "core/coreenvironment.h"
+#include "core/coresimulator.h"
+#include "core/gui/guimanager.h"
+#include "core/log/logsink.h"
+#include "core/machine/cpustatemachine.h"
+#include "core/machine/machine.h"
+#include "core/selection/userselectionmanager.h"
+#include "demo/factorytable.h"
+#include "lea/misc/states.h"
+#include "lea/products/canisters.h"
+#include "lea/products/categories.h"
+#include "lea/products/recipes.h"
 
+#include <memory>
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
-struct Totals
-{
-    int implemented = 0;
-    int missing = 0;
-};
+QTextStream out(stdout);
 
-template <class Factory>
-void printArea(QTextStream& out, const char* area, Factory& factory, Totals& totals)
+template <class Accessor, class Factory> std::unique_ptr<Accessor> create(Factory& factory)
 {
-    out << area << '\n';
-    lea::helpers::forEachAccessor(factory, [&](auto& imp, auto* tag) {
-        using Accessor = std::remove_pointer_t<decltype(tag)>;
-        const bool available = imp.hasImp(tag);
-        (available ? totals.implemented : totals.missing)++;
-        out << "  " << QString::fromLatin1(Accessor::staticMetaObject.className()).leftJustified(48, QLatin1Char('.'))
-            << (available ? " implemented" : " not implemented") << '\n';
-    });
+    auto& imp = static_cast<lea::priv::AbstractFactoryImp<Accessor>&>(factory);
+    return std::unique_ptr<Accessor>(imp.createImp(static_cast<Accessor*>(nullptr), nullptr));
+}
+
+// The machine's canisters come with the machine, not from the user interface.
+void fillCanisters(Configuration& configuration)
+{
+    struct Fill
+    {
+        Canister::LogicalCanisterId id;
+        const char* name;
+        int grams;
+    };
+    for (const Fill& fill :
+        { Fill { Canister::CoffeeBeans, "Beans", 950 }, Fill { Canister::MilkPowder, "Milk", 420 } }) {
+        Canister canister;
+        canister.setLogicalCanisterId(fill.id);
+        canister.setName(QString::fromLatin1(fill.name));
+        canister.setCalibrationMin(10);
+        canister.setCalibrationMax(90);
+        canister.powderLevel()->setCurrentValue(fill.grams * 10);
+        configuration.loader()->saveCanister(&canister);
+    }
+}
+
+lea::products::Recipes::Step espressoStep()
+{
+    lea::products::Recipes::Step step;
+    step.type = lea::products::Recipes::Espresso;
+    step.description = QStringLiteral("Extraction");
+    step.waterSpeed = 8;
+    step.waterDose = 30;
+    step.preInfusionDose = 5;
+    step.preInfusionTime = 1200;
+    step.squeezeEnabled = true;
+    step.pressureCurrent = lea::products::Recipes::Step::HighCurrent;
+    return step;
+}
+
+lea::products::Recipes::Step milkStep()
+{
+    lea::products::Recipes::Step step;
+    step.type = lea::products::Recipes::Instant;
+    step.description = QStringLiteral("Milk");
+    step.waterSpeed = 10;
+    step.waterDose = 90;
+    step.mixer = lea::products::Recipes::Step::Mixer { lea::products::Recipes::Step::Mixer::High, true };
+    return step;
+}
+
+lea::products::Recipes::Ingredient ingredient(lea::products::Recipes::IngredientType type,
+    lea::products::Canisters::LogicalIngredient logical, int dose)
+{
+    lea::products::Recipes::Ingredient ingredient;
+    ingredient.type = type;
+    ingredient.logicalIngredient = logical;
+    ingredient.dose = dose;
+    if (type == lea::products::Recipes::IngredientInstant)
+        ingredient.powder = lea::products::Recipes::Ingredient::Powder { 60, 0, {} };
+    return ingredient;
+}
+
+// Builds a cappuccino the way the recipe editor of the user interface does.
+nonstd::optional<lea::RecipeDbId> createCappuccino(lea::products::Recipes& recipes)
+{
+    const auto coffee = recipes.createStep(espressoStep());
+    const auto milk = recipes.createStep(milkStep());
+    if (!coffee || !milk)
+        return {};
+    using bridge::products::LogicalIngredientConverter;
+    const auto beans = LogicalIngredientConverter::toExternalOrThrow(Canister::CoffeeBeans);
+    const auto milkPowder = LogicalIngredientConverter::toExternalOrThrow(Canister::MilkPowder);
+    recipes.createIngredient(ingredient(lea::products::Recipes::IngredientEspresso, beans, 8), *coffee);
+    recipes.createIngredient(ingredient(lea::products::Recipes::IngredientInstant, milkPowder, 12), *milk);
+
+    lea::products::Recipes::Recipe recipe = recipes.defaultRecipe();
+    recipe.name = QStringLiteral("Cappuccino");
+    recipe.translations = { lea::Translation { QLocale::German, {}, QStringLiteral("Cappuccino"), {} },
+        lea::Translation { QLocale::Italian, {}, QStringLiteral("Cappuccino"), {} } };
+    recipe.hasCup = true;
+    recipe.cupType = lea::products::Recipes::Mug;
+    recipe.steps = { *coffee, *milk };
+    return recipes.createRecipe(recipe);
+}
+
+void printRecipe(const lea::products::Recipes& recipes, lea::RecipeDbId id)
+{
+    const auto recipe = recipes.recipe(id);
+    if (!recipe)
+        return;
+    out << "Recipe " << id.value() << " \"" << recipe->name << "\", " << recipe->steps.size() << " steps\n";
+    for (const lea::RecipeStepDbId stepId : recipe->steps) {
+        const auto step = recipes.step(stepId);
+        if (!step)
+            continue;
+        out << "  step " << stepId.value() << ": " << step->description << ", " << step->waterDose << ' '
+            << step->waterDoseUnit << " water at speed " << step->waterSpeed << '\n';
+        for (const lea::RecipeStepIngredientDbId ingredientId : step->ingredients) {
+            if (const auto ingredient = recipes.ingredient(ingredientId))
+                out << "    " << ingredient->nameKey << ": " << ingredient->dose << " g from canister \""
+                    << ingredient->canisterName << "\"\n";
+        }
+    }
+}
+
+QString stateText(const lea::misc::States& states)
+{
+    const lea::misc::States::Status status = states.status();
+    return QStringLiteral("state %1, dispensing state %2")
+        .arg(int(status.state))
+        .arg(int(status.erogationState));
+}
+
+void followStates(lea::misc::States& states)
+{
+    const auto report = [&states](const char* event) {
+        return [&states, event] { out << "  [states] " << event << " (" << stateText(states) << ")\n"; };
+    };
+    QObject::connect(&states, &lea::misc::States::erogationStarted, report("dispensing started"));
+    QObject::connect(&states, &lea::misc::States::erogationTakeCup, report("take the cup"));
+    QObject::connect(&states, &lea::misc::States::erogationDoneCupRemoved, report("cup removed"));
+    QObject::connect(&states, &lea::misc::States::erogationDone, report("dispensing done"));
+    QObject::connect(&states, &lea::misc::States::takeTheProduct, report("enjoy your drink"));
 }
 
 } // namespace
@@ -31,19 +163,59 @@ void printArea(QTextStream& out, const char* area, Factory& factory, Totals& tot
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return 1;
+    LogSink::instance().setEchoEnabled(false);
+
+    CoreSimulator machine(dir.filePath(QStringLiteral("machine.sqlite")));
+    machine.guiManager().setAvailableLanguages({ QLocale::English, QLocale::German, QLocale::Italian });
+    fillCanisters(*machine.core().loadConfiguration());
+    machine.core().loadConfiguration();
+
     bridge::Bridge bridge;
-    Totals totals;
-    printArea(out, "interface", bridge.interfaceFactory(), totals);
-    printArea(out, "hardware", bridge.hardwareFactory(), totals);
-    printArea(out, "misc", bridge.miscFactory(), totals);
-    printArea(out, "staticsettings", bridge.staticSettingsFactory(), totals);
-    printArea(out, "statistics", bridge.statisticsFactory(), totals);
-    printArea(out, "products", bridge.productsFactory(), totals);
-    printArea(out, "payment", bridge.paymentFactory(), totals);
-    printArea(out, "maintenance", bridge.maintenanceFactory(), totals);
-    printArea(out, "persistence", bridge.persistenceFactory(), totals);
-    printArea(out, "connectivity", bridge.connectivityFactory(), totals);
-    out << totals.implemented << " accessors implemented, " << totals.missing << " not implemented\n";
+    auto recipes = create<lea::products::Recipes>(bridge.productsFactory());
+    auto canisters = create<lea::products::Canisters>(bridge.productsFactory());
+    auto states = create<lea::misc::States>(bridge.miscFactory());
+
+    const auto recipeId = createCappuccino(*recipes);
+    if (!recipeId) {
+        out << "The cappuccino could not be stored.\n";
+        return 1;
+    }
+    recipes->reload();
+    printRecipe(*recipes, *recipeId);
+    for (const auto& level : canisters->levels())
+        out << "Canister " << level.canister.value() << " holds " << level.currentLevel << " g\n";
+
+    // The product on the selection screen that prepares the new recipe.
+    int productId = -1;
+    {
+        Beverage beverage;
+        beverage.setRecipe(gCoreEnv->configuration()->recipe(int(recipeId->value())));
+        gCoreEnv->configuration()->saveBeverage(&beverage);
+        productId = beverage.id();
+    }
+    recipes->reload();
+
+    out << "\nSale\n  " << stateText(*states) << '\n';
+    followStates(*states);
+    machine.core().machine()->cpuStateMachine()->setCurrentState(CpuStateMachine::Ready);
+    gCoreEnv->userSelectionManager()->setSelectedProduct(gCoreEnv->configuration()->beverage(productId));
+    for (const auto& used : recipes->beverageIngredients(lea::ProductDbId(unsigned(productId))))
+        out << "  uses " << used.dose << " g of " << used.nameKey << '\n';
+
+    Machine& core = *machine.core().machine();
+    core.startErogation();
+    core.requestCupRemoval();
+    core.confirmCupRemoved();
+    core.finishErogation();
+    // The dispensing flags clear shortly after the end of the dispensing.
+    QTimer::singleShot(20, &app, &QCoreApplication::quit);
+    app.exec();
+    gCoreEnv->userSelectionManager()->setSelectedProduct(nullptr);
+    out << "  after the sale: " << stateText(*states) << "\n\n";
+
+    printFactoryTable(out, bridge);
     return 0;
 }

@@ -2,10 +2,9 @@
 
 #include "nonstd/optional.hpp"
 
+#include <cstdint>
 #include <QLocale>
 #include <QString>
-
-#include <cstdint>
 
 namespace lea {
 

@@ -1,35 +1,19 @@
 #pragma once
 
-#include "lea/helpers/concretefactory.h"
 #include "lea/hardware/factory.h"
+#include "lea/helpers/concretefactory.h"
 
 namespace bridge {
 namespace hardware {
 
 /// Creates the hardware accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory,
-    lea::hardware::BoilerTemperature,
-    lea::hardware::Brewer,
-    lea::hardware::CupSensor,
-    lea::hardware::DiskSpace,
-    lea::hardware::Door,
-    lea::hardware::SlaveMachines,
-    lea::hardware::Reboot,
-    lea::hardware::TestComponents,
-    lea::hardware::DispensingCalibration,
-    lea::hardware::Boilers,
-    lea::hardware::Pumps,
-    lea::hardware::EspressoGroup,
-    lea::hardware::Fan,
-    lea::hardware::CupDispenser,
-    lea::hardware::Sensors,
-    lea::hardware::Modem,
-    lea::hardware::CodeScanner,
-    lea::hardware::DADD,
-    lea::hardware::BoilerParametersLimits,
-    lea::hardware::BLE,
-    lea::hardware::UART,
-    lea::hardware::Ethernet,
+using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardware::BoilerTemperature,
+    lea::hardware::Brewer, lea::hardware::CupSensor, lea::hardware::DiskSpace, lea::hardware::Door,
+    lea::hardware::SlaveMachines, lea::hardware::Reboot, lea::hardware::TestComponents,
+    lea::hardware::DispensingCalibration, lea::hardware::Boilers, lea::hardware::Pumps,
+    lea::hardware::EspressoGroup, lea::hardware::Fan, lea::hardware::CupDispenser, lea::hardware::Sensors,
+    lea::hardware::Modem, lea::hardware::CodeScanner, lea::hardware::DADD,
+    lea::hardware::BoilerParametersLimits, lea::hardware::BLE, lea::hardware::UART, lea::hardware::Ethernet,
     lea::hardware::Wifi>;
 
 } // namespace hardware

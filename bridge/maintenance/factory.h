@@ -7,14 +7,9 @@ namespace bridge {
 namespace maintenance {
 
 /// Creates the maintenance accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::maintenance::Factory,
-    lea::maintenance::AutomaticRinsing,
-    lea::maintenance::InactivityCleaning,
-    lea::maintenance::Cleaning,
-    lea::maintenance::Failures,
-    lea::maintenance::Maintenance,
-    lea::maintenance::SolidWaste,
-    lea::maintenance::Configurations>;
+using Factory = lea::helpers::ConcreteFactory<lea::maintenance::Factory, lea::maintenance::AutomaticRinsing,
+    lea::maintenance::InactivityCleaning, lea::maintenance::Cleaning, lea::maintenance::Failures,
+    lea::maintenance::Maintenance, lea::maintenance::SolidWaste, lea::maintenance::Configurations>;
 
 } // namespace maintenance
 } // namespace bridge

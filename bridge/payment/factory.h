@@ -7,13 +7,9 @@ namespace bridge {
 namespace payment {
 
 /// Creates the payment accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::payment::Factory,
-    lea::payment::Payments,
-    lea::payment::ProductsPrice,
-    lea::payment::TimeBands,
-    lea::payment::Paxio,
-    lea::payment::RemoteSelectorMdb,
-    lea::payment::VirtualCredits>;
+using Factory = lea::helpers::ConcreteFactory<lea::payment::Factory, lea::payment::Payments,
+    lea::payment::ProductsPrice, lea::payment::TimeBands, lea::payment::Paxio,
+    lea::payment::RemoteSelectorMdb, lea::payment::VirtualCredits>;
 
 } // namespace payment
 } // namespace bridge

@@ -7,10 +7,8 @@ namespace bridge {
 namespace persistence {
 
 /// Creates the persistence accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::persistence::Factory,
-    lea::persistence::Logs,
-    lea::persistence::FileDownloadsLog,
-    lea::persistence::ObjectDownloadsLog,
+using Factory = lea::helpers::ConcreteFactory<lea::persistence::Factory, lea::persistence::Logs,
+    lea::persistence::FileDownloadsLog, lea::persistence::ObjectDownloadsLog,
     lea::persistence::RemoteRequests>;
 
 } // namespace persistence

@@ -5,8 +5,7 @@
 #include "lea/persistence/logs.h"
 
 namespace lguim {
-template <>
-struct EnumPairs<LogLevel::Level, lea::persistence::Logs::Level, void>
+template <> struct EnumPairs<LogLevel::Level, lea::persistence::Logs::Level, void>
 {
     // The core's Info level has no interface counterpart.
     static constexpr EnumPair<LogLevel::Level, lea::persistence::Logs::Level> pairs[] = {
@@ -22,6 +21,6 @@ struct EnumPairs<LogLevel::Level, lea::persistence::Logs::Level, void>
 namespace bridge {
 namespace persistence {
 using LogLevelConverter = lguim::TaggedEnumConverter<bridge::CoreEnum, LogLevel::Level, bridge::LeaEnum,
-                                                     lea::persistence::Logs::Level, void>;
+    lea::persistence::Logs::Level, void>;
 } // namespace persistence
 } // namespace bridge

@@ -11,20 +11,11 @@ namespace bridge {
 namespace products {
 
 /// Creates the products accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::products::Factory,
-    lea::products::Beverages,
-    bridge::products::Canisters,
-    bridge::products::Categories,
-    bridge::products::Customizations,
-    lea::products::NutritionalInformation,
-    lea::products::Products,
-    bridge::products::Recipes,
-    lea::products::Promotions,
-    lea::products::CoffeesToGo,
-    lea::products::Upsellings,
-    lea::products::Cups,
-    lea::products::Filters,
-    lea::products::FlatRecipes>;
+using Factory = lea::helpers::ConcreteFactory<lea::products::Factory, lea::products::Beverages,
+    bridge::products::Canisters, bridge::products::Categories, bridge::products::Customizations,
+    lea::products::NutritionalInformation, lea::products::Products, bridge::products::Recipes,
+    lea::products::Promotions, lea::products::CoffeesToGo, lea::products::Upsellings, lea::products::Cups,
+    lea::products::Filters, lea::products::FlatRecipes>;
 
 } // namespace products
 } // namespace bridge

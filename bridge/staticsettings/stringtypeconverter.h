@@ -5,14 +5,14 @@
 #include "lea/staticsettings/languages.h"
 
 namespace lguim {
-template <>
-struct EnumPairs<TypedString::StringType, lea::staticsettings::Languages::StringType, void>
+template <> struct EnumPairs<TypedString::StringType, lea::staticsettings::Languages::StringType, void>
 {
     // The two enumerations agree value for value.
     static constexpr auto pairs
         = generatePairs<TypedString::StringType, lea::staticsettings::Languages::StringType, 22>([](int k) {
               return EnumPair<TypedString::StringType, lea::staticsettings::Languages::StringType> {
-                  static_cast<TypedString::StringType>(k), static_cast<lea::staticsettings::Languages::StringType>(k)
+                  static_cast<TypedString::StringType>(k),
+                  static_cast<lea::staticsettings::Languages::StringType>(k)
               };
           });
 };
@@ -20,7 +20,7 @@ struct EnumPairs<TypedString::StringType, lea::staticsettings::Languages::String
 
 namespace bridge {
 namespace staticsettings {
-using StringTypeConverter = lguim::TaggedEnumConverter<bridge::CoreEnum, TypedString::StringType, bridge::LeaEnum,
-                                                       lea::staticsettings::Languages::StringType, void>;
+using StringTypeConverter = lguim::TaggedEnumConverter<bridge::CoreEnum, TypedString::StringType,
+    bridge::LeaEnum, lea::staticsettings::Languages::StringType, void>;
 } // namespace staticsettings
 } // namespace bridge

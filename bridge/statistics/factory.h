@@ -7,11 +7,8 @@ namespace bridge {
 namespace statistics {
 
 /// Creates the statistics accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::statistics::Factory,
-    lea::statistics::Delivery,
-    lea::statistics::Settings,
-    lea::statistics::Evadts,
-    lea::statistics::CleaningEvents>;
+using Factory = lea::helpers::ConcreteFactory<lea::statistics::Factory, lea::statistics::Delivery,
+    lea::statistics::Settings, lea::statistics::Evadts, lea::statistics::CleaningEvents>;
 
 } // namespace statistics
 } // namespace bridge

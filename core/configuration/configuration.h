@@ -3,11 +3,10 @@
 #include "core/catalogue/canister.h"
 #include "core/machine/physicalmachine.h"
 
+#include <memory>
 #include <QList>
 #include <QMap>
 #include <QObject>
-
-#include <memory>
 
 class AbstractCustomizationAdjustment;
 class AbstractIngredient;
@@ -86,8 +85,8 @@ public:
     bool saveCategoryInfos(Category* category);
     /// Stores the order of `categories` as the display order, their displayed
     /// flags, and the category screen settings of configuration `configurationId`.
-    bool saveDisplayedCategories(int configurationId, const QList<Category*>& categories, int firstLayoutValue,
-        int secondLayoutValue, bool enabled);
+    bool saveDisplayedCategories(int configurationId, const QList<Category*>& categories,
+        int firstLayoutValue, int secondLayoutValue, bool enabled);
     /// Reads the categories and the category screen settings again; emits categoriesChanged.
     void loadBeverageCategories();
     /// Adds a category to the loaded ones (and takes it) without storing it, as

@@ -41,6 +41,7 @@ AbstractDatabase::Conditions imageKey(ConfigurationLoader::ImageOwner owner, con
 QByteArray ConfigurationLoader::loadImage(ImageOwner owner, const QString& type, int id) const
 {
     VqSqlQuery query(connection(), __PRETTY_FUNCTION__);
+    query.setForwardOnly(true);
     if (!AbstractDatabase::prepareSELECTALLQuery(query, kImagesTable, imageKey(owner, type, id))
         || !query.exec() || !query.next())
         return QByteArray();

@@ -2,12 +2,11 @@
 
 #include "core/catalogue/canister.h"
 
+#include <memory>
 #include <QList>
 #include <QMap>
 #include <QObject>
 #include <QSqlDatabase>
-
-#include <memory>
 #include <vector>
 
 class AbstractCustomizationAdjustment;
@@ -103,8 +102,8 @@ public:
     bool deleteBeverageCategory(int categoryId);
     /// See Configuration::saveDisplayedCategories(). Categories that are not
     /// stored (negative id) take no position.
-    bool saveDisplayedCategories(int configurationId, const QList<Category*>& categories, int firstLayoutValue,
-        int secondLayoutValue, bool enabled);
+    bool saveDisplayedCategories(int configurationId, const QList<Category*>& categories,
+        int firstLayoutValue, int secondLayoutValue, bool enabled);
 
     bool saveBeverage(Beverage* beverage, int configurationId);
 
@@ -126,11 +125,13 @@ public:
     QList<int> loadRecipeIds() const;
     /// A recipe with its steps in chain order, their ingredients bound to
     /// `canisters`, its customizations and adjustments; null when there is no such row.
-    std::unique_ptr<Recipe> loadRecipe(int recipeId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
+    std::unique_ptr<Recipe> loadRecipe(
+        int recipeId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
     std::vector<std::unique_ptr<AbstractPreparationStep>> loadRecipeSteps(
         int recipeId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
     /// Beverages of configuration `configurationId`, bound to `recipes` by id.
-    std::vector<std::unique_ptr<Beverage>> loadBeverages(int configurationId, const QList<Recipe*>& recipes) const;
+    std::vector<std::unique_ptr<Beverage>> loadBeverages(
+        int configurationId, const QList<Recipe*>& recipes) const;
 
 private:
     /// The bound connection, or an invalid one before setDatabase().

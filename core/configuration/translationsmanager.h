@@ -2,9 +2,8 @@
 
 #include "core/configuration/typedstring.h"
 
-#include <QList>
-
 #include <memory>
+#include <QList>
 #include <vector>
 
 class AbstractDatabase;
@@ -21,8 +20,8 @@ public:
     QList<TypedString*> typedStringsFromType(TypedString::StringType type) const;
 
     /// Adds a translation, creating the typed string when it does not exist yet. Not saved.
-    void addTranslation(const QString& originalString, TypedString::StringType type, QLocale::Language language,
-                        const QString& text);
+    void addTranslation(const QString& originalString, TypedString::StringType type,
+        QLocale::Language language, const QString& text);
     /// Removes every translation of the typed string; the string itself stays. Not saved.
     void removeTranslations(const QString& originalString, TypedString::StringType type);
 

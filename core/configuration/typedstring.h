@@ -9,7 +9,7 @@ class TypedString
 {
 public:
     /// What a text names; the value is stored in the database.
-    enum StringType {
+    enum StringType : int {
         BeverageName = 0,
         BeverageDescription = 1,
         RecipeName = 2,

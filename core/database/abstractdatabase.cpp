@@ -75,7 +75,8 @@ AbstractDatabase::AbstractDatabase(const QString& filePath)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(filePath);
     if (!db.open())
-        LogFormatter(LogLevel::Error).log(Log::Database) << "Cannot open database" << filePath << db.lastError().text();
+        LogFormatter(LogLevel::Error).log(Log::Database)
+            << "Cannot open database" << filePath << db.lastError().text();
 }
 
 AbstractDatabase::~AbstractDatabase()
@@ -99,18 +100,19 @@ QString AbstractDatabase::quoteIdentifier(const QString& name)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-bool AbstractDatabase::prepareSELECTALLQuery(QSqlQuery& query, const QString& table, const Conditions& conditions,
-                                             WhereRule rule)
+bool AbstractDatabase::prepareSELECTALLQuery(
+    QSqlQuery& query, const QString& table, const Conditions& conditions, WhereRule rule)
 {
     const WhereClause where = whereClause(conditions, rule);
-    return prepareAndBind(query, QStringLiteral("SELECT * FROM ") + quoteIdentifier(table) + where.text,
-                          where.values);
+    return prepareAndBind(
+        query, QStringLiteral("SELECT * FROM ") + quoteIdentifier(table) + where.text, where.values);
 }
 
 bool AbstractDatabase::prepareINSERTQuery(QSqlQuery& query, const QString& table, const Values& values)
 {
     if (values.isEmpty())
-        return prepareAndBind(query, QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table)), {});
+        return prepareAndBind(
+            query, QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table)), {});
     QStringList columns;
     QStringList placeholders;
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
@@ -118,14 +120,14 @@ bool AbstractDatabase::prepareINSERTQuery(QSqlQuery& query, const QString& table
         placeholders << QStringLiteral("?");
     }
     return prepareAndBind(query,
-                          QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                              .arg(quoteIdentifier(table), columns.join(QLatin1String(", ")),
-                                   placeholders.join(QLatin1String(", "))),
-                          values.values());
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(quoteIdentifier(table), columns.join(QLatin1String(", ")),
+                placeholders.join(QLatin1String(", "))),
+        values.values());
 }
 
 bool AbstractDatabase::prepareUPDATEQuery(QSqlQuery& query, const QString& table, const Values& values,
-                                          const Conditions& conditions, WhereRule rule)
+    const Conditions& conditions, WhereRule rule)
 {
     if (values.isEmpty())
         return false;
@@ -134,16 +136,17 @@ bool AbstractDatabase::prepareUPDATEQuery(QSqlQuery& query, const QString& table
         assignments << quoteIdentifier(it.key()) + QStringLiteral(" = ?");
     const WhereClause where = whereClause(conditions, rule);
     return prepareAndBind(query,
-                          QStringLiteral("UPDATE ") + quoteIdentifier(table) + QStringLiteral(" SET ")
-                              + assignments.join(QLatin1String(", ")) + where.text,
-                          values.values() + where.values);
+        QStringLiteral("UPDATE ") + quoteIdentifier(table) + QStringLiteral(" SET ")
+            + assignments.join(QLatin1String(", ")) + where.text,
+        values.values() + where.values);
 }
 
-bool AbstractDatabase::prepareDELETEQuery(QSqlQuery& query, const QString& table, const Conditions& conditions,
-                                          WhereRule rule)
+bool AbstractDatabase::prepareDELETEQuery(
+    QSqlQuery& query, const QString& table, const Conditions& conditions, WhereRule rule)
 {
     if (conditions.isEmpty())
         return false;
     const WhereClause where = whereClause(conditions, rule);
-    return prepareAndBind(query, QStringLiteral("DELETE FROM ") + quoteIdentifier(table) + where.text, where.values);
+    return prepareAndBind(
+        query, QStringLiteral("DELETE FROM ") + quoteIdentifier(table) + where.text, where.values);
 }

@@ -16,10 +16,10 @@ class AbstractDatabase
 public:
     /// How the conditions of a statement combine.
     enum WhereRule {
-        AllEqual = 0,  ///< every listed column equals its value
-        AnyEqual = 1,  ///< at least one listed column equals its value
+        AllEqual = 0, ///< every listed column equals its value
+        AnyEqual = 1, ///< at least one listed column equals its value
         NoneEqual = 2, ///< each listed column differs from its value
-        Greater = 3,   ///< each listed column is greater than its value
+        Greater = 3, ///< each listed column is greater than its value
     };
 
     using Values = QMap<QString, QVariant>;
@@ -37,18 +37,18 @@ public:
 
     /// SELECT * FROM table [WHERE conditions]. No condition selects every row,
     /// except under AnyEqual, where an empty list matches nothing.
-    static bool prepareSELECTALLQuery(QSqlQuery& query, const QString& table, const Conditions& conditions = {},
-                                      WhereRule rule = AllEqual);
+    static bool prepareSELECTALLQuery(
+        QSqlQuery& query, const QString& table, const Conditions& conditions = {}, WhereRule rule = AllEqual);
     /// INSERT INTO table (columns) VALUES (values).
     static bool prepareINSERTQuery(QSqlQuery& query, const QString& table, const Values& values);
     /// UPDATE table SET values [WHERE conditions]; fails on an empty value map.
     static bool prepareUPDATEQuery(QSqlQuery& query, const QString& table, const Values& values,
-                                   const Conditions& conditions, WhereRule rule);
+        const Conditions& conditions, WhereRule rule);
 
     /// DELETE FROM table WHERE conditions; fails without a condition, so that
     /// no table is emptied by accident.
-    static bool prepareDELETEQuery(QSqlQuery& query, const QString& table, const Conditions& conditions,
-                                   WhereRule rule);
+    static bool prepareDELETEQuery(
+        QSqlQuery& query, const QString& table, const Conditions& conditions, WhereRule rule);
 
     static QString quoteIdentifier(const QString& name);
 

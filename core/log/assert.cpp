@@ -11,8 +11,8 @@ void report(LogEntry::Kind kind, const char* expression, const char* message, co
     entry.kind = kind;
     entry.level = kind == LogEntry::Kind::ReleaseAssertion ? LogLevel::Fatal : LogLevel::Error;
     entry.modules = QStringList { Log::Global.name() };
-    entry.items = QStringList { QString::fromUtf8(expression), QString::fromUtf8(message), QString::fromUtf8(file),
-                                QString::number(line) };
+    entry.items = QStringList { QString::fromUtf8(expression), QString::fromUtf8(message),
+        QString::fromUtf8(file), QString::number(line) };
     entry.text = QStringLiteral("ASSERT: \"%1\" %2 in file %3, line %4")
                      .arg(entry.items.at(0), entry.items.at(1), entry.items.at(2), entry.items.at(3));
     LogSink::instance().write(entry);

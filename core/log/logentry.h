@@ -9,7 +9,7 @@ struct LogEntry
 {
     enum class Kind {
         Message,
-        Assertion,        ///< a failed assertion; the caller went on
+        Assertion, ///< a failed assertion; the caller went on
         ReleaseAssertion, ///< a failed release assertion; the caller stopped the operation
     };
 

@@ -11,8 +11,7 @@
 class LogStream
 {
 public:
-    template <class T>
-    LogStream& operator<<(const T& value)
+    template <class T> LogStream& operator<<(const T& value)
     {
         QString item;
         QDebug(&item).nospace() << value;

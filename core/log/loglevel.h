@@ -2,7 +2,7 @@
 
 namespace LogLevel {
 /// Severity of a log entry. Level 3 marks soft failures, 4 database and file failures.
-enum Level {
+enum Level : int {
     Trace = 0,
     Debug = 1,
     Info = 2,

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <QString>
 #include <QStringList>
-
-#include <initializer_list>
 
 /// A subsystem of the machine that log entries are filed under.
 class LogModule

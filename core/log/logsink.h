@@ -2,9 +2,8 @@
 
 #include "core/log/logentry.h"
 
-#include <QList>
-
 #include <mutex>
+#include <QList>
 
 /// Where finished log entries go: standard error and an in-memory record that
 /// tests and diagnostics can read back.

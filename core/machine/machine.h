@@ -22,7 +22,10 @@ public:
     ErogationManager* erogationManager() const { return m_erogationManager; }
     MachineDatabase* machineDatabase() const { return m_machineDatabase; }
     /// Stores the level supervision of `canister`; false when it could not be stored.
-    bool saveCanisterLevel(Canister* canister) { return canister && m_machineDatabase->saveCanisterLevel(*canister); }
+    bool saveCanisterLevel(Canister* canister)
+    {
+        return canister && m_machineDatabase->saveCanisterLevel(*canister);
+    }
 
     EnergySavingSettings::EnergyMode energyMode() const { return m_energyMode; }
     void setEnergyMode(EnergySavingSettings::EnergyMode mode);

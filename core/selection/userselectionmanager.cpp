@@ -26,6 +26,8 @@ void UserSelectionManager::setSelectedProduct(Product* product)
     if (product == m_selectedProduct)
         return;
     m_selectedProduct = product;
+    // The customer's working copy of the recipe starts from the stored one.
+    m_selectionRecipe = createCustomRecipe(qobject_cast<Beverage*>(product));
     emit selectedProductChanged();
 }
 
@@ -47,13 +49,15 @@ void UserSelectionManager::setCurrentState(State state)
 
 void UserSelectionManager::setSugarPreselection(std::unique_ptr<RecipeCustomization> preselection)
 {
-    const std::unique_ptr<RecipeCustomization> previous = std::exchange(m_sugarPreselection, std::move(preselection));
+    const std::unique_ptr<RecipeCustomization> previous
+        = std::exchange(m_sugarPreselection, std::move(preselection));
     emit sugarPreselectionChanged();
 }
 
 void UserSelectionManager::setCupPreselection(std::unique_ptr<RecipeCustomization> preselection)
 {
-    const std::unique_ptr<RecipeCustomization> previous = std::exchange(m_cupPreselection, std::move(preselection));
+    const std::unique_ptr<RecipeCustomization> previous
+        = std::exchange(m_cupPreselection, std::move(preselection));
     emit cupPreselectionChanged();
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <memory>
 #include <QObject>
 #include <QPointer>
-
-#include <memory>
 
 class Beverage;
 class Product;

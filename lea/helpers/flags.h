@@ -9,7 +9,8 @@ namespace helpers {
 /// The interface values of the listed core flags that intersect `flags`.
 /// Bits that belong to no listed value are ignored.
 template <class TaggedConverter>
-std::set<typename TaggedConverter::External> internalFlagsToExternalSetSecure(typename TaggedConverter::Internal flags)
+std::set<typename TaggedConverter::External> internalFlagsToExternalSetSecure(
+    typename TaggedConverter::Internal flags)
 {
     using Internal = typename TaggedConverter::Internal;
     using Bits = std::make_unsigned_t<std::underlying_type_t<Internal>>;

@@ -10,7 +10,8 @@ namespace helpers {
 template <class... Accessors, class Visitor>
 void forEachAccessor(lea::priv::AbstractFactory<Accessors...>& factory, Visitor&& visit)
 {
-    (visit(static_cast<lea::priv::AbstractFactoryImp<Accessors>&>(factory), static_cast<Accessors*>(nullptr)), ...);
+    (visit(static_cast<lea::priv::AbstractFactoryImp<Accessors>&>(factory), static_cast<Accessors*>(nullptr)),
+        ...);
 }
 
 } // namespace helpers

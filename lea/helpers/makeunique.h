@@ -5,8 +5,7 @@
 namespace lea {
 namespace helpers {
 
-template <class T>
-std::unique_ptr<T> make_unique()
+template <class T> std::unique_ptr<T> make_unique()
 {
     return std::unique_ptr<T>(new T());
 }

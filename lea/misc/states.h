@@ -2,6 +2,7 @@
 
 #include "nonstd/optional.hpp"
 
+#include <cstdint>
 #include <functional>
 #include <QObject>
 
@@ -14,7 +15,7 @@ class States : public QObject
     Q_OBJECT
 
 public:
-    enum State {
+    enum State : int32_t {
         Unknown = 0,
         Initialising = 1,
         HeatingUp = 2,
@@ -32,7 +33,7 @@ public:
     };
     Q_ENUM(State)
 
-    enum ErogationState {
+    enum ErogationState : int32_t {
         NoErogation = 0,
         Erogating = 1,
         WaitingCupRemoval = 2,

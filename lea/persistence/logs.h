@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <QObject>
 
 namespace lea {
@@ -11,7 +12,7 @@ class Logs : public QObject
     Q_OBJECT
 
 public:
-    enum Level {
+    enum Level : int32_t {
         Trace = 0,
         Debug = 1,
         Warning = 2,

@@ -7,8 +7,7 @@ namespace priv {
 
 /// Creation of one accessor interface. The pointer argument only selects the
 /// overload when a factory serves several interfaces; its value is never used.
-template <class AccessorBase>
-class AbstractFactoryImp
+template <class AccessorBase> class AbstractFactoryImp
 {
 public:
     virtual AccessorBase* createImp(AccessorBase*, QObject* parent) = 0;

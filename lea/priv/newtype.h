@@ -7,8 +7,7 @@ namespace priv {
 
 /// A value of type T made distinct per Tag, so that identifiers of different
 /// kinds cannot be mixed up. Compared and ordered by the value.
-template <class Tag, class T>
-class NewType
+template <class Tag, class T> class NewType
 {
 public:
     using ValueType = T;

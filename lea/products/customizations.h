@@ -25,7 +25,7 @@ class Customizations : public QObject
 public:
     /// The kind of choice. The machine gives a meaning only to the sugar and
     /// cup kinds, which are common to all drinks.
-    enum CustomizationType {
+    enum CustomizationType : int32_t {
         Type0 = 0,
         Type1 = 1,
         Type2 = 2,
@@ -59,7 +59,7 @@ public:
     };
     Q_ENUM(CustomizationType)
 
-    enum Icon {
+    enum Icon : int32_t {
         Icon0 = 0,
         Icon1 = 1,
         Icon2 = 2,
@@ -68,7 +68,7 @@ public:
     };
     Q_ENUM(Icon)
 
-    enum AdjustmentType {
+    enum AdjustmentType : int32_t {
         NoAdjustment = 0,
         PowderDosage = 1,
         WaterDosage = 2,

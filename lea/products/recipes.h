@@ -23,7 +23,7 @@ class Recipes : public QObject
     Q_OBJECT
 
 public:
-    enum CupType {
+    enum CupType : int32_t {
         StandardCup = 0,
         OwnCup = 1,
         LargeCup = 2,
@@ -31,7 +31,7 @@ public:
     };
     Q_ENUM(CupType)
 
-    enum StepType {
+    enum StepType : int32_t {
         DrySugar = 0,
         Espresso = 1,
         LongEspresso = 2,
@@ -48,7 +48,7 @@ public:
     Q_ENUM(StepType)
 
     /// The water circuit a step draws from; the numbered ones are circuits of the hydraulic layout.
-    enum WaterType {
+    enum WaterType : int32_t {
         Water0 = 0,
         Water1 = 1,
         Water2 = 2,
@@ -112,7 +112,7 @@ public:
     };
     Q_ENUM(WaterType)
 
-    enum IngredientType {
+    enum IngredientType : int32_t {
         IngredientDrySugar = 0,
         IngredientEspresso = 1,
         IngredientInstant = 2,
@@ -151,7 +151,7 @@ public:
     {
         struct Mixer
         {
-            enum Speed {
+            enum Speed : int32_t {
                 Low = 0,
                 Medium = 1,
                 High = 2,
@@ -161,7 +161,7 @@ public:
             bool absoluteMixTime = false;
         };
 
-        enum PressureCurrent {
+        enum PressureCurrent : int32_t {
             LowCurrent = 0,
             MediumCurrent = 1,
             HighCurrent = 2,
@@ -199,7 +199,7 @@ public:
         struct PowderCycle
         {
             /// How the auger runs while dosing.
-            enum Type {
+            enum Type : int32_t {
                 Pulsed = 0,
                 Timed = 1,
             };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <QObject>
 
 namespace lea {
@@ -12,7 +13,7 @@ class Languages : public QObject
 
 public:
     /// What a translated text names.
-    enum StringType {
+    enum StringType : int32_t {
         BeverageName = 0,
         BeverageDescription = 1,
         RecipeName = 2,

@@ -2,7 +2,6 @@
 #include "bridge/products/canisters.h"
 #include "bridge/products/logicalingredientconverter.h"
 #include "catalogue/cataloguetest.h"
-#include "core/configuration/translationsmanager.h"
 #include "core/gui/guimanager.h"
 #include "core/machine/physicalmachine.h"
 
@@ -19,28 +18,28 @@ namespace {
 
 using Lea = lea::products::Canisters;
 using bridge::products::LogicalIngredientConverter;
+using Level = std::tuple<unsigned int, bool, bool, int32_t, int32_t, int32_t>;
+using Calibration = std::tuple<unsigned int, int32_t, int32_t>;
 
 lea::CanisterDbId canisterId(int coreId)
 {
     return lea::CanisterDbId(static_cast<unsigned int>(coreId));
 }
 
-auto fields(const Lea::CanisterLevel& l)
+std::vector<Level> fields(const std::vector<Lea::CanisterLevel>& levels)
 {
-    return std::make_tuple(l.canister.value(), l.emptyCheckEnabled, l.levelSensorEnabled,
-        l.gramsEmptyThreshold, l.weightWhenFull, l.currentLevel);
+    std::vector<Level> result;
+    for (const Lea::CanisterLevel& l : levels)
+        result.emplace_back(l.canister.value(), l.emptyCheckEnabled, l.levelSensorEnabled,
+            l.gramsEmptyThreshold, l.weightWhenFull, l.currentLevel);
+    return result;
 }
 
-auto fields(const Lea::CanisterCalibration& c)
+std::vector<Calibration> fields(const std::vector<Lea::CanisterCalibration>& calibrations)
 {
-    return std::make_tuple(c.canister.value(), c.calibrationMin, c.calibrationMax);
-}
-
-template <class Record> auto fields(const std::vector<Record>& records)
-{
-    std::vector<decltype(fields(records.front()))> result;
-    for (const Record& record : records)
-        result.push_back(fields(record));
+    std::vector<Calibration> result;
+    for (const Lea::CanisterCalibration& c : calibrations)
+        result.emplace_back(c.canister.value(), c.calibrationMin, c.calibrationMax);
     return result;
 }
 
@@ -61,11 +60,9 @@ protected:
     void SetUp() override
     {
         CatalogueTest::SetUp();
-        fresh = ids.canisters.value(Canister::NoIngredient);
-        beans = ids.canisters.value(Canister::CoffeeBeans);
-        milk = ids.canisters.value(Canister::MilkPowder);
-        chocolate = ids.canisters.value(Canister::Chocolate);
-        sugar = ids.canisters.value(Canister::Sugar);
+        for (const auto logical : { Canister::NoIngredient, Canister::CoffeeBeans, Canister::MilkPowder,
+                 Canister::Chocolate, Canister::Sugar })
+            order.push_back(static_cast<unsigned int>(ids.canisters.value(logical)));
         canisters = std::make_unique<bridge::products::Canisters>(nullptr);
     }
 
@@ -76,118 +73,82 @@ protected:
         CatalogueTest::TearDown();
     }
 
+    /// Canister ids in logical-id order: fresh product, beans, milk powder, chocolate, sugar.
+    std::vector<unsigned int> order;
     std::unique_ptr<bridge::products::Canisters> canisters;
-    int fresh = -1;
-    int beans = -1;
-    int milk = -1;
-    int chocolate = -1;
-    int sugar = -1;
 };
 
 TEST_F(CanistersTest, ReadsCanistersInLogicalOrder)
 {
     configuration().physicalMachine()->addCanister(Canister::CoffeeBeans);
     configuration().canisterByType(Canister::Chocolate)->powderLevel()->setCurrentValue(100);
-
-    const std::vector<Lea::Canister> all = canisters->canisters();
-
-    ASSERT_EQ(all.size(), 5u);
-    std::vector<unsigned int> order;
-    for (const Lea::Canister& canister : all)
-        order.push_back(canister.id.value());
-    EXPECT_EQ(order,
-        (std::vector<unsigned int> { canisterId(fresh).value(), canisterId(beans).value(),
-            canisterId(milk).value(), canisterId(chocolate).value(), canisterId(sugar).value() }));
-
-    const Lea::Canister& freshProduct = all[0];
-    EXPECT_EQ(freshProduct.name, QStringLiteral("Fresh"));
-    EXPECT_FALSE(freshProduct.ingredient);
-    EXPECT_TRUE(freshProduct.typeFlag);
-    EXPECT_TRUE(freshProduct.available);
-    EXPECT_TRUE(freshProduct.allergens.empty());
-    EXPECT_FALSE(freshProduct.installed);
-
-    const Lea::Canister& coffee = all[1];
-    ASSERT_TRUE(coffee.ingredient);
-    EXPECT_EQ(coffee.ingredient->logicalIngredient, Lea::Ingredient7);
-    EXPECT_EQ(coffee.ingredient->productName, QStringLiteral("Espresso blend"));
-    EXPECT_TRUE(coffee.ingredient->productNameTranslations.empty());
-    EXPECT_FALSE(coffee.typeFlag);
-    EXPECT_TRUE(coffee.installed);
-
-    const Lea::Canister& milkPowder = all[2];
-    EXPECT_EQ(milkPowder.ingredient->logicalIngredient, Lea::Ingredient20);
-    ASSERT_EQ(milkPowder.translations.size(), 1u);
-    EXPECT_EQ(milkPowder.translations[0].language, QLocale::German);
-    EXPECT_EQ(milkPowder.translations[0].text, QStringLiteral("Milchpulver"));
-    EXPECT_EQ(
-        milkPowder.allergens, (std::vector<QString> { QStringLiteral("milk"), QStringLiteral("lactose") }));
-
-    EXPECT_EQ(all[3].ingredient->logicalIngredient, Lea::Ingredient14);
-    EXPECT_FALSE(all[3].available);
-    EXPECT_EQ(all[3].allergens,
-        (std::vector<QString> { QStringLiteral("milk"), QString(), QStringLiteral("soy") }));
-    EXPECT_EQ(all[4].ingredient->logicalIngredient, Lea::Ingredient6);
-    EXPECT_FALSE(all[4].installed);
-}
-
-TEST_F(CanistersTest, ProductNamesAreTranslatedIntoTheCurrentLanguage)
-{
     machine().guiManager().setCurrentLanguage(QLocale::German);
 
     const std::vector<Lea::Canister> all = canisters->canisters();
 
-    ASSERT_TRUE(all.at(2).ingredient);
-    const std::vector<lea::Translation>& names = all.at(2).ingredient->productNameTranslations;
-    ASSERT_EQ(names.size(), 1u);
-    EXPECT_EQ(names[0].language, QLocale::German);
-    EXPECT_EQ(names[0].text, QStringLiteral("Skimmed milk"));
+    ASSERT_EQ(all.size(), 5u);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        EXPECT_EQ(all[i].id.value(), order[i]);
+    EXPECT_EQ(all[0].name, QStringLiteral("Fresh"));
+    EXPECT_FALSE(all[0].ingredient);
+    EXPECT_TRUE(all[0].typeFlag);
+    EXPECT_TRUE(all[0].available);
+    EXPECT_TRUE(all[0].allergens.empty());
+    EXPECT_FALSE(all[0].installed);
+
+    ASSERT_TRUE(all[1].ingredient);
+    EXPECT_EQ(all[1].ingredient->logicalIngredient, Lea::Ingredient7);
+    EXPECT_EQ(all[1].ingredient->productName, QStringLiteral("Espresso blend"));
+    ASSERT_EQ(all[1].ingredient->productNameTranslations.size(), 1u);
+    EXPECT_EQ(all[1].ingredient->productNameTranslations[0].language, QLocale::German);
+    EXPECT_EQ(all[1].ingredient->productNameTranslations[0].text, QStringLiteral("Espresso blend"));
+    EXPECT_FALSE(all[1].typeFlag);
+    EXPECT_TRUE(all[1].installed);
+
+    EXPECT_EQ(all[2].ingredient->logicalIngredient, Lea::Ingredient20);
+    ASSERT_EQ(all[2].translations.size(), 1u);
+    EXPECT_EQ(all[2].translations[0].text, QStringLiteral("Milchpulver"));
+    EXPECT_EQ(all[2].allergens, (std::vector<QString> { QStringLiteral("milk"), QStringLiteral("lactose") }));
+    EXPECT_EQ(all[3].ingredient->logicalIngredient, Lea::Ingredient14);
+    EXPECT_FALSE(all[3].available);
+    EXPECT_EQ(all[4].ingredient->logicalIngredient, Lea::Ingredient6);
+    EXPECT_FALSE(all[4].installed);
 }
 
 TEST_F(CanistersTest, LevelsAreStoredButNotTheCurrentLevel)
 {
-    std::vector<Lea::CanisterLevel> levels = canisters->levels();
-    ASSERT_EQ(levels.size(), 5u);
-    EXPECT_EQ(fields(levels[1]), std::make_tuple(canisterId(beans).value(), true, true, 15, 1600, 800));
-    EXPECT_EQ(fields(levels[3]), std::make_tuple(canisterId(chocolate).value(), true, false, 20, 1400, 250));
-    const auto seeded = fields(levels);
+    std::vector<Level> expected = fields(canisters->levels());
+    ASSERT_EQ(expected.size(), 5u);
+    EXPECT_EQ(expected[1], Level(order[1], true, true, 15, 1600, 800));
 
-    levels[1] = { canisterId(beans), false, false, 40, 3000, 1 };
-    levels[4] = { canisterId(sugar), true, true, 7, 900, 2 };
-    canisters->setLevels({ levels[1], levels[4] });
+    canisters->setLevels({ { canisterId(order[1]), false, false, 40, 3000, 1 },
+        { canisterId(order[4]), true, true, 7, 900, 2 } });
 
     reload();
-    auto expected = seeded;
-    expected[1] = std::make_tuple(canisterId(beans).value(), false, false, 40, 3000, 800);
-    expected[4] = std::make_tuple(canisterId(sugar).value(), true, true, 7, 900, 600);
+    expected[1] = Level(order[1], false, false, 40, 3000, 800);
+    expected[4] = Level(order[4], true, true, 7, 900, 600);
     EXPECT_EQ(fields(canisters->levels()), expected);
 }
 
 TEST_F(CanistersTest, CalibrationsAreStored)
 {
-    EXPECT_EQ(fields(canisters->calibrations()),
-        (std::vector<std::tuple<unsigned int, int32_t, int32_t>> {
-            { canisterId(fresh).value(), 0, 50 },
-            { canisterId(beans).value(), 20, 80 },
-            { canisterId(milk).value(), 10, 90 },
-            { canisterId(chocolate).value(), 30, 70 },
-            { canisterId(sugar).value(), 0, 100 },
-        }));
+    std::vector<Calibration> expected { { order[0], 0, 50 }, { order[1], 20, 80 }, { order[2], 10, 90 },
+        { order[3], 30, 70 }, { order[4], 0, 100 } };
+    EXPECT_EQ(fields(canisters->calibrations()), expected);
 
-    canisters->setCalibrations({ { canisterId(beans), 25, 75 }, { canisterId(sugar), 5, 95 } });
+    canisters->setCalibrations({ { canisterId(order[1]), 25, 75 }, { canisterId(order[4]), 5, 95 } });
 
     reload();
-    const auto read = fields(canisters->calibrations());
-    EXPECT_EQ(read[1], std::make_tuple(canisterId(beans).value(), 25, 75));
-    EXPECT_EQ(read[2], std::make_tuple(canisterId(milk).value(), 10, 90));
-    EXPECT_EQ(read[4], std::make_tuple(canisterId(sugar).value(), 5, 95));
+    expected[1] = Calibration(order[1], 25, 75);
+    expected[4] = Calibration(order[4], 5, 95);
+    EXPECT_EQ(fields(canisters->calibrations()), expected);
 }
 
 TEST_F(CanistersTest, RecordsOfNoCanisterChangeNothing)
 {
     const QStringList before = snapshot();
     const quint32 changes = databaseChangeCounter();
-    const auto levels = fields(canisters->levels());
+    const std::vector<Level> levels = fields(canisters->levels());
     // Beyond the core's range an id must not wrap round to a negative core id.
     configuration().canisterByType(Canister::NoIngredient)->setId(-1);
 
@@ -196,7 +157,8 @@ TEST_F(CanistersTest, RecordsOfNoCanisterChangeNothing)
 
     EXPECT_EQ(databaseChangeCounter(), changes);
     EXPECT_EQ(snapshot(), before);
-    EXPECT_FALSE(configuration().canisterByType(Canister::NoIngredient)->powderLevel()->isLevelSensorEnabled());
+    EXPECT_FALSE(
+        configuration().canisterByType(Canister::NoIngredient)->powderLevel()->isLevelSensorEnabled());
     clearLog();
     EXPECT_EQ(canisters->levels().size(), 5u);
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Expected valid identifier")).size(), 1);
@@ -204,8 +166,18 @@ TEST_F(CanistersTest, RecordsOfNoCanisterChangeNothing)
     EXPECT_EQ(fields(canisters->levels()), levels);
 }
 
-class CanisterWriteFailure : public CanistersTest,
-                             public ::testing::WithParamInterface<std::function<void(Lea&, int)>>
+struct CanisterWrite
+{
+    const char* name;
+    std::function<void(Lea&, int)> write;
+};
+
+void PrintTo(const CanisterWrite& write, std::ostream* os)
+{
+    *os << write.name;
+}
+
+class CanisterWriteFailure : public CanistersTest, public ::testing::WithParamInterface<CanisterWrite>
 {
 };
 
@@ -217,7 +189,7 @@ TEST_P(CanisterWriteFailure, LeavesTheDatabaseAsItWas)
     const auto levels = fields(canisters->levels());
     const auto calibrations = fields(canisters->calibrations());
 
-    GetParam()(*canisters, beans);
+    GetParam().write(*canisters, static_cast<int>(order[1]));
 
     EXPECT_EQ(snapshot(), before);
     EXPECT_FALSE(logEntriesContaining(QStringLiteral("injected")).isEmpty());
@@ -227,39 +199,37 @@ TEST_P(CanisterWriteFailure, LeavesTheDatabaseAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Canisters, CanisterWriteFailure,
-    ::testing::Values(
-        [](Lea& c, int id) {
-            c.setLevels({ { canisterId(id), false, false, 40, 3000, 0 } });
-        },
-        [](Lea& c, int id) {
-            c.setCalibrations({ { canisterId(id), 25, 75 } });
-        }));
+    ::testing::Values(CanisterWrite { "Levels",
+                          [](Lea& c, int id) {
+                              c.setLevels({ { canisterId(id), false, false, 40, 3000, 0 } });
+                          } },
+        CanisterWrite { "Calibrations",
+            [](Lea& c, int id) {
+                c.setCalibrations({ { canisterId(id), 25, 75 } });
+            } }),
+    [](const ::testing::TestParamInfo<CanisterWrite>& info) { return std::string(info.param.name); });
 
-TEST_F(CanistersTest, ImagesComeFromTheConfiguration)
+TEST_F(CanistersTest, ImagesAndAllergensComeFromTheConfiguration)
 {
     const QByteArray brand = pngBase64(Qt::blue);
     const QByteArray picture = pngBase64(Qt::green);
-    ASSERT_TRUE(configuration().loader()->saveImage(
-        ConfigurationLoader::ImageOwner::Canister, QStringLiteral("brand"), beans, brand));
-    ASSERT_TRUE(configuration().loader()->saveImage(
-        ConfigurationLoader::ImageOwner::Canister, QStringLiteral("image"), beans, picture));
+    const int beans = static_cast<int>(order[1]);
+    ConfigurationLoader& loader = *configuration().loader();
+    ASSERT_TRUE(
+        loader.saveImage(ConfigurationLoader::ImageOwner::Canister, QStringLiteral("brand"), beans, brand));
+    ASSERT_TRUE(
+        loader.saveImage(ConfigurationLoader::ImageOwner::Canister, QStringLiteral("image"), beans, picture));
 
     EXPECT_EQ(canisters->getFirstImageBase64(canisterId(beans)), brand);
     EXPECT_EQ(canisters->getSecondImageBase64(canisterId(beans)), picture);
-    EXPECT_TRUE(canisters->getFirstImageBase64(canisterId(milk)).isEmpty());
-
+    EXPECT_TRUE(canisters->getFirstImageBase64(canisterId(order[2])).isEmpty());
     const QFileInfo first = canisters->getFirstImagePath(canisterId(beans));
     const QFileInfo second = canisters->getSecondImagePath(canisterId(beans));
-    EXPECT_TRUE(first.exists());
-    EXPECT_TRUE(second.exists());
+    EXPECT_TRUE(first.exists() && second.exists());
     EXPECT_NE(first.filePath(), second.filePath());
-    EXPECT_TRUE(first.filePath().startsWith(bridge::LocalImageStore::CanisterFolder));
-    EXPECT_TRUE(first.fileName().startsWith(QStringLiteral("brand_")));
-    EXPECT_TRUE(canisters->getSecondImagePath(canisterId(milk)).filePath().isEmpty());
-}
-
-TEST_F(CanistersTest, GlobalAllergensComeFromTheConfiguration)
-{
+    EXPECT_TRUE(
+        first.filePath().startsWith(bridge::LocalImageStore::CanisterFolder + QStringLiteral("brand_")));
+    EXPECT_TRUE(canisters->getSecondImagePath(canisterId(order[2])).filePath().isEmpty());
     EXPECT_EQ(canisters->getGlobalAllergens(), QStringLiteral("gluten,nuts"));
 }
 
@@ -275,22 +245,22 @@ TEST_F(CanistersTest, WithoutConfigurationEveryOperationLogsAndDoesNothing)
 {
     unloadConfiguration();
     const QStringList before = snapshot();
-    const lea::CanisterDbId id = canisterId(beans);
+    const lea::CanisterDbId id = canisterId(order[1]);
     const std::vector<std::pair<const char*, std::function<bool()>>> operations = {
-        { "::levels()", [&] { return canisters->levels().empty(); } },
-        { "::setLevels(",
+        { "levels()", [&] { return canisters->levels().empty(); } },
+        { "setLevels(",
             [&] {
                 return canisters->setLevels({ { id, true, true, 1, 1, 1 } }), true;
             } },
-        { "::calibrations()", [&] { return canisters->calibrations().empty(); } },
-        { "::setCalibrations(",
+        { "calibrations()", [&] { return canisters->calibrations().empty(); } },
+        { "setCalibrations(",
             [&] {
                 return canisters->setCalibrations({ { id, 1, 2 } }), true;
             } },
-        { "::canisters()", [&] { return canisters->canisters().empty(); } },
-        { "::getFirstImageBase64(", [&] { return canisters->getFirstImageBase64(id).isEmpty(); } },
-        { "::getSecondImageBase64(", [&] { return canisters->getSecondImageBase64(id).isEmpty(); } },
-        { "::getGlobalAllergens()", [&] { return canisters->getGlobalAllergens().isEmpty(); } },
+        { "canisters()", [&] { return canisters->canisters().empty(); } },
+        { "getFirstImageBase64(", [&] { return canisters->getFirstImageBase64(id).isEmpty(); } },
+        { "getSecondImageBase64(", [&] { return canisters->getSecondImageBase64(id).isEmpty(); } },
+        { "getGlobalAllergens()", [&] { return canisters->getGlobalAllergens().isEmpty(); } },
     };
     for (const auto& operation : operations) {
         clearLog();
@@ -299,10 +269,9 @@ TEST_F(CanistersTest, WithoutConfigurationEveryOperationLogsAndDoesNothing)
         ASSERT_EQ(entries.size(), 1) << operation.first;
         EXPECT_EQ(entries[0].level, LogLevel::Warning);
         EXPECT_EQ(entries[0].modules, QStringList { QStringLiteral("Global") });
-        EXPECT_TRUE(entries[0].text.contains(QLatin1String("bridge::products::Canisters") + operation.first))
+        EXPECT_TRUE(entries[0].text.contains(QLatin1String("bridge::products::Canisters::") + operation.first)
+            && entries[0].text.endsWith(QLatin1String("Configuration is not loaded. Operation canceled.")))
             << qPrintable(entries[0].text);
-        EXPECT_TRUE(
-            entries[0].text.endsWith(QLatin1String("Configuration is not loaded. Operation canceled.")));
     }
     clearLog();
     EXPECT_TRUE(canisters->getFirstImagePath(id).filePath().isEmpty());
@@ -311,81 +280,16 @@ TEST_F(CanistersTest, WithoutConfigurationEveryOperationLogsAndDoesNothing)
     EXPECT_EQ(snapshot(), before);
 }
 
-struct SplitCase
+TEST(CanistersSplitString, CutsAtCommasKeepingEveryPieceButAFinalEmptyOne)
 {
-    const char* text;
-    std::vector<const char*> pieces;
-};
-
-class SplitString : public ::testing::TestWithParam<SplitCase>
-{
-};
-
-TEST_P(SplitString, CutsAtCommasKeepingEveryPieceButAFinalEmptyOne)
-{
-    std::vector<QString> expected;
-    for (const char* piece : GetParam().pieces)
-        expected.push_back(QString::fromUtf8(piece));
-    EXPECT_EQ(bridge::products::Canisters::splitString(QString::fromUtf8(GetParam().text)), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Canisters, SplitString,
-    ::testing::Values(SplitCase { "", {} }, SplitCase { "milk", { "milk" } },
-        SplitCase { "milk,,soy,", { "milk", "", "soy" } }, SplitCase { " milk , soy", { " milk ", " soy" } },
-        SplitCase { ",", { "" } }, SplitCase { ",nuts", { "", "nuts" } },
-        SplitCase { "a,b,,", { "a", "b", "" } }));
-
-// The logical-ingredient table as (interface, core) values.
-const std::pair<int, int> kLogicalIngredients[] = {
-    { 0, 13 },
-    { 1, 34 },
-    { 2, 15 },
-    { 3, 3 },
-    { 4, 35 },
-    { 5, 18 },
-    { 6, 7 },
-    { 7, 1 },
-    { 8, 9 },
-    { 9, 24 },
-    { 10, 11 },
-    { 11, 20 },
-    { 12, 21 },
-    { 13, 14 },
-    { 14, 5 },
-    { 15, 19 },
-    { 16, 17 },
-    { 17, 36 },
-    { 18, 2 },
-    { 19, 16 },
-    { 20, 4 },
-    { 21, 12 },
-    { 22, 8 },
-    { 23, 23 },
-    { 24, 32 },
-    { 25, 33 },
-    { 26, 25 },
-    { 27, 22 },
-    { 28, 6 },
-    { 29, 27 },
-    { 30, 26 },
-    { 31, 28 },
-    { 32, 29 },
-    { 33, 30 },
-    { 34, 31 },
-    { 35, 10 },
-    { 38, 0 },
-};
-
-TEST(LogicalIngredientConverter, ConvertsEveryListedPairBothWays)
-{
-    for (const auto& pair : kLogicalIngredients) {
-        const auto lea = static_cast<Lea::LogicalIngredient>(pair.first);
-        const auto core = static_cast<Canister::LogicalCanisterId>(pair.second);
-        EXPECT_EQ(LogicalIngredientConverter::toExternalOrThrow(core), lea) << pair.second;
-        EXPECT_EQ(LogicalIngredientConverter::toInternalOrThrow(lea), core) << pair.first;
+    const std::vector<std::pair<const char*, std::vector<const char*>>> cases
+        = { { "", {} }, { "milk", { "milk" } }, { "milk,,soy,", { "milk", "", "soy" } },
+              { " milk , soy", { " milk ", " soy" } }, { ",", { "" } }, { ",nuts", { "", "nuts" } },
+              { "a,b,,", { "a", "b", "" } } };
+    for (const auto& c : cases) {
+        const std::vector<QString> expected(c.second.begin(), c.second.end());
+        EXPECT_EQ(bridge::products::Canisters::splitString(QString::fromUtf8(c.first)), expected) << c.first;
     }
-    EXPECT_EQ(LogicalIngredientConverter::convertibleInternalValues().size(), 37u);
-    EXPECT_EQ(LogicalIngredientConverter::convertibleExternalValues().size(), 37u);
 }
 
 std::string failure(const std::function<void()>& convert)
@@ -398,23 +302,37 @@ std::string failure(const std::function<void()>& convert)
     return "no exception";
 }
 
-TEST(LogicalIngredientConverter, RejectsUnlistedValuesWithTheirNumber)
+TEST(LogicalIngredientConverter, ConvertsTheListedPairsAndRejectsTheOthers)
 {
+    // The core value of each interface value 0 to 39; -1 where there is none.
+    const int coreOf[] = { 13, 34, 15, 3, 35, 18, 7, 1, 9, 24, 11, 20, 21, 14, 5, 19, 17, 36, 2, 16, 4, 12, 8,
+        23, 32, 33, 25, 22, 6, 27, 26, 28, 29, 30, 31, 10, -1, -1, 0, -1 };
+    using Core = Canister::LogicalCanisterId;
     const std::string converter = LogicalIngredientConverter::converter();
     EXPECT_NE(converter.find("InternalType = Canister::LogicalCanisterId; "
                              "ExternalType = lea::products::Canisters::LogicalIngredient"),
         std::string::npos);
-    for (const int value : { 36, 37, 39, -1 }) {
-        const auto lea = static_cast<Lea::LogicalIngredient>(value);
-        EXPECT_FALSE(LogicalIngredientConverter::toInternalOpt(lea));
-        EXPECT_EQ(failure([lea] { LogicalIngredientConverter::toInternalOrThrow(lea); }),
-            "Invalid external enum value " + std::to_string(value) + " (" + converter + ")");
+    const auto rejection = [&](const char* side, int value) {
+        return std::string("Invalid ") + side + " enum value " + std::to_string(value) + " (" + converter
+            + ")";
+    };
+    for (int external = -1; external < 40; ++external) {
+        const auto lea = static_cast<Lea::LogicalIngredient>(external);
+        const int core = external < 0 ? -1 : coreOf[external];
+        if (core < 0) {
+            EXPECT_FALSE(LogicalIngredientConverter::toInternalOpt(lea)) << external;
+            EXPECT_EQ(failure([lea] { LogicalIngredientConverter::toInternalOrThrow(lea); }),
+                rejection("external", external));
+            continue;
+        }
+        EXPECT_EQ(LogicalIngredientConverter::toInternalOrThrow(lea), static_cast<Core>(core)) << external;
+        EXPECT_EQ(LogicalIngredientConverter::toExternalOrThrow(static_cast<Core>(core)), lea) << external;
     }
-    for (const int value : { 37, -1 }) {
-        const auto core = static_cast<Canister::LogicalCanisterId>(value);
-        EXPECT_FALSE(LogicalIngredientConverter::toExternalOpt(core));
-        EXPECT_EQ(failure([core] { LogicalIngredientConverter::toExternalOrThrow(core); }),
-            "Invalid internal enum value " + std::to_string(value) + " (" + converter + ")");
+    EXPECT_EQ(LogicalIngredientConverter::convertibleInternalValues().size(), 37u);
+    for (const int core : { 37, -1 }) {
+        EXPECT_FALSE(LogicalIngredientConverter::toExternalOpt(static_cast<Core>(core)));
+        EXPECT_EQ(failure([core] { LogicalIngredientConverter::toExternalOrThrow(static_cast<Core>(core)); }),
+            rejection("internal", core));
     }
 }
 

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QImage>
@@ -21,6 +20,8 @@ namespace {
 using Lea = lea::products::Categories;
 using lea::products::AnyCategoryId;
 using Categories = std::map<AnyCategoryId, Lea::Category>;
+using Positions = std::vector<nonstd::optional<int>>;
+using Texts = std::vector<std::pair<QLocale::Language, QString>>;
 
 AnyCategoryId key(int coreId)
 {
@@ -32,17 +33,28 @@ lea::ProductDbId product(int coreId)
     return lea::ProductDbId(static_cast<unsigned int>(coreId));
 }
 
-lea::Translation translation(QLocale::Language language, const char* text)
+Lea::Category record(Lea::Type type, bool displayed, const char* title = "")
 {
-    lea::Translation result;
-    result.language = language;
-    result.text = QString::fromUtf8(text);
+    Lea::Category category;
+    category.type = type;
+    category.displayed = displayed;
+    category.title = QString::fromUtf8(title);
+    return category;
+}
+
+std::vector<lea::Translation> translations(const Texts& texts)
+{
+    std::vector<lea::Translation> result(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        result[i].language = texts[i].first;
+        result[i].text = texts[i].second;
+    }
     return result;
 }
 
-std::vector<std::pair<QLocale::Language, QString>> texts(const std::vector<lea::Translation>& translations)
+Texts texts(const std::vector<lea::Translation>& translations)
 {
-    std::vector<std::pair<QLocale::Language, QString>> result;
+    Texts result;
     for (const lea::Translation& t : translations)
         result.emplace_back(t.language, t.text);
     return result;
@@ -56,9 +68,14 @@ std::vector<AnyCategoryId> keys(const Categories& categories)
     return result;
 }
 
-nonstd::optional<uint8_t> position(uint8_t value)
+/// Positions in key order.
+Positions positions(const Categories& categories)
 {
-    return value;
+    Positions result;
+    for (const auto& entry : categories)
+        result.push_back(
+            entry.second.position ? nonstd::optional<int>(*entry.second.position) : nonstd::nullopt);
+    return result;
 }
 
 class CategoriesTest : public CatalogueTest
@@ -81,12 +98,22 @@ protected:
         CatalogueTest::TearDown();
     }
 
-    /// What the database holds, read through a configuration loaded afresh from it.
+    /// What the database holds, read through a configuration (and translations) loaded afresh from it.
     Categories stored()
     {
         machine().core().configurationGroup()->translationsManager()->reload();
         reload();
         return categories->categories();
+    }
+
+    /// Whether the database holds a category title, translated or not.
+    bool titleStored(const QString& title) const
+    {
+        TranslationsManager& translations = *machine().core().configurationGroup()->translationsManager();
+        translations.reload();
+        const QList<TypedString*> titles = translations.typedStringsFromType(TypedString::CategoryTitle);
+        return std::any_of(titles.cbegin(), titles.cend(),
+            [&](const TypedString* string) { return string->originalString() == title; });
     }
 
     /// A category that the configuration holds but the database does not.
@@ -98,14 +125,11 @@ protected:
         configuration().appendLoadedCategory(std::move(category));
     }
 
-    /// Whether the database holds a category title, translated or not.
-    bool titleStored(const QString& title) const
+    void injectFailure(const char* event)
     {
-        TranslationsManager& translations = *machine().core().configurationGroup()->translationsManager();
-        translations.reload();
-        const QList<TypedString*> titles = translations.typedStringsFromType(TypedString::CategoryTitle);
-        return std::any_of(titles.cbegin(), titles.cend(),
-            [&](const TypedString* string) { return string->originalString() == title; });
+        execute(QStringLiteral("CREATE TRIGGER injected_failure BEFORE %1 ON Categories "
+                               "BEGIN SELECT RAISE(ABORT, 'injected'); END")
+                    .arg(QLatin1String(event)));
     }
 
     std::unique_ptr<bridge::products::Categories> categories;
@@ -120,40 +144,32 @@ TEST_F(CategoriesTest, ReadsCategoriesWithPositionsAmongTheDisplayedOnes)
     const Categories all = categories->categories();
     ASSERT_EQ(
         keys(all), (std::vector<AnyCategoryId> { key(hot), key(seasonal), key(specialities), key(milk) }));
+    EXPECT_EQ(positions(all), (Positions { 0, nonstd::nullopt, 1, 2 }));
 
-    const Lea::Category& hotDrinks = all.at(key(hot));
-    EXPECT_EQ(hotDrinks.type, Lea::Type1);
-    EXPECT_TRUE(hotDrinks.displayed);
-    EXPECT_EQ(hotDrinks.position, position(0));
-    EXPECT_TRUE(hotDrinks.available);
-    EXPECT_EQ(hotDrinks.title, QStringLiteral("Hot drinks"));
-    EXPECT_EQ(texts(hotDrinks.translations), texts({ translation(QLocale::German, "Heißgetränke") }));
-    EXPECT_EQ(hotDrinks.rows, 2);
-    EXPECT_EQ(hotDrinks.columns, 3);
-    EXPECT_EQ(hotDrinks.products,
+    const Lea::Category& drinks = all.at(key(hot));
+    EXPECT_EQ(drinks.type, Lea::Type1);
+    EXPECT_TRUE(drinks.displayed);
+    EXPECT_TRUE(drinks.available);
+    EXPECT_EQ(drinks.title, QStringLiteral("Hot drinks"));
+    EXPECT_EQ(texts(drinks.translations), (Texts { { QLocale::German, QStringLiteral("Heißgetränke") } }));
+    EXPECT_EQ(drinks.rows, 2);
+    EXPECT_EQ(drinks.columns, 3);
+    EXPECT_EQ(drinks.products,
         (std::vector<nonstd::optional<lea::ProductDbId>> {
             product(ids.espressoBeverage), nonstd::nullopt, product(ids.hotChocolateBeverage) }));
-    EXPECT_FALSE(hotDrinks.extraText);
-
-    const Lea::Category& seasonalDrinks = all.at(key(seasonal));
-    EXPECT_FALSE(seasonalDrinks.displayed);
-    EXPECT_FALSE(seasonalDrinks.position);
-    EXPECT_FALSE(seasonalDrinks.available);
+    EXPECT_FALSE(drinks.extraText);
+    EXPECT_FALSE(all.at(key(seasonal)).displayed);
+    EXPECT_FALSE(all.at(key(seasonal)).available);
     EXPECT_EQ(all.at(key(specialities)).type, Lea::Group);
-    EXPECT_EQ(all.at(key(specialities)).position, position(1));
     EXPECT_EQ(all.at(key(specialities)).extraText, nonstd::optional<QString>(QStringLiteral("grouping")));
     EXPECT_EQ(all.at(key(milk)).type, Lea::SubCategory);
-    EXPECT_EQ(all.at(key(milk)).position, position(2));
 }
 
 TEST_F(CategoriesTest, UpdateStoresTheRecordItsTranslationsAndTheDisplayList)
 {
-    Lea::Category changed = categories->categories().at(key(hot));
-    changed.type = Lea::Type5;
-    changed.displayed = false;
-    changed.title = QStringLiteral("Warm drinks");
-    changed.translations
-        = { translation(QLocale::English, "Warm drinks"), translation(QLocale::German, "Warmes") };
+    Lea::Category changed = record(Lea::Type5, false, "Warm drinks");
+    changed.translations = translations({ { QLocale::English, QStringLiteral("Warm drinks") },
+        { QLocale::German, QStringLiteral("Warmes") } });
     changed.rows = 4;
     changed.columns = 5;
     changed.products = { nonstd::nullopt, product(ids.cappuccinoBeverage) };
@@ -168,16 +184,14 @@ TEST_F(CategoriesTest, UpdateStoresTheRecordItsTranslationsAndTheDisplayList)
     const Lea::Category& read = all.at(key(hot));
     EXPECT_EQ(read.type, Lea::Type5);
     EXPECT_FALSE(read.displayed);
-    EXPECT_FALSE(read.position);
-    EXPECT_EQ(read.title, QStringLiteral("Warm drinks"));
+    EXPECT_EQ(read.title, changed.title);
     EXPECT_EQ(texts(read.translations), texts(changed.translations));
     EXPECT_EQ(read.rows, 4);
     EXPECT_EQ(read.columns, 5);
     EXPECT_EQ(read.products, changed.products);
     EXPECT_EQ(read.extraText, changed.extraText);
     EXPECT_FALSE(all.at(key(specialities)).extraText);
-    EXPECT_EQ(all.at(key(specialities)).position, position(0));
-    EXPECT_EQ(all.at(key(milk)).position, position(1));
+    EXPECT_EQ(positions(all), (Positions { nonstd::nullopt, nonstd::nullopt, 0, 1 }));
 }
 
 TEST_F(CategoriesTest, CategoriesWithoutRowShareTheEmptyKeyAndAreNeverStored)
@@ -186,31 +200,23 @@ TEST_F(CategoriesTest, CategoriesWithoutRowShareTheEmptyKeyAndAreNeverStored)
     appendUnstoredCategory(QStringLiteral("Second draft"));
     const Categories all = categories->categories();
     ASSERT_EQ(all.size(), 5u);
-    ASSERT_EQ(all.count(nonstd::nullopt), 1u);
     EXPECT_EQ(all.at(nonstd::nullopt).title, QStringLiteral("Draft"));
-    // Unstored categories count among the displayed ones as the user interface shows them.
-    EXPECT_EQ(all.at(nonstd::nullopt).position, position(3));
+    EXPECT_EQ(all.at(nonstd::nullopt).position, nonstd::optional<uint8_t>(3));
 
     const QStringList before = snapshot();
-    Lea::Category draft = all.at(nonstd::nullopt);
-    draft.title = QStringLiteral("Renamed draft");
-    draft.translations = { translation(QLocale::German, "Entwurf") };
+    Lea::Category draft = record(Lea::Type0, true, "Renamed draft");
+    draft.translations = translations({ { QLocale::German, QStringLiteral("Entwurf") } });
     categories->updateCategory(nonstd::nullopt, draft);
 
     EXPECT_EQ(snapshot(), before);
-    EXPECT_FALSE(titleStored(QStringLiteral("Renamed draft")));
-    const Categories after = stored();
-    EXPECT_EQ(
-        keys(after), (std::vector<AnyCategoryId> { key(hot), key(seasonal), key(specialities), key(milk) }));
+    EXPECT_FALSE(titleStored(draft.title));
+    EXPECT_EQ(stored().size(), 4u);
 }
 
 TEST_F(CategoriesTest, AddedCategoryIsStoredLastWithItsTranslations)
 {
-    Lea::Category cold;
-    cold.type = Lea::Type0;
-    cold.displayed = true;
-    cold.title = QStringLiteral("Cold drinks");
-    cold.translations = { translation(QLocale::German, "Kaltgetränke") };
+    Lea::Category cold = record(Lea::Type0, true, "Cold drinks");
+    cold.translations = translations({ { QLocale::German, QStringLiteral("Kaltgetränke") } });
     cold.rows = 1;
     cold.columns = 2;
     cold.products = { product(ids.cappuccinoBeverage), nonstd::nullopt };
@@ -222,25 +228,21 @@ TEST_F(CategoriesTest, AddedCategoryIsStoredLastWithItsTranslations)
     const Categories all = stored();
     ASSERT_EQ(all.count(id), 1u);
     const Lea::Category& read = all.at(id);
-    EXPECT_EQ(read.position, position(3));
+    EXPECT_EQ(read.position, nonstd::optional<uint8_t>(3));
     EXPECT_EQ(read.title, cold.title);
     EXPECT_EQ(texts(read.translations), texts(cold.translations));
-    EXPECT_EQ(read.rows, 1);
-    EXPECT_EQ(read.columns, 2);
+    EXPECT_EQ(std::make_tuple(read.rows, read.columns), std::make_tuple(cold.rows, cold.columns));
     EXPECT_EQ(read.products, cold.products);
     EXPECT_EQ(read.extraText, cold.extraText);
-    EXPECT_EQ(all.at(key(hot)).position, position(0));
 }
 
 TEST_F(CategoriesTest, FailedAddLogsAndLeavesTheDatabaseAsItWas)
 {
-    execute(QStringLiteral("CREATE TRIGGER injected_failure BEFORE INSERT ON Categories BEGIN SELECT "
-                           "RAISE(ABORT, 'injected'); END"));
+    injectFailure("INSERT");
     const QStringList before = snapshot();
     const quint32 changes = databaseChangeCounter();
-    Lea::Category cold;
-    cold.title = QStringLiteral("Cold drinks");
-    cold.translations = { translation(QLocale::German, "Kaltgetränke") };
+    Lea::Category cold = record(Lea::Type0, true, "Cold drinks");
+    cold.translations = translations({ { QLocale::German, QStringLiteral("Kaltgetränke") } });
 
     EXPECT_FALSE(categories->addCategory(cold));
 
@@ -250,14 +252,12 @@ TEST_F(CategoriesTest, FailedAddLogsAndLeavesTheDatabaseAsItWas)
     EXPECT_EQ(entries[0].level, LogLevel::Warning);
     EXPECT_EQ(entries[0].modules, QStringList { QStringLiteral("Product") });
     EXPECT_TRUE(entries[0].text.startsWith(QLatin1String(
-        "virtual nonstd::optional_lite::optional<lea::priv::NewType<lea::priv::tag::CategoryDbId, unsigned "
-        "int> > "
-        "bridge::products::Categories::addCategory(")))
+        "virtual nonstd::optional_lite::optional<lea::priv::NewType<lea::priv::tag::CategoryDbId, "
+        "unsigned int> > bridge::products::Categories::addCategory(")))
         << qPrintable(entries[0].text);
     EXPECT_EQ(databaseChangeCounter(), changes);
     EXPECT_EQ(snapshot(), before);
-    EXPECT_FALSE(titleStored(QStringLiteral("Cold drinks")));
-    EXPECT_EQ(stored().size(), 4u);
+    EXPECT_FALSE(titleStored(cold.title));
 }
 
 TEST_F(CategoriesTest, RemovedCategoryLeavesTheOthersInOrder)
@@ -266,8 +266,19 @@ TEST_F(CategoriesTest, RemovedCategoryLeavesTheOthersInOrder)
 
     const Categories all = stored();
     EXPECT_EQ(keys(all), (std::vector<AnyCategoryId> { key(seasonal), key(specialities), key(milk) }));
-    EXPECT_EQ(all.at(key(specialities)).position, position(0));
-    EXPECT_EQ(all.at(key(milk)).position, position(1));
+    EXPECT_EQ(positions(all), (Positions { nonstd::nullopt, 0, 1 }));
+}
+
+TEST_F(CategoriesTest, FailedRemoveLeavesTheDatabaseAsItWas)
+{
+    injectFailure("DELETE");
+    const QStringList before = snapshot();
+
+    categories->removeCategory(lea::CategoryDbId(static_cast<unsigned int>(hot)));
+
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed deleting category from database")).size(), 1);
+    EXPECT_EQ(positions(stored()), (Positions { 0, nonstd::nullopt, 1, 2 }));
 }
 
 TEST_F(CategoriesTest, IdsOfNoCategoryChangeNothing)
@@ -277,15 +288,11 @@ TEST_F(CategoriesTest, IdsOfNoCategoryChangeNothing)
     const QStringList before = snapshot();
     const quint32 changes = databaseChangeCounter();
     QSignalSpy changed(categories.get(), &Lea::changed);
-    const lea::CategoryDbId unknown(9999);
-    const lea::CategoryDbId beyond(std::numeric_limits<unsigned int>::max());
-    Lea::Category record;
-    record.title = QStringLiteral("Nothing");
 
-    for (const lea::CategoryDbId id : { unknown, beyond }) {
-        categories->removeCategory(id);
-        categories->updateCategory(id, record);
-        categories->setImagePath(id, QFileInfo(tempPath(QStringLiteral("none.png"))));
+    for (const unsigned int id : { 9999u, std::numeric_limits<unsigned int>::max() }) {
+        categories->removeCategory(lea::CategoryDbId(id));
+        categories->updateCategory(lea::CategoryDbId(id), record(Lea::Type0, true, "Nothing"));
+        categories->setImagePath(lea::CategoryDbId(id), QFileInfo(tempPath(QStringLiteral("none.png"))));
     }
 
     EXPECT_EQ(databaseChangeCounter(), changes);
@@ -294,47 +301,25 @@ TEST_F(CategoriesTest, IdsOfNoCategoryChangeNothing)
     EXPECT_EQ(categories->categories().at(nonstd::nullopt).title, QStringLiteral("Draft"));
 }
 
-TEST_F(CategoriesTest, FailedRemoveLeavesTheDatabaseAsItWas)
-{
-    execute(QStringLiteral("CREATE TRIGGER injected_failure BEFORE DELETE ON Categories BEGIN SELECT "
-                           "RAISE(ABORT, 'injected'); END"));
-    const QStringList before = snapshot();
-
-    categories->removeCategory(lea::CategoryDbId(static_cast<unsigned int>(hot)));
-
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed deleting category from database")).size(), 1);
-    EXPECT_EQ(stored().at(key(hot)).position, position(0));
-}
-
 TEST_F(CategoriesTest, DisplayedCategoriesKeepTheCoreOrder)
 {
     categories->setDisplayedCategories({ key(specialities), key(hot) });
 
-    const Categories all = stored();
-    EXPECT_EQ(all.at(key(hot)).position, position(0));
-    EXPECT_EQ(all.at(key(specialities)).position, position(1));
-    EXPECT_FALSE(all.at(key(seasonal)).displayed);
-    EXPECT_FALSE(all.at(key(milk)).displayed);
-    EXPECT_FALSE(all.at(key(milk)).position);
+    EXPECT_EQ(positions(stored()), (Positions { 0, nonstd::nullopt, 1, nonstd::nullopt }));
 }
 
 TEST_F(CategoriesTest, ConfigIsStoredWithoutDisturbingTheCategories)
 {
     const Lea::Config seeded = categories->config();
-    EXPECT_TRUE(seeded.enabled);
-    EXPECT_EQ(seeded.firstLayoutValue, 3);
-    EXPECT_EQ(seeded.secondLayoutValue, 2);
+    EXPECT_EQ(std::make_tuple(seeded.enabled, seeded.firstLayoutValue, seeded.secondLayoutValue),
+        std::make_tuple(true, uint8_t(3), uint8_t(2)));
 
     categories->setConfig({ false, 7, 1 });
 
-    const Categories all = stored();
+    EXPECT_EQ(positions(stored()), (Positions { 0, nonstd::nullopt, 1, 2 }));
     const Lea::Config read = categories->config();
-    EXPECT_FALSE(read.enabled);
-    EXPECT_EQ(read.firstLayoutValue, 7);
-    EXPECT_EQ(read.secondLayoutValue, 1);
-    EXPECT_EQ(all.at(key(hot)).position, position(0));
-    EXPECT_EQ(all.at(key(milk)).position, position(2));
+    EXPECT_EQ(std::make_tuple(read.enabled, read.firstLayoutValue, read.secondLayoutValue),
+        std::make_tuple(false, uint8_t(7), uint8_t(1)));
 }
 
 TEST_F(CategoriesTest, WritesSignalChangedOnceAlsoAfterTheConfigurationWasReplaced)
@@ -342,7 +327,6 @@ TEST_F(CategoriesTest, WritesSignalChangedOnceAlsoAfterTheConfigurationWasReplac
     QSignalSpy changed(categories.get(), &Lea::changed);
     categories->setConfig({ true, 1, 1 });
     EXPECT_EQ(changed.count(), 1);
-
     reload();
     categories->setDisplayedCategories({ key(hot) });
     EXPECT_EQ(changed.count(), 2);
@@ -377,12 +361,9 @@ TEST_F(CategoriesTest, ImageSetFromAFileIsStoredWithItsHash)
     EXPECT_TRUE(path.exists());
     EXPECT_TRUE(path.filePath().startsWith(bridge::LocalImageStore::CategoryFolder));
     EXPECT_TRUE(categories->getImageHash(lea::CategoryDbId(static_cast<unsigned int>(hot))).isEmpty());
-}
 
-TEST_F(CategoriesTest, HashOfAnUnknownCategoryIsEmptyAndLogged)
-{
+    clearLog();
     EXPECT_TRUE(categories->getImageHash(lea::CategoryDbId(9999)).isEmpty());
-
     const QList<LogEntry> entries = logEntriesContaining(
         QStringLiteral("Returning empty hash for the image linked to the category id: "));
     ASSERT_EQ(entries.size(), 1);
@@ -398,11 +379,9 @@ TEST_F(CategoriesTest, UnconvertibleTypesAreRejected)
 
     reload();
     const QStringList before = snapshot();
-    Lea::Category record = categories->categories().at(key(hot));
-    record.type = static_cast<Lea::Type>(9);
-    record.title = QStringLiteral("Renamed");
-    EXPECT_THROW(categories->updateCategory(key(hot), record), std::invalid_argument);
-    EXPECT_THROW(categories->addCategory(record), std::invalid_argument);
+    const Lea::Category unconvertible = record(static_cast<Lea::Type>(9), true, "Renamed");
+    EXPECT_THROW(categories->updateCategory(key(hot), unconvertible), std::invalid_argument);
+    EXPECT_THROW(categories->addCategory(unconvertible), std::invalid_argument);
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(categories->categories().at(key(hot)).title, QStringLiteral("Hot drinks"));
 }
@@ -413,21 +392,20 @@ TEST_F(CategoriesTest, WithoutConfigurationEveryOperationLogsAndDoesNothing)
     const QStringList before = snapshot();
     const lea::CategoryDbId id(static_cast<unsigned int>(hot));
     const std::vector<std::pair<const char*, std::function<bool()>>> operations = {
-        { "::categories()", [&] { return categories->categories().empty(); } },
-        { "::updateCategory(", [&] { return categories->updateCategory(key(hot), {}), true; } },
-        { "::addCategory(", [&] { return !categories->addCategory({}); } },
-        { "::removeCategory(", [&] { return categories->removeCategory(id), true; } },
-        { "::setDisplayedCategories(",
-            [&] { return categories->setDisplayedCategories({ key(hot) }), true; } },
-        { "::getImageBase64(", [&] { return categories->getImageBase64(id).isEmpty(); } },
-        { "::getImageHash(", [&] { return categories->getImageHash(id).isEmpty(); } },
-        { "::setImagePath(", [&] { return categories->setImagePath(id, QFileInfo()), true; } },
-        { "::config()",
+        { "categories()", [&] { return categories->categories().empty(); } },
+        { "updateCategory(", [&] { return categories->updateCategory(key(hot), {}), true; } },
+        { "addCategory(", [&] { return !categories->addCategory({}); } },
+        { "removeCategory(", [&] { return categories->removeCategory(id), true; } },
+        { "setDisplayedCategories(", [&] { return categories->setDisplayedCategories({ key(hot) }), true; } },
+        { "getImageBase64(", [&] { return categories->getImageBase64(id).isEmpty(); } },
+        { "getImageHash(", [&] { return categories->getImageHash(id).isEmpty(); } },
+        { "setImagePath(", [&] { return categories->setImagePath(id, QFileInfo()), true; } },
+        { "config()",
             [&] {
-                const Lea::Config config = categories->config();
-                return !config.enabled && config.firstLayoutValue == 0 && config.secondLayoutValue == 0;
+                const Lea::Config c = categories->config();
+                return !c.enabled && c.firstLayoutValue == 0 && c.secondLayoutValue == 0;
             } },
-        { "::setConfig(",
+        { "setConfig(",
             [&] {
                 return categories->setConfig({ true, 1, 1 }), true;
             } },
@@ -439,10 +417,10 @@ TEST_F(CategoriesTest, WithoutConfigurationEveryOperationLogsAndDoesNothing)
         ASSERT_EQ(entries.size(), 1) << operation.first;
         EXPECT_EQ(entries[0].level, LogLevel::Warning);
         EXPECT_EQ(entries[0].modules, QStringList { QStringLiteral("Global") });
-        EXPECT_TRUE(entries[0].text.contains(QLatin1String("bridge::products::Categories") + operation.first))
-            << qPrintable(entries[0].text);
         EXPECT_TRUE(
-            entries[0].text.endsWith(QLatin1String("Configuration is not loaded. Operation canceled.")));
+            entries[0].text.contains(QLatin1String("bridge::products::Categories::") + operation.first)
+            && entries[0].text.endsWith(QLatin1String("Configuration is not loaded. Operation canceled.")))
+            << qPrintable(entries[0].text);
     }
     clearLog();
     EXPECT_TRUE(categories->getImagePath(id).filePath().isEmpty());
@@ -450,97 +428,59 @@ TEST_F(CategoriesTest, WithoutConfigurationEveryOperationLogsAndDoesNothing)
     EXPECT_EQ(snapshot(), before);
 }
 
-// Sub-categories are chosen from the records alone.
-struct SubCategoriesCase
+TEST_F(CategoriesTest, SubCategoriesFollowTheGroupingRules)
 {
-    const char* name;
-    AnyCategoryId parentKey;
-    Lea::Type parentType;
-    bool groupDisplayed;
-    std::vector<AnyCategoryId> expected;
-};
-
-class SubCategories : public MachineTest, public ::testing::WithParamInterface<SubCategoriesCase>
-{
-};
-
-Lea::Category record(Lea::Type type, bool displayed)
-{
-    Lea::Category category;
-    category.type = type;
-    category.displayed = displayed;
-    return category;
-}
-
-TEST_P(SubCategories, FollowTheGroupingRules)
-{
-    const SubCategoriesCase& c = GetParam();
-    const Categories all = {
+    Categories all = {
         { key(1), record(Lea::Type1, true) },
         { key(2), record(Lea::Type0, false) },
-        { key(3), record(Lea::Group, c.groupDisplayed) },
+        { key(3), record(Lea::Group, true) },
         { key(4), record(Lea::SubCategory, true) },
         { key(5), record(Lea::SubCategory, false) },
         { nonstd::nullopt, record(Lea::SubCategory, true) },
         { key(6), record(Lea::Type8, true) },
     };
-    const bridge::products::Categories categories(nullptr);
+    const auto sub = [&](AnyCategoryId parent, Lea::Type type) {
+        return keys(categories->subCategories({ parent, record(type, true) }, all));
+    };
+    using Keys = std::vector<AnyCategoryId>;
 
-    const Categories result = categories.subCategories({ c.parentKey, record(c.parentType, true) }, all);
-
-    EXPECT_EQ(keys(result), c.expected);
-    for (const auto& entry : result)
-        EXPECT_EQ(entry.second.type, all.at(entry.first).type);
+    EXPECT_EQ(sub(nonstd::nullopt, Lea::Type0), (Keys { key(1), key(3), key(6) }));
+    EXPECT_EQ(sub(nonstd::nullopt, Lea::Group), (Keys { key(1), key(3), key(6) }));
+    EXPECT_EQ(sub(key(3), Lea::Group), (Keys { nonstd::nullopt, key(4) }));
+    EXPECT_EQ(sub(key(1), Lea::Type1), Keys {});
+    all.at(key(3)).displayed = false;
+    EXPECT_EQ(sub(nonstd::nullopt, Lea::Type0), (Keys { key(1), key(4), key(6) }));
+    EXPECT_EQ(sub(key(3), Lea::Group), (Keys { nonstd::nullopt, key(4) }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Categories, SubCategories,
-    ::testing::Values(SubCategoriesCase { "TopLevelWithGroup", nonstd::nullopt, Lea::Type0, true,
-                          { key(1), key(3), key(6) } },
-        SubCategoriesCase {
-            "TopLevelWithoutGroup", nonstd::nullopt, Lea::Type0, false, { key(1), key(4), key(6) } },
-        SubCategoriesCase {
-            "TopLevelOfGroupType", nonstd::nullopt, Lea::Group, true, { key(1), key(3), key(6) } },
-        SubCategoriesCase { "InsideGroup", key(3), Lea::Group, true, { nonstd::nullopt, key(4) } },
-        SubCategoriesCase {
-            "InsideUndisplayedGroup", key(3), Lea::Group, false, { nonstd::nullopt, key(4) } },
-        SubCategoriesCase { "InsideOtherCategory", key(1), Lea::Type1, true, {} }),
-    [](const ::testing::TestParamInfo<SubCategoriesCase>& info) { return info.param.name; });
-
-using bridge::products::CategoryTypeConverter;
-
-TEST(CategoryTypeConverter, ConvertsTheNineTypesToThemselves)
+TEST(CategoryTypeConverter, ConvertsTheNineTypesToThemselvesAndRejectsTheOthers)
 {
+    using Converter = bridge::products::CategoryTypeConverter;
+    using Core = Category::CategoryType;
     for (int value = 0; value <= 8; ++value) {
-        const auto core = static_cast<Category::CategoryType>(value);
-        EXPECT_EQ(CategoryTypeConverter::toExternalOrThrow(core), static_cast<Lea::Type>(value));
-        EXPECT_EQ(CategoryTypeConverter::toInternalOrThrow(static_cast<Lea::Type>(value)), core);
+        EXPECT_EQ(Converter::toExternalOrThrow(static_cast<Core>(value)), static_cast<Lea::Type>(value));
+        EXPECT_EQ(Converter::toInternalOrThrow(static_cast<Lea::Type>(value)), static_cast<Core>(value));
     }
-    EXPECT_EQ(CategoryTypeConverter::convertibleInternalValues().size(), 9u);
-    EXPECT_EQ(CategoryTypeConverter::convertibleExternalValues().size(), 9u);
-}
-
-TEST(CategoryTypeConverter, RejectsOtherValuesWithTheirNumber)
-{
-    const std::string converter = CategoryTypeConverter::converter();
+    EXPECT_EQ(Converter::convertibleInternalValues().size(), 9u);
+    const std::string converter = Converter::converter();
     EXPECT_NE(converter.find(
                   "InternalType = Category::CategoryType; ExternalType = lea::products::Categories::Type"),
         std::string::npos);
     for (const int value : { 9, -1 }) {
-        EXPECT_FALSE(CategoryTypeConverter::toExternalOpt(static_cast<Category::CategoryType>(value)));
-        EXPECT_FALSE(CategoryTypeConverter::toInternalOpt(static_cast<Lea::Type>(value)));
+        const std::string suffix = std::to_string(value) + " (" + converter + ")";
+        EXPECT_FALSE(Converter::toExternalOpt(static_cast<Core>(value)));
+        EXPECT_FALSE(Converter::toInternalOpt(static_cast<Lea::Type>(value)));
         try {
-            CategoryTypeConverter::toExternalOrThrow(static_cast<Category::CategoryType>(value));
-            ADD_FAILURE() << "no exception for " << value;
+            Converter::toExternalOrThrow(static_cast<Core>(value));
+            ADD_FAILURE() << value;
         } catch (const std::invalid_argument& e) {
-            EXPECT_EQ(std::string(e.what()),
-                "Invalid internal enum value " + std::to_string(value) + " (" + converter + ")");
+            EXPECT_EQ(e.what(), "Invalid internal enum value " + suffix);
         }
         try {
-            CategoryTypeConverter::toInternalOrThrow(static_cast<Lea::Type>(value));
-            ADD_FAILURE() << "no exception for " << value;
+            Converter::toInternalOrThrow(static_cast<Lea::Type>(value));
+            ADD_FAILURE() << value;
         } catch (const std::invalid_argument& e) {
-            EXPECT_EQ(std::string(e.what()),
-                "Invalid external enum value " + std::to_string(value) + " (" + converter + ")");
+            EXPECT_EQ(e.what(), "Invalid external enum value " + suffix);
         }
     }
 }

@@ -316,11 +316,10 @@ TEST_F(RecipesTest, SelectedBeverageShowsTheCustomersRecipe)
 {
     Beverage* cappuccino = gCoreEnv->configuration()->beverage(ids.cappuccinoBeverage);
     UserSelectionManager& selection = *gCoreEnv->userSelectionManager();
-    std::unique_ptr<Recipe> customised = selection.createCustomRecipe(cappuccino);
-    ASSERT_NE(customised, nullptr);
-    customised->preparationSteps()[0]->ingredients()[0]->setDose(14);
-    selection.setSelectionRecipe(std::move(customised));
     selection.setSelectedProduct(cappuccino);
+    // The customer asks for a stronger coffee.
+    ASSERT_NE(selection.selectionRecipe(), nullptr);
+    selection.selectionRecipe()->preparationSteps()[0]->ingredients()[0]->setDose(14);
 
     EXPECT_EQ(recipes->beverageIngredients(lea::ProductDbId(unsigned(ids.cappuccinoBeverage)))[0].dose, 14);
     const auto espresso = recipes->beverageIngredients(lea::ProductDbId(unsigned(ids.espressoBeverage)));
@@ -467,22 +466,6 @@ TEST_F(RecipesTest, ChangedFollowsTheLoadedConfiguration)
     record.name = QStringLiteral("Second");
     ASSERT_TRUE(recipes->createRecipe(record));
     EXPECT_EQ(changed.count(), 1);
-}
-
-TEST_F(RecipesTest, AnswersAboutStepsAndIngredients)
-{
-    const int sugarStep = ids.espressoSteps[1];
-    EXPECT_FALSE(recipes->canAdjustWaterDose(stepId(sugarStep)));
-    EXPECT_TRUE(recipes->canAdjustWaterDose(stepId(ids.hotChocolateSteps[1])));
-    EXPECT_FALSE(recipes->canAdjustWaterDose(stepId(9999)));
-    const Lea::WaterVolumeInfo volume = recipes->waterVolumeInfo_ml(stepId(ids.espressoSteps[0]));
-    EXPECT_EQ(volume.volume_ml, 30);
-    EXPECT_EQ(volume.maxVolume_ml, 250);
-    EXPECT_EQ(recipes->waterVolumeInfo_ml(stepId(9999)).maxVolume_ml, 0);
-    EXPECT_FALSE(recipes->isTeskMilkStep(stepId(sugarStep)));
-    EXPECT_TRUE(recipes->canAdjustPowderDose(ingredientId(ids.stepIngredients[sugarStep][0])));
-    EXPECT_FALSE(recipes->canAdjustPowderDose(ingredientId(9999)));
-    EXPECT_TRUE(recipes->defaultRecipe().hasCup);
 }
 
 TEST_F(RecipesTest, WithoutConfigurationEveryOperationIsCanceled)

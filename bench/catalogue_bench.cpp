@@ -1,0 +1,566 @@
+// Reading the whole catalogue through the products accessors must cost little
+// more than walking the loaded core objects and filling the same records by
+// hand. Each floor below is that hand-written walk: the same fields, the same
+// core calls, translations looked up in an index of the typed strings built
+// once per call.
+
+#include "bridge/bridge.h"
+#include "bridge/products/categorytypeconverter.h"
+#include "bridge/products/cuptypeconverter.h"
+#include "bridge/products/logicalingredientconverter.h"
+#include "core/catalogue/abstractingredient.h"
+#include "core/catalogue/abstractpreparationstep.h"
+#include "core/catalogue/canister.h"
+#include "core/catalogue/category.h"
+#include "core/catalogue/drysugaringredient.h"
+#include "core/catalogue/drysugarpreparationstep.h"
+#include "core/catalogue/espressoingredient.h"
+#include "core/catalogue/espressopreparationstep.h"
+#include "core/catalogue/instantingredient.h"
+#include "core/catalogue/instantpreparationstep.h"
+#include "core/catalogue/recipe.h"
+#include "core/configuration/configuration.h"
+#include "core/configuration/configurationgroup.h"
+#include "core/configuration/configurationloader.h"
+#include "core/configuration/translationsmanager.h"
+#include "core/coreenvironment.h"
+#include "core/coresimulator.h"
+#include "core/database/abstractdatabase.h"
+#include "core/gui/guienvironment.h"
+#include "core/gui/guimanager.h"
+#include "core/log/logsink.h"
+#include "lea/products/factory.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHash>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace {
+
+using LeaRecipes = lea::products::Recipes;
+using LeaCategories = lea::products::Categories;
+using LeaCanisters = lea::products::Canisters;
+using lea::products::AnyCategoryId;
+
+constexpr int kRecipes = 1000;
+constexpr int kStepsPerRecipe = 4;
+constexpr int kIngredientsPerStep = 2;
+constexpr int kCategories = 60;
+constexpr int kProductsPerCategory = 12;
+constexpr int kCanisters = 36;
+
+const QList<QLocale::Language> kLanguages { QLocale::English, QLocale::German, QLocale::French,
+    QLocale::Italian, QLocale::Spanish, QLocale::Dutch, QLocale::Portuguese, QLocale::Polish };
+
+LeaRecipes* gRecipes = nullptr;
+LeaCategories* gCategories = nullptr;
+LeaCanisters* gCanisters = nullptr;
+
+// --- Seeding ---------------------------------------------------------------
+
+QString recipeName(int i)
+{
+    return QStringLiteral("Recipe %1").arg(i, 4, 10, QLatin1Char('0'));
+}
+
+QString categoryTitle(int i)
+{
+    return QStringLiteral("Category %1").arg(i, 2, 10, QLatin1Char('0'));
+}
+
+QString canisterName(int i)
+{
+    return QStringLiteral("Canister %1").arg(i, 2, 10, QLatin1Char('0'));
+}
+
+Canister::LogicalCanisterId logicalId(int i)
+{
+    // Every canister holds an ingredient: ids 1 to 36.
+    return Canister::LogicalCanisterId(1 + i % kCanisters);
+}
+
+class Seeder
+{
+public:
+    explicit Seeder(ConfigurationGroup& group)
+        : m_group(group)
+    {
+        m_loader.setDatabase(group.database());
+    }
+
+    bool seed()
+    {
+        // One commit for the whole catalogue keeps the start-up short.
+        QSqlDatabase db = m_group.database()->database();
+        if (!db.transaction())
+            return false;
+        const bool ok = seedCanisters() && seedRecipes() && seedCategories();
+        if (!ok || !db.commit()) {
+            db.rollback();
+            return false;
+        }
+        seedTranslations();
+        return m_group.translationsManager()->save();
+    }
+
+private:
+    bool seedCanisters()
+    {
+        for (int i = 0; i < kCanisters; ++i) {
+            Canister canister;
+            canister.setLogicalCanisterId(logicalId(i));
+            canister.setName(canisterName(i));
+            canister.setProductName(QStringLiteral("Product %1").arg(i));
+            canister.setType(i % 4);
+            canister.setAllergens(i % 3 == 0 ? QStringLiteral("milk,soy,") : QString());
+            canister.setCalibrationMin(10);
+            canister.setCalibrationMax(90);
+            canister.powderLevel()->setCurrentValue(5000);
+            if (!m_loader.saveCanister(&canister))
+                return false;
+        }
+        return true;
+    }
+
+    bool addIngredients(AbstractPreparationStep& step, int recipe, int stepIndex)
+    {
+        for (int k = 0; k < kIngredientsPerStep; ++k) {
+            std::unique_ptr<AbstractIngredient> ingredient;
+            if (step.type() == AbstractPreparationStep::EspressoStep)
+                ingredient = std::make_unique<EspressoIngredient>();
+            else if (step.type() == AbstractPreparationStep::DrySugarStep)
+                ingredient = std::make_unique<DrySugarIngredient>();
+            else
+                ingredient = std::make_unique<InstantIngredient>();
+            const Canister::LogicalCanisterId canister
+                = logicalId(recipe + stepIndex * kIngredientsPerStep + k);
+            ingredient->setCanisterId(canister);
+            ingredient->setProductId(int(canister));
+            ingredient->setDose(5 + k);
+            if (!m_loader.saveIngredient(ingredient.get(), step.dbId()))
+                return false;
+        }
+        return true;
+    }
+
+    bool addStep(AbstractPreparationStep& step, int recipeId, int recipe, int stepIndex, int& previous)
+    {
+        step.setDescription(QStringLiteral("Step %1").arg(stepIndex));
+        step.setDose(40 + stepIndex * 10);
+        step.water().setSpeed(100);
+        if (!m_loader.savePreparationStep(&step) || !m_loader.addStepToRecipe(recipeId, step.dbId(), previous)
+            || !addIngredients(step, recipe, stepIndex))
+            return false;
+        previous = step.dbId();
+        return true;
+    }
+
+    bool seedRecipes()
+    {
+        for (int i = 0; i < kRecipes; ++i) {
+            Recipe recipe(recipeName(i), true, i % 2 == 0, 150, Recipe::CupTypeEnum(i % 4),
+                Product::FirstTurret, false);
+            if (!m_loader.saveRecipe(&recipe))
+                return false;
+            int previous = -1;
+            EspressoPreparationStep coffee;
+            InstantPreparationStep milk;
+            InstantPreparationStep foam;
+            DrySugarPreparationStep sugar;
+            AbstractPreparationStep* steps[] = { &coffee, &milk, &foam, &sugar };
+            static_assert(sizeof(steps) / sizeof(steps[0]) == kStepsPerRecipe, "one object per step");
+            for (int s = 0; s < kStepsPerRecipe; ++s) {
+                if (!addStep(*steps[s], recipe.dbId(), i, s, previous))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    bool seedCategories()
+    {
+        QObject owner;
+        QList<Category*> categories;
+        for (int i = 0; i < kCategories; ++i) {
+            auto* category = new Category(&owner);
+            category->setCategoryType(i % 10 == 0 ? Category::GroupingCategory : Category::StandardCategory);
+            category->setTitle(categoryTitle(i));
+            category->setIsDisplayed(i % 3 != 0);
+            category->setRows(3);
+            category->setColumns(4);
+            for (int p = 0; p < kProductsPerCategory; ++p)
+                category->addProductId(p % 5 == 4 ? -1 : i * kProductsPerCategory + p);
+            if (!m_loader.saveCategoryInfos(category))
+                return false;
+            categories << category;
+        }
+        return m_loader.saveDisplayedCategories(1, categories, 3, 4, true);
+    }
+
+    void translate(const QString& original, TypedString::StringType type)
+    {
+        TranslationsManager& manager = *m_group.translationsManager();
+        for (const QLocale::Language language : kLanguages)
+            manager.addTranslation(
+                original, type, language, original + QLatin1Char(' ') + QLocale::languageToString(language));
+    }
+
+    void seedTranslations()
+    {
+        for (int i = 0; i < kRecipes; ++i)
+            translate(recipeName(i), TypedString::RecipeName);
+        for (int i = 0; i < kCategories; ++i)
+            translate(categoryTitle(i), TypedString::CategoryTitle);
+        for (int i = 0; i < kCanisters; ++i)
+            translate(canisterName(i), TypedString::CanisterName);
+    }
+
+    ConfigurationGroup& m_group;
+    ConfigurationLoader m_loader;
+};
+
+// --- Floors ----------------------------------------------------------------
+
+/// The translations of the texts of one type in the offered languages, from
+/// one pass over the typed strings.
+class TranslationIndex
+{
+public:
+    explicit TranslationIndex(TypedString::StringType type)
+        : m_offered(gGuiEnv->guiManager()->availableLanguages())
+    {
+        const QList<TypedString*> strings
+            = gCoreEnv->configurationGroup()->translationsManager()->typedStringsFromType(type);
+        m_strings.reserve(strings.size());
+        for (const TypedString* string : strings) {
+            // Of two strings with one original, the first counts.
+            if (!m_strings.contains(string->originalString()))
+                m_strings.insert(string->originalString(), string);
+        }
+    }
+
+    std::vector<lea::Translation> of(const QString& original) const
+    {
+        std::vector<lea::Translation> result;
+        const TypedString* string = m_strings.value(original);
+        if (!string)
+            return result;
+        const QMap<QLocale::Language, QString> translations = string->translations();
+        for (auto it = translations.cbegin(); it != translations.cend(); ++it) {
+            if (m_offered.contains(it.key())) {
+                lea::Translation translation;
+                translation.language = it.key();
+                translation.text = it.value();
+                result.push_back(std::move(translation));
+            }
+        }
+        return result;
+    }
+
+private:
+    QList<QLocale::Language> m_offered;
+    QHash<QString, const TypedString*> m_strings;
+};
+
+std::map<lea::RecipeDbId, LeaRecipes::Recipe> floorRecipes()
+{
+    const Configuration& configuration = *gCoreEnv->configuration();
+    const TranslationIndex names(TypedString::RecipeName);
+    std::map<lea::RecipeDbId, LeaRecipes::Recipe> result;
+    for (const Recipe* core : configuration.recipes()) {
+        const lea::RecipeDbId id(static_cast<lea::RecipeDbId::ValueType>(core->dbId()));
+        if (result.find(id) != result.end())
+            continue;
+        LeaRecipes::Recipe record;
+        for (const AbstractPreparationStep* step : core->preparationSteps())
+            record.steps.push_back(
+                lea::RecipeStepDbId(static_cast<lea::RecipeStepDbId::ValueType>(step->dbId())));
+        for (const RecipeCustomization* customization : core->customizations())
+            record.customizations.push_back(lea::CustomizationDbId(
+                static_cast<lea::CustomizationDbId::ValueType>(customization->dbId())));
+        record.name = core->name();
+        record.translations = names.of(record.name);
+        record.hasStirrer = core->hasStirrer();
+        record.hasCup = core->hasCup();
+        record.dripTime_cs = core->dripTimeCS();
+        record.dispensingTime = core->erogationTime();
+        record.cupType = bridge::products::CupTypeConverter::toExternalOrThrow(core->cupType());
+        record.cupDropTurret = static_cast<uint8_t>(core->cupToDropFromTurret());
+        record.validForLayout = core->isValidForLayout();
+        record.valid = core->isValid();
+        record.extraText = core->extraText();
+        result.emplace(id, std::move(record));
+    }
+    return result;
+}
+
+std::map<AnyCategoryId, LeaCategories::Category> floorCategories()
+{
+    const Configuration& configuration = *gCoreEnv->configuration();
+    const TranslationIndex titles(TypedString::CategoryTitle);
+    std::map<AnyCategoryId, LeaCategories::Category> result;
+    int displayedCount = 0;
+    for (const Category* core : configuration.getAllCategories(true)) {
+        LeaCategories::Category record;
+        record.type = bridge::products::CategoryTypeConverter::toExternalOrThrow(core->categoryType());
+        record.displayed = core->isDisplayed();
+        if (record.displayed)
+            record.position = static_cast<uint8_t>(displayedCount++);
+        record.available = core->isAvailable();
+        record.title = core->title();
+        record.translations = titles.of(record.title);
+        record.rows = static_cast<uint8_t>(core->rows());
+        record.columns = static_cast<uint8_t>(core->columns());
+        const QList<int> products = core->productIds();
+        record.products.reserve(static_cast<std::size_t>(products.size()));
+        for (const int product : products) {
+            record.products.push_back(product < 0
+                    ? nonstd::optional<lea::ProductDbId>()
+                    : lea::ProductDbId(static_cast<lea::ProductDbId::ValueType>(product)));
+        }
+        record.extraText = core->extraText();
+        const AnyCategoryId id = core->id() < 0
+            ? AnyCategoryId()
+            : lea::CategoryDbId(static_cast<lea::CategoryDbId::ValueType>(core->id()));
+        result.emplace(id, std::move(record));
+    }
+    return result;
+}
+
+std::vector<LeaCanisters::Canister> floorCanisters()
+{
+    const Configuration& configuration = *gCoreEnv->configuration();
+    const TranslationIndex names(TypedString::CanisterName);
+    const nonstd::optional<QLocale::Language> language = gGuiEnv->guiManager()->currentLanguage();
+    const PhysicalMachine* physicalMachine = configuration.physicalMachine();
+    std::vector<LeaCanisters::Canister> result;
+    for (const Canister* core : configuration.canisters()) {
+        LeaCanisters::Canister record;
+        record.id = lea::CanisterDbId(static_cast<lea::CanisterDbId::ValueType>(core->id()));
+        record.name = core->name();
+        record.translations = names.of(record.name);
+        const LeaCanisters::LogicalIngredient logical
+            = bridge::products::LogicalIngredientConverter::toExternalOrThrow(core->logicalCanisterId());
+        if (logical != LeaCanisters::NoIngredient) {
+            LeaCanisters::Ingredient ingredient;
+            ingredient.logicalIngredient = logical;
+            ingredient.productName = core->productName();
+            if (language) {
+                lea::Translation translation;
+                translation.language = *language;
+                translation.text = QCoreApplication::translate(
+                    "Canister", ingredient.productName.toLocal8Bit().constData());
+                ingredient.productNameTranslations.push_back(std::move(translation));
+            }
+            record.ingredient = std::move(ingredient);
+        }
+        record.available = core->isAvailable();
+        record.typeFlag = core->type() == 3;
+        QString allergens = core->allergens();
+        if (!allergens.isEmpty()) {
+            if (allergens.endsWith(QLatin1Char(',')))
+                allergens.chop(1);
+            for (const QString& allergen : allergens.split(QLatin1Char(','), Qt::KeepEmptyParts))
+                record.allergens.push_back(allergen);
+        }
+        record.installed = physicalMachine && physicalMachine->canisterByType(core->logicalCanisterId());
+        result.push_back(std::move(record));
+    }
+    return result;
+}
+
+// --- Agreement of accessor and floor -----------------------------------------
+
+bool sameTranslations(const std::vector<lea::Translation>& a, const std::vector<lea::Translation>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].language != b[i].language || a[i].text != b[i].text)
+            return false;
+    }
+    return true;
+}
+
+bool same(const LeaRecipes::Recipe& a, const LeaRecipes::Recipe& b)
+{
+    return a.name == b.name && sameTranslations(a.translations, b.translations)
+        && a.hasStirrer == b.hasStirrer && a.hasCup == b.hasCup && a.dripTime_cs == b.dripTime_cs
+        && a.dispensingTime == b.dispensingTime && a.steps == b.steps && a.customizations == b.customizations
+        && a.cupType == b.cupType && a.cupDropTurret == b.cupDropTurret
+        && a.validForLayout == b.validForLayout && a.valid == b.valid && a.extraText == b.extraText;
+}
+
+bool same(const LeaCategories::Category& a, const LeaCategories::Category& b)
+{
+    return a.type == b.type && a.displayed == b.displayed && a.position == b.position
+        && a.available == b.available && a.title == b.title
+        && sameTranslations(a.translations, b.translations) && a.rows == b.rows && a.columns == b.columns
+        && a.products == b.products && a.extraText == b.extraText;
+}
+
+bool same(const LeaCanisters::Canister& a, const LeaCanisters::Canister& b)
+{
+    const bool sameIngredient = a.ingredient.has_value() == b.ingredient.has_value()
+        && (!a.ingredient
+            || (a.ingredient->logicalIngredient == b.ingredient->logicalIngredient
+                && a.ingredient->productName == b.ingredient->productName
+                && sameTranslations(
+                    a.ingredient->productNameTranslations, b.ingredient->productNameTranslations)));
+    return a.id == b.id && a.name == b.name && sameTranslations(a.translations, b.translations)
+        && sameIngredient && a.available == b.available && a.typeFlag == b.typeFlag
+        && a.allergens == b.allergens && a.installed == b.installed;
+}
+
+template <class Map> bool sameMaps(const Map& a, const Map& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (auto i = a.cbegin(), j = b.cbegin(); i != a.cend(); ++i, ++j) {
+        if (!(i->first == j->first) || !same(i->second, j->second))
+            return false;
+    }
+    return true;
+}
+
+bool sameVectors(const std::vector<LeaCanisters::Canister>& a, const std::vector<LeaCanisters::Canister>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!same(a[i], b[i]))
+            return false;
+    }
+    return true;
+}
+
+/// The catalogue must be the one described above, fully translated, and each
+/// floor must build exactly what its accessor returns.
+bool checkCatalogue()
+{
+    const auto recipes = gRecipes->recipes();
+    const auto categories = gCategories->categories();
+    const auto canisters = gCanisters->canisters();
+    bool ok = recipes.size() == std::size_t(kRecipes) && categories.size() == std::size_t(kCategories)
+        && canisters.size() == std::size_t(kCanisters);
+    for (const auto& entry : recipes) {
+        ok = ok && entry.second.steps.size() == std::size_t(kStepsPerRecipe)
+            && entry.second.translations.size() == std::size_t(kLanguages.size())
+            && entry.second.validForLayout;
+        for (const lea::RecipeStepDbId step : entry.second.steps) {
+            const auto record = gRecipes->step(step);
+            ok = ok && record && record->ingredients.size() == std::size_t(kIngredientsPerStep);
+        }
+    }
+    for (const auto& entry : categories)
+        ok = ok && entry.second.translations.size() == std::size_t(kLanguages.size());
+    for (const auto& canister : canisters)
+        ok = ok && canister.translations.size() == std::size_t(kLanguages.size()) && canister.installed;
+    if (!ok)
+        std::fprintf(stderr, "The seeded catalogue is not the one measured.\n");
+    const bool agree = sameMaps(recipes, floorRecipes()) && sameMaps(categories, floorCategories())
+        && sameVectors(canisters, floorCanisters());
+    if (!agree)
+        std::fprintf(stderr, "A floor builds other records than its accessor.\n");
+    return ok && agree;
+}
+
+// --- Benchmarks --------------------------------------------------------------
+
+void Recipes_recipes(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gRecipes->recipes());
+}
+
+void Recipes_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floorRecipes());
+}
+
+void Categories_categories(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gCategories->categories());
+}
+
+void Categories_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floorCategories());
+}
+
+void Canisters_canisters(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gCanisters->canisters());
+}
+
+void Canisters_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floorCanisters());
+}
+
+BENCHMARK(Recipes_recipes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Recipes_floor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Categories_categories)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Categories_floor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Canisters_canisters)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Canisters_floor)->Unit(benchmark::kMicrosecond);
+
+template <class Accessor> std::unique_ptr<Accessor> create(lea::products::Factory& factory)
+{
+    auto& imp = static_cast<lea::priv::AbstractFactoryImp<Accessor>&>(factory);
+    return std::unique_ptr<Accessor>(imp.createImp(static_cast<Accessor*>(nullptr), nullptr));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    LogSink::instance().setEchoEnabled(false);
+    QTemporaryDir tempDir;
+    CoreSimulator machine(
+        tempDir.filePath(QStringLiteral("machine.sqlite")), CoreSimulator::Storage::Scratch);
+    machine.guiManager().setAvailableLanguages(kLanguages);
+    machine.guiManager().setCurrentLanguage(QLocale::German);
+    if (!Seeder(*machine.core().configurationGroup()).seed()) {
+        std::fprintf(stderr, "Seeding the catalogue failed.\n");
+        return 1;
+    }
+    Configuration* configuration = machine.core().loadConfiguration();
+    for (int i = 0; i < kCanisters; ++i)
+        configuration->physicalMachine()->addCanister(logicalId(i));
+
+    const bridge::Bridge bridge;
+    const auto recipes = create<LeaRecipes>(bridge.productsFactory());
+    const auto categories = create<LeaCategories>(bridge.productsFactory());
+    const auto canisters = create<LeaCanisters>(bridge.productsFactory());
+    if (!recipes || !categories || !canisters) {
+        std::fprintf(stderr, "An accessor is not available.\n");
+        return 1;
+    }
+    gRecipes = recipes.get();
+    gCategories = categories.get();
+    gCanisters = canisters.get();
+    if (!checkCatalogue())
+        return 1;
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
