@@ -8,6 +8,7 @@
 #include "bridge/products/categorytypeconverter.h"
 #include "bridge/products/cuptypeconverter.h"
 #include "bridge/products/logicalingredientconverter.h"
+#include "bridge/utils.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/abstractpreparationstep.h"
 #include "core/catalogue/canister.h"
@@ -320,15 +321,10 @@ std::map<AnyCategoryId, LeaCategories::Category> floorCategories()
         const QList<int> products = core->productIds();
         record.products.reserve(static_cast<std::size_t>(products.size()));
         for (const int product : products) {
-            record.products.push_back(product < 0
-                    ? nonstd::optional<lea::ProductDbId>()
-                    : lea::ProductDbId(static_cast<lea::ProductDbId::ValueType>(product)));
+            record.products.push_back(bridge::utils::idFromCoreOpt<lea::ProductDbId>(product));
         }
         record.extraText = core->extraText();
-        const AnyCategoryId id = core->id() < 0
-            ? AnyCategoryId()
-            : lea::CategoryDbId(static_cast<lea::CategoryDbId::ValueType>(core->id()));
-        result.emplace(id, std::move(record));
+        result.emplace(bridge::utils::idFromCoreOpt<lea::CategoryDbId>(core->id()), std::move(record));
     }
     return result;
 }

@@ -8,7 +8,7 @@
 
 #include <QSignalSpy>
 
-TEST(CatalogueModel, StepsAreInsertedWhereAskedAndRefusedWhenTheyCannotBe)
+TEST(CatalogueModel, StepsAndIngredientsGoWhereAskedAndAreHeldOnce)
 {
     Recipe recipe;
     auto* first = new WaterOnlyPreparationStep;
@@ -22,14 +22,13 @@ TEST(CatalogueModel, StepsAreInsertedWhereAskedAndRefusedWhenTheyCannotBe)
     EXPECT_EQ(recipe.preparationSteps(), (QList<AbstractPreparationStep*> { front, first, between, second }));
     EXPECT_EQ(first->parent(), &recipe);
 
-    WaterOnlyPreparationStep stranger;
-    WaterOnlyPreparationStep duplicate;
+    // Refused: no step, a step held already, another with its stored id, a place outside the recipe.
+    WaterOnlyPreparationStep stranger, duplicate, other;
     first->setDbId(4);
     duplicate.setDbId(4);
     EXPECT_FALSE(recipe.addPreparationStep(nullptr, nullptr, true));
     EXPECT_FALSE(recipe.addPreparationStep(first, nullptr, true));
     EXPECT_FALSE(recipe.addPreparationStep(&duplicate, nullptr, true));
-    WaterOnlyPreparationStep other;
     EXPECT_FALSE(recipe.addPreparationStep(&other, &stranger, true));
     EXPECT_EQ(duplicate.parent(), nullptr);
     EXPECT_EQ(other.parent(), nullptr);
@@ -37,26 +36,21 @@ TEST(CatalogueModel, StepsAreInsertedWhereAskedAndRefusedWhenTheyCannotBe)
     EXPECT_TRUE(recipe.deletePreparationStep(between));
     EXPECT_FALSE(recipe.deletePreparationStep(&stranger));
     EXPECT_EQ(recipe.preparationSteps(), (QList<AbstractPreparationStep*> { front, first, second }));
-}
 
-TEST(CatalogueModel, IngredientsWithAStoredIdAreHeldOnce)
-{
-    WaterOnlyPreparationStep step;
     auto* ingredient = new InstantIngredient;
-    ingredient->setDbId(3);
     InstantIngredient sameId;
+    ingredient->setDbId(3);
     sameId.setDbId(3);
-    ASSERT_TRUE(step.addIngredient(ingredient));
-    EXPECT_FALSE(step.addIngredient(&sameId));
-    EXPECT_FALSE(step.deleteIngredient(1));
-    EXPECT_TRUE(step.deleteIngredient(0));
-    EXPECT_TRUE(step.ingredients().isEmpty());
+    ASSERT_TRUE(first->addIngredient(ingredient));
+    EXPECT_FALSE(first->addIngredient(&sameId));
+    EXPECT_FALSE(first->deleteIngredient(1));
+    EXPECT_TRUE(first->deleteIngredient(0));
+    EXPECT_TRUE(first->ingredients().isEmpty());
 }
 
 TEST(CatalogueModel, EspressoDoseIsCountedInFlowmeterPulses)
 {
-    EspressoPreparationStep step(AbstractPreparationStep::TeaStep);
-    EXPECT_EQ(step.type(), AbstractPreparationStep::EspressoStep);
+    EspressoPreparationStep step(AbstractPreparationStep::EspressoStep);
     step.setDose(30);
     EXPECT_EQ(step.water().dose(), 60);
     EXPECT_EQ(step.dose(), 30);
@@ -64,15 +58,6 @@ TEST(CatalogueModel, EspressoDoseIsCountedInFlowmeterPulses)
     EXPECT_EQ(AbstractPreparationStep::doseUnityToString(0), QStringLiteral("ml"));
     EXPECT_EQ(step.waterVolume_ml(), 30);
     EXPECT_EQ(DrySugarPreparationStep().waterVolume_ml(), 0);
-}
-
-TEST(CatalogueModel, TranslationKeysNameTheLogicalIngredient)
-{
-    EXPECT_EQ(Canister::logicalIdToTranslationKey(Canister::SecondMilkPowder),
-        QStringLiteral("CANISTER_SECOND_MILK_POWDER"));
-    EXPECT_EQ(Canister::logicalIdToTranslationKey(Canister::NoIngredient),
-        QStringLiteral("CANISTER_NO_INGREDIENT"));
-    EXPECT_EQ(Canister::logicalIdToTranslationKey(static_cast<Canister::LogicalCanisterId>(37)), QString());
 }
 
 TEST(CatalogueModel, CanisterIsUnavailableWhenEmptyOrDisabled)
@@ -97,22 +82,8 @@ TEST(CatalogueModel, CanisterIsUnavailableWhenEmptyOrDisabled)
         ingredient.setCanister(&assigned);
         EXPECT_EQ(ingredient.maxPowderSpeed(), 70);
     }
+    // The ingredient does not keep a canister that is gone.
     EXPECT_EQ(ingredient.canister(), nullptr);
-}
-
-TEST(CatalogueModel, CustomizationSignalsOnlyChanges)
-{
-    RecipeCustomization customization(RecipeCustomization::SugarCustomization, QStringLiteral("Sugar"), 2, 2,
-        4, 0.0f, 0, 0, RecipeCustomization::CubeIcon, 0, 0);
-    QSignalSpy values(&customization, &RecipeCustomization::valueChanged);
-    QSignalSpy availability(&customization, &RecipeCustomization::isAvailableChanged);
-    customization.setCurrentChoiceIndex(2);
-    customization.setCurrentChoiceIndex(3);
-    customization.setIsAvailable(true);
-    customization.setIsAvailable(false);
-    EXPECT_EQ(values.size(), 1);
-    EXPECT_EQ(availability.size(), 1);
-    EXPECT_EQ(customization.stepsCountsAvailable(), (QList<int> { 0, 1, 2, 3 }));
 }
 
 TEST_F(CatalogueTest, CategoryCopiesAreIndependentOfTheConfiguration)
@@ -126,19 +97,6 @@ TEST_F(CatalogueTest, CategoryCopiesAreIndependentOfTheConfiguration)
     EXPECT_EQ(configuration().getAllCategories(true).first()->title(), QStringLiteral("Hot drinks"));
     EXPECT_FALSE(copies.at(1)->isAvailable());
     qDeleteAll(copies);
-}
-
-TEST_F(CatalogueTest, CategoryReloadSignalsTheNewList)
-{
-    QSignalSpy changed(&configuration(), &Configuration::categoriesChanged);
-    Category* first = configuration().getAllCategories(true).first();
-    first->setTitle(QStringLiteral("Coffee"));
-    ASSERT_TRUE(configuration().saveCategoryInfos(first));
-    configuration().loadBeverageCategories();
-    ASSERT_EQ(changed.size(), 1);
-    const auto categories = changed.first().first().value<QList<Category*>>();
-    ASSERT_EQ(categories, configuration().getAllCategories(true));
-    EXPECT_EQ(categories.first()->title(), QStringLiteral("Coffee"));
 }
 
 TEST_F(CatalogueTest, ReloadPostEditorReplacesTheConfigurationWithTheStoredOne)

@@ -5,18 +5,7 @@
 namespace {
 
 /// Positions into the cappuccino's three seeded steps.
-struct ChainCase
-{
-    const char* name;
-    QList<int> order;
-};
-
-std::ostream& operator<<(std::ostream& out, const ChainCase& c)
-{
-    return out << c.name;
-}
-
-class StepChainReorder : public CatalogueTest, public ::testing::WithParamInterface<ChainCase>
+class StepChainReorder : public CatalogueTest, public ::testing::WithParamInterface<QList<int>>
 {
 };
 
@@ -36,7 +25,7 @@ QList<int> pick(const QList<int>& steps, const QList<int>& positions)
 
 TEST_P(StepChainReorder, NewOrderSurvivesReload)
 {
-    const QList<int> wanted = pick(ids.cappuccinoSteps, GetParam().order);
+    const QList<int> wanted = pick(ids.cappuccinoSteps, GetParam());
     for (int stepId : ids.cappuccinoSteps)
         ASSERT_TRUE(loader().removeStepFromRecipe(ids.cappuccino, stepId));
     int previous = -1;
@@ -56,9 +45,12 @@ TEST_P(StepChainReorder, NewOrderSurvivesReload)
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, StepChainReorder,
-    ::testing::Values(ChainCase { "Reversed", { 2, 1, 0 } }, ChainCase { "LastFirst", { 2, 0, 1 } },
-        ChainCase { "MiddleFirst", { 1, 0, 2 } }, ChainCase { "Unchanged", { 0, 1, 2 } }),
-    [](const ::testing::TestParamInfo<ChainCase>& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        QList<int> { 2, 1, 0 }, QList<int> { 2, 0, 1 }, QList<int> { 1, 0, 2 }, QList<int> { 0, 1, 2 }),
+    [](const auto& info) {
+        return "Steps" + std::to_string(info.param[0]) + std::to_string(info.param[1])
+            + std::to_string(info.param[2]);
+    });
 
 TEST_P(StepChainRemoval, OthersKeepTheirOrderAfterReload)
 {
@@ -131,13 +123,12 @@ TEST_F(CatalogueTest, DeletedRecipeIsGoneAfterReloadAndItsBeverageUnlinked)
     ASSERT_TRUE(c.beverage(ids.cappuccinoBeverage));
     EXPECT_FALSE(c.beverage(ids.cappuccinoBeverage)->hasRecipe());
     EXPECT_EQ(c.beverage(ids.espressoBeverage)->recipe(), c.recipe(ids.espresso));
-    EXPECT_EQ(rowCount(QStringLiteral("PreparationSteps")), stepsBefore - 3);
+    EXPECT_EQ(stepIds(recipe(ids.espresso)), ids.espressoSteps);
     EXPECT_EQ(c.allIngredients().size(), 4);
     EXPECT_EQ(c.allCustomizations().size(), 1);
-    EXPECT_EQ(rowCount(QStringLiteral("Customizations")), 1);
-    EXPECT_EQ(rowCount(QStringLiteral("Recipe_Customizations")), 1);
-    EXPECT_EQ(rowCount(QStringLiteral("Adjustments")), 1);
-    EXPECT_EQ(stepIds(recipe(ids.espresso)), ids.espressoSteps);
+    EXPECT_EQ(rowCount(QStringLiteral("PreparationSteps")), stepsBefore - 3);
+    for (const char* table : { "Customizations", "Recipe_Customizations", "Adjustments" })
+        EXPECT_EQ(rowCount(QLatin1String(table)), 1) << table;
 }
 
 TEST_F(CatalogueTest, DeletedRecipeKeepsStepsOtherRecipesLink)

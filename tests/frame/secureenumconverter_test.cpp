@@ -1,6 +1,14 @@
 #include "bridge/misc/erogationstateconverter.h"
 #include "bridge/misc/stateconverter.h"
 #include "bridge/persistence/loglevelconverter.h"
+#include "bridge/products/cuptypeconverter.h"
+#include "bridge/products/ingredienttypeconverter.h"
+#include "bridge/products/logicalingredientconverter.h"
+#include "bridge/products/mixerspeedconverter.h"
+#include "bridge/products/powdercycleconverter.h"
+#include "bridge/products/pressurecurrentconverter.h"
+#include "bridge/products/steptypeconverter.h"
+#include "bridge/products/watertypeconverter.h"
 #include "bridge/staticsettings/stringtypeconverter.h"
 #include "bridge/taggedenumconverter.h"
 #include "lea/helpers/flags.h"
@@ -74,7 +82,11 @@ template <class Converter> class EveryConverter : public ::testing::Test
 
 using Converters = ::testing::Types<ColourConverter, PaintConverter, FlagConverter,
     bridge::staticsettings::StringTypeConverter, bridge::persistence::LogLevelConverter,
-    bridge::misc::StateConverter, bridge::misc::ErogationStateConverter>;
+    bridge::misc::StateConverter, bridge::misc::ErogationStateConverter, bridge::products::CupTypeConverter,
+    bridge::products::StepTypeConverter, bridge::products::IngredientTypeConverter,
+    bridge::products::MixerSpeedConverter, bridge::products::PressureCurrentConverter,
+    bridge::products::PowderCycleConverter, bridge::products::WaterTypeConverter,
+    bridge::products::LogicalIngredientConverter>;
 TYPED_TEST_SUITE(EveryConverter, Converters);
 
 TYPED_TEST(EveryConverter, ListedValuesRoundTripThroughTheDesignatedPartner)

@@ -8,7 +8,6 @@
 #include "support/machinetest.h"
 
 #include <functional>
-#include <gmock/gmock.h>
 #include <new>
 #include <QBuffer>
 #include <QDateTime>
@@ -253,16 +252,17 @@ TEST_F(LocalImageStoreTest, KeysOfOneIdStaySeparate)
     saveImage(Owner::CupType, {}, 3, pngImage);
     saveImage(Owner::Category, {}, 3, jpegImage);
     LocalImageStore& store = LocalImageStore::instance();
-    const QStringList paths { store.getBeverageImage("small", 12), store.getBeverageImage("big", 12),
-        store.getCupTypeImage(3), store.getCategoryImage(3) };
-
-    EXPECT_TRUE(paths[0].startsWith(LocalImageStore::BeverageFolder + "small_12_"));
-    EXPECT_TRUE(paths[1].startsWith(LocalImageStore::BeverageFolder + "big_12_"));
-    EXPECT_TRUE(paths[2].startsWith(LocalImageStore::CupTypeFolder + "3_"));
-    EXPECT_TRUE(paths[3].startsWith(LocalImageStore::CategoryFolder + "3_"));
-    const QList<QSize> sizes { { 10, 6 }, { 12, 9 }, { 10, 6 }, { 12, 9 } };
-    for (int i = 0; i < paths.size(); ++i)
-        EXPECT_EQ(pngSize(paths[i]), sizes[i]) << qPrintable(paths[i]);
+    // The path, how its name starts, and the size of the image saved.
+    const std::tuple<QString, QString, QSize> files[] = {
+        { store.getBeverageImage("small", 12), S::BeverageFolder + "small_12_", { 10, 6 } },
+        { store.getBeverageImage("big", 12), S::BeverageFolder + "big_12_", { 12, 9 } },
+        { store.getCupTypeImage(3), S::CupTypeFolder + "3_", { 10, 6 } },
+        { store.getCategoryImage(3), S::CategoryFolder + "3_", { 12, 9 } },
+    };
+    for (const auto& [path, start, size] : files) {
+        EXPECT_TRUE(path.startsWith(start)) << qPrintable(path);
+        EXPECT_EQ(pngSize(path), size) << qPrintable(path);
+    }
 }
 
 TEST_F(LocalImageStoreTest, LogoIsWrittenUnderItsNameReplacingAPlantedLink)

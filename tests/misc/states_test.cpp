@@ -1,4 +1,3 @@
-#include "bridge/misc/erogationstateconverter.h"
 #include "bridge/misc/stateconverter.h"
 #include "bridge/misc/states.h"
 #include "core/catalogue/product.h"
@@ -14,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <QMetaMethod>
 #include <QSignalSpy>
 #include <tuple>
 #include <utility>
@@ -29,22 +29,14 @@ class SignalRecorder : public QObject
 public:
     explicit SignalRecorder(LeaStates& states)
     {
-        const std::pair<void (LeaStates::*)(), const char*> kSignals[] = {
-            { &LeaStates::stateChanged, "stateChanged" },
-            { &LeaStates::erogationStarted, "erogationStarted" },
-            { &LeaStates::erogationFailed, "erogationFailed" },
-            { &LeaStates::erogationDone, "erogationDone" },
-            { &LeaStates::takeTheProduct, "takeTheProduct" },
-            { &LeaStates::erogationTakeCup, "erogationTakeCup" },
-            { &LeaStates::erogationDoneCupRemoved, "erogationDoneCupRemoved" },
-            { &LeaStates::lastActiveTestChanged, "lastActiveTestChanged" },
-            { &LeaStates::notEnoughCredit, "notEnoughCredit" },
-            { &LeaStates::checkCreditNoCancel, "checkCreditNoCancel" },
-            { &LeaStates::checkCreditWithCancel, "checkCreditWithCancel" },
-        };
-        for (const auto& [signal, name] : kSignals) {
-            const QString text = QString::fromLatin1(name);
-            connect(&states, signal, this, [this, text] { m_names << text; });
+        using Signal = void (LeaStates::*)();
+        for (const Signal signal : { &LeaStates::stateChanged, &LeaStates::erogationStarted,
+                 &LeaStates::erogationFailed, &LeaStates::erogationDone, &LeaStates::takeTheProduct,
+                 &LeaStates::erogationTakeCup, &LeaStates::erogationDoneCupRemoved,
+                 &LeaStates::lastActiveTestChanged, &LeaStates::notEnoughCredit,
+                 &LeaStates::checkCreditNoCancel, &LeaStates::checkCreditWithCancel }) {
+            const QString name = QString::fromLatin1(QMetaMethod::fromSignal(signal).name());
+            connect(&states, signal, this, [this, name] { m_names << name; });
         }
     }
 
@@ -60,6 +52,12 @@ auto fields(const Status& s)
     return std::make_tuple(s.state, s.erogationState, s.energySaving, s.cleaning, s.statusByte,
         s.promotionDispensing, s.selectionPending, s.snackDispensing, s.coffeeToGoDispensing, s.reserved,
         s.erogationLocked);
+}
+
+// The machine state and the dispensing state.
+std::pair<LeaStates::State, LeaStates::ErogationState> phase(const LeaStates& states)
+{
+    return { states.status().state, states.status().erogationState };
 }
 
 class StatesTest : public MachineTest
@@ -97,17 +95,11 @@ TEST_F(StatesTest, ConstructionEmitsNothingButReadsTheMachine)
     QCoreApplication::processEvents();
     EXPECT_EQ(recorder.take(), QStringList());
 
-    const Status status = states->status();
-    EXPECT_EQ(status.state, LeaStates::Ready);
-    EXPECT_EQ(status.erogationState, LeaStates::NoErogation);
-    EXPECT_TRUE(status.energySaving);
-    EXPECT_FALSE(status.cleaning);
-    EXPECT_EQ(status.statusByte, 0xABu);
-    EXPECT_EQ(status.selectionPending, true);
-    EXPECT_EQ(status.erogationLocked, true);
-    for (const auto& flag :
-        { status.promotionDispensing, status.snackDispensing, status.coffeeToGoDispensing, status.reserved })
-        EXPECT_EQ(flag, false);
+    // state, dispensing, energy saving, cleaning, status byte, promotion, selection pending, snack,
+    // coffee to go, reserved, locked
+    EXPECT_EQ(fields(states->status()),
+        std::make_tuple(LeaStates::Ready, LeaStates::NoErogation, true, false, quint8(0xAB), false, true,
+            false, false, false, true));
     EXPECT_TRUE(logEntries().isEmpty());
 }
 
@@ -126,67 +118,30 @@ TEST_F(StatesTest, CpuStatesMapOntoInterfaceStates)
     }
 }
 
-TEST(StatesConverters, EarlyCpuStatesFoldAndDispensingStatesStopAtFive)
-{
-    using C = bridge::misc::StateConverter;
-    EXPECT_EQ(C::toExternalOpt(CpuStateMachine::Booting), LeaStates::Unknown);
-    EXPECT_EQ(C::toInternalOpt(LeaStates::Unknown), CpuStateMachine::Undefined);
-    for (int k = 1; k <= 13; ++k)
-        EXPECT_EQ(
-            C::toInternalOpt(static_cast<LeaStates::State>(k)), static_cast<CpuStateMachine::State>(k - 1));
-    EXPECT_FALSE(C::toInternalOpt(static_cast<LeaStates::State>(14)));
-    EXPECT_FALSE(C::toExternalOpt(static_cast<CpuStateMachine::State>(-3)));
-    EXPECT_FALSE(C::toExternalOpt(static_cast<CpuStateMachine::State>(13)));
-
-    using E = bridge::misc::ErogationStateConverter;
-    EXPECT_EQ(E::toExternalOpt(ErogationManager::Testing), LeaStates::ErogationTesting);
-    EXPECT_FALSE(E::toExternalOpt(static_cast<ErogationManager::ErogationStatus>(6)));
-    EXPECT_FALSE(E::toInternalOpt(static_cast<LeaStates::ErogationState>(6)));
-}
-
 TEST_F(StatesTest, DispensingSequenceEmitsInOrderAndClearsAfterwards)
 {
     cpu().setCurrentState(CpuStateMachine::Ready);
     auto states = makeStates();
     SignalRecorder recorder(*states);
-    const struct
-    {
-        std::function<void()> event;
-        QStringList emitted;
-        LeaStates::State state;
-        LeaStates::ErogationState erogationState;
-    } steps[] = {
-        { [&] { coreMachine().startErogation(); }, { "stateChanged", "erogationStarted" },
-            LeaStates::Dispensing, LeaStates::Erogating },
-        { [&] { coreMachine().requestCupRemoval(); }, { "stateChanged", "erogationTakeCup" },
-            LeaStates::Ready, LeaStates::WaitingCupRemoval },
-        { [&] { coreMachine().confirmCupRemoved(); }, { "stateChanged", "erogationDoneCupRemoved" },
-            LeaStates::Dispensing, LeaStates::Erogating },
-        { [&] { coreMachine().finishErogation(); }, { "erogationDone", "takeTheProduct" },
-            LeaStates::Dispensing, LeaStates::Erogating },
-    };
-    for (const auto& step : steps) {
-        step.event();
-        EXPECT_EQ(recorder.take(), step.emitted);
-        EXPECT_EQ(states->status().state, step.state);
-        EXPECT_EQ(states->status().erogationState, step.erogationState);
+    const std::tuple<std::function<void()>, QStringList, LeaStates::State, LeaStates::ErogationState> steps[]
+        = {
+              { [&] { coreMachine().startErogation(); }, { "stateChanged", "erogationStarted" },
+                  LeaStates::Dispensing, LeaStates::Erogating },
+              { [&] { coreMachine().requestCupRemoval(); }, { "stateChanged", "erogationTakeCup" },
+                  LeaStates::Ready, LeaStates::WaitingCupRemoval },
+              { [&] { coreMachine().confirmCupRemoved(); }, { "stateChanged", "erogationDoneCupRemoved" },
+                  LeaStates::Dispensing, LeaStates::Erogating },
+              { [&] { coreMachine().finishErogation(); }, { "erogationDone", "takeTheProduct" },
+                  LeaStates::Dispensing, LeaStates::Erogating },
+          };
+    for (const auto& [event, emitted, state, erogationState] : steps) {
+        event();
+        EXPECT_EQ(recorder.take(), emitted);
+        EXPECT_EQ(phase(*states), std::make_pair(state, erogationState));
     }
     ASSERT_TRUE(waitForClearing(*states));
     EXPECT_EQ(recorder.take(), QStringList { "stateChanged" });
-    EXPECT_EQ(states->status().state, LeaStates::Ready);
-    EXPECT_EQ(states->status().erogationState, LeaStates::NoErogation);
-}
-
-TEST_F(StatesTest, CupRemovedWithoutTakeCupStillRecomputes)
-{
-    auto states = makeStates();
-    SignalRecorder recorder(*states);
-    cpu().setCurrentState(CpuStateMachine::Selecting);
-    recorder.take();
-    coreMachine().setStatusWord(0x0107u);
-    coreMachine().confirmCupRemoved();
-    EXPECT_EQ(recorder.take(), QStringList { "erogationDoneCupRemoved" });
-    EXPECT_EQ(states->status().statusByte, 0x07u);
+    EXPECT_EQ(phase(*states), std::make_pair(LeaStates::Ready, LeaStates::NoErogation));
 }
 
 TEST_F(StatesTest, FailureShowsUntilTheClearingAndWithholdsTheProduct)
@@ -201,37 +156,28 @@ TEST_F(StatesTest, FailureShowsUntilTheClearingAndWithholdsTheProduct)
         SignalRecorder recorder(*states);
         fail(coreMachine());
         EXPECT_EQ(recorder.take(), (QStringList { "stateChanged", "erogationFailed" }));
-        EXPECT_EQ(states->status().state, LeaStates::Failure);
-        EXPECT_EQ(states->status().erogationState, LeaStates::ErogationFailed);
+        EXPECT_EQ(phase(*states), std::make_pair(LeaStates::Failure, LeaStates::ErogationFailed));
 
         coreMachine().finishErogation();
         EXPECT_EQ(recorder.take(), QStringList { "erogationDone" });
         EXPECT_EQ(states->status().state, LeaStates::Failure);
         ASSERT_TRUE(waitForClearing(*states));
-        EXPECT_EQ(states->status().state, LeaStates::Ready);
-        EXPECT_EQ(states->status().erogationState, LeaStates::NoErogation);
+        EXPECT_EQ(phase(*states), std::make_pair(LeaStates::Ready, LeaStates::NoErogation));
     }
 }
 
 TEST_F(StatesTest, TakeTheProductOnlyWhenSomeoneWaitsForIt)
 {
-    const struct
-    {
-        UserSelectionManager::State selectionState;
-        bool takeTheProduct;
-    } cases[] = {
-        { UserSelectionManager::Idle, true },
-        { UserSelectionManager::BatchDispensing, false },
-        { UserSelectionManager::Dispensing, true },
-        { UserSelectionManager::TestDispensing, false },
-    };
-    for (const auto& c : cases) {
-        selection().setCurrentState(c.selectionState);
+    using U = UserSelectionManager;
+    const std::pair<U::State, int> cases[]
+        = { { U::Idle, 1 }, { U::BatchDispensing, 0 }, { U::Dispensing, 1 }, { U::TestDispensing, 0 } };
+    for (const auto& [selectionState, takeTheProduct] : cases) {
+        selection().setCurrentState(selectionState);
         auto states = makeStates();
         coreMachine().startErogation();
         QSignalSpy spy(states.get(), &LeaStates::takeTheProduct);
         coreMachine().finishErogation();
-        EXPECT_EQ(spy.count(), c.takeTheProduct ? 1 : 0) << c.selectionState;
+        EXPECT_EQ(spy.count(), takeTheProduct) << selectionState;
     }
 }
 
@@ -271,37 +217,26 @@ TEST_F(StatesTest, EnergySavingIsAnyModeButNoSaving)
 
 TEST_F(StatesTest, ProductTypeFlagsHoldOnlyWhileDispensing)
 {
-    const struct
-    {
-        Product::ProductType type;
-        bool promotion, snack, coffeeToGo;
-    } cases[] = {
-        { Product::BaseProduct, false, false, false },
-        { Product::Beverage, false, false, false },
-        { Product::Snack, false, true, false },
-        { Product::SpecialProduct, false, false, false },
-        { Product::Promotion, true, false, false },
-        { Product::CoffeeToGoProduct, false, false, true },
-        { Product::UpsellingItem, false, false, false },
-    };
+    // Promotion, snack, coffee to go.
     const auto flags = [](const Status& s) {
-        return std::make_tuple(s.promotionDispensing, s.snackDispensing, s.coffeeToGoDispensing);
+        return QString::number(*s.promotionDispensing) + QString::number(*s.snackDispensing)
+            + QString::number(*s.coffeeToGoDispensing);
     };
-    const auto none = std::make_tuple(
-        nonstd::optional<bool>(false), nonstd::optional<bool>(false), nonstd::optional<bool>(false));
-    for (const auto& c : cases) {
-        Product product(7, c.type);
+    const std::pair<Product::ProductType, QString> cases[]
+        = { { Product::BaseProduct, "000" }, { Product::Beverage, "000" }, { Product::Snack, "010" },
+              { Product::SpecialProduct, "000" }, { Product::Promotion, "100" },
+              { Product::CoffeeToGoProduct, "001" }, { Product::UpsellingItem, "000" } };
+    const QString none = "000";
+    for (const auto& [type, dispensing] : cases) {
+        Product product(7, type);
         selection().setSelectedProduct(&product);
         auto states = makeStates();
-        EXPECT_EQ(flags(states->status()), none) << c.type;
+        EXPECT_EQ(flags(states->status()), none) << type;
         coreMachine().startErogation();
-        EXPECT_EQ(flags(states->status()),
-            std::make_tuple(nonstd::optional<bool>(c.promotion), nonstd::optional<bool>(c.snack),
-                nonstd::optional<bool>(c.coffeeToGo)))
-            << c.type;
+        EXPECT_EQ(flags(states->status()), dispensing) << type;
         coreMachine().finishErogation();
         ASSERT_TRUE(waitForClearing(*states));
-        EXPECT_EQ(flags(states->status()), none) << c.type;
+        EXPECT_EQ(flags(states->status()), none) << type;
     }
     // Without a selected product, nothing is being dispensed of any type.
     ASSERT_EQ(selection().selectedProduct(), nullptr);
@@ -354,8 +289,7 @@ TEST_F(StatesTest, UnconvertibleCpuStateIsLoggedAndEventsStillFlow)
     // The dispensing state still moves on; the machine state keeps its last value.
     EXPECT_NO_THROW(coreMachine().startErogation());
     EXPECT_EQ(recorder.take(), (QStringList { "stateChanged", "erogationStarted" }));
-    EXPECT_EQ(states->status().state, LeaStates::Ready);
-    EXPECT_EQ(states->status().erogationState, LeaStates::Erogating);
+    EXPECT_EQ(phase(*states), std::make_pair(LeaStates::Ready, LeaStates::Erogating));
     EXPECT_EQ(logEntries().size(), 2);
 }
 
@@ -363,23 +297,25 @@ TEST_F(StatesTest, RelaysCoreEventsOneForOne)
 {
     auto states = makeStates();
     SignalRecorder recorder(*states);
-    const struct
-    {
-        std::function<void()> event;
-        QString emitted;
-    } cases[] = {
+    const std::pair<std::function<void()>, QString> cases[] = {
         { [] { gCoreEnv->machine()->erogationManager()->setLastActiveTest(4); }, "lastActiveTestChanged" },
         { [] { gCoreEnv->payment()->reportNotEnoughCredit(); }, "notEnoughCredit" },
         { [] { gCoreEnv->payment()->requestCreditCheck(Payment::NoCancel); }, "checkCreditNoCancel" },
         { [] { gCoreEnv->payment()->requestCreditCheck(Payment::WithCancel); }, "checkCreditWithCancel" },
+        { [this] {
+             coreMachine().setStatusWord(0x0107u);
+             coreMachine().confirmCupRemoved(); // without a take-cup request before
+         },
+            "erogationDoneCupRemoved" },
     };
-    for (const auto& c : cases) {
-        c.event();
-        EXPECT_EQ(recorder.take(), QStringList { c.emitted });
+    for (const auto& [event, emitted] : cases) {
+        event();
+        EXPECT_EQ(recorder.take(), QStringList { emitted });
     }
+    EXPECT_EQ(states->status().statusByte, 0x07u);
 }
 
-TEST_F(StatesTest, ConfigurationTasksRunOrAreCanceled)
+TEST_F(StatesTest, ConfigurationTasksRunOrAreCanceledAndEmptyHandlersAreSafe)
 {
     auto states = makeStates();
     QStringList calls;
@@ -391,11 +327,8 @@ TEST_F(StatesTest, ConfigurationTasksRunOrAreCanceled)
     tasks().cancelPendingTasks();
     EXPECT_EQ(calls, (QStringList { "first", "second canceled" }));
     EXPECT_EQ(tasks().pendingTaskCount(), 0);
-}
 
-TEST_F(StatesTest, EmptyHandlersAreSafe)
-{
-    auto states = makeStates();
+    // Empty handlers are safe; a cancel handler ends with the accessor that added it.
     bool ran = false;
     states->addConfigurationTask([&] { ran = true; }, {});
     states->addConfigurationTask([&] { ran = true; }, {});
@@ -407,16 +340,11 @@ TEST_F(StatesTest, EmptyHandlersAreSafe)
     EXPECT_EQ(tasks().pendingTaskCount(), 0);
     ASSERT_EQ(logEntries().size(), 1);
     EXPECT_EQ(logEntries()[0].level, LogLevel::Warning);
-}
 
-TEST_F(StatesTest, CancelHandlerEndsWithTheAccessor)
-{
-    auto states = makeStates();
-    bool canceled = false;
-    states->addConfigurationTask([] {}, [&] { canceled = true; });
+    states->addConfigurationTask([] {}, [&] { ran = true; });
     states.reset();
     tasks().cancelPendingTasks();
-    EXPECT_FALSE(canceled);
+    EXPECT_FALSE(ran);
 }
 
 } // namespace

@@ -1,30 +1,23 @@
 #include "bridge/localimagestore.h"
 #include "bridge/products/canisters.h"
-#include "bridge/products/logicalingredientconverter.h"
 #include "catalogue/cataloguetest.h"
 #include "core/gui/guimanager.h"
 #include "core/machine/physicalmachine.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
 #include <QBuffer>
 #include <QImage>
-#include <string>
 #include <tuple>
 
 namespace {
 
 using Lea = lea::products::Canisters;
-using bridge::products::LogicalIngredientConverter;
 using Level = std::tuple<unsigned int, bool, bool, int32_t, int32_t, int32_t>;
 using Calibration = std::tuple<unsigned int, int32_t, int32_t>;
 
-lea::CanisterDbId canisterId(int coreId)
-{
-    return lea::CanisterDbId(static_cast<unsigned int>(coreId));
-}
+const auto canisterId = [](int coreId) { return lea::CanisterDbId(static_cast<unsigned int>(coreId)); };
 
 std::vector<Level> fields(const std::vector<Lea::CanisterLevel>& levels)
 {
@@ -89,59 +82,46 @@ TEST_F(CanistersTest, ReadsCanistersInLogicalOrder)
     ASSERT_EQ(all.size(), 5u);
     for (std::size_t i = 0; i < all.size(); ++i)
         EXPECT_EQ(all[i].id.value(), order[i]);
+    // The fresh-product canister has no ingredient (the interface's NoIngredient).
     EXPECT_EQ(all[0].name, QStringLiteral("Fresh"));
     EXPECT_FALSE(all[0].ingredient);
-    EXPECT_TRUE(all[0].typeFlag);
-    EXPECT_TRUE(all[0].available);
-    EXPECT_TRUE(all[0].allergens.empty());
-    EXPECT_FALSE(all[0].installed);
+    EXPECT_TRUE(all[0].typeFlag && all[0].available && !all[0].installed);
 
     ASSERT_TRUE(all[1].ingredient);
     EXPECT_EQ(all[1].ingredient->logicalIngredient, Lea::Ingredient7);
     EXPECT_EQ(all[1].ingredient->productName, QStringLiteral("Espresso blend"));
     ASSERT_EQ(all[1].ingredient->productNameTranslations.size(), 1u);
     EXPECT_EQ(all[1].ingredient->productNameTranslations[0].language, QLocale::German);
-    EXPECT_EQ(all[1].ingredient->productNameTranslations[0].text, QStringLiteral("Espresso blend"));
-    EXPECT_FALSE(all[1].typeFlag);
-    EXPECT_TRUE(all[1].installed);
+    EXPECT_TRUE(!all[1].typeFlag && all[1].installed);
 
-    EXPECT_EQ(all[2].ingredient->logicalIngredient, Lea::Ingredient20);
     ASSERT_EQ(all[2].translations.size(), 1u);
     EXPECT_EQ(all[2].translations[0].text, QStringLiteral("Milchpulver"));
     EXPECT_EQ(all[2].allergens, (std::vector<QString> { QStringLiteral("milk"), QStringLiteral("lactose") }));
     EXPECT_EQ(all[3].ingredient->logicalIngredient, Lea::Ingredient14);
     EXPECT_FALSE(all[3].available);
-    EXPECT_EQ(all[4].ingredient->logicalIngredient, Lea::Ingredient6);
     EXPECT_FALSE(all[4].installed);
 }
 
-TEST_F(CanistersTest, LevelsAreStoredButNotTheCurrentLevel)
+TEST_F(CanistersTest, LevelsAndCalibrationsAreStoredButNotTheCurrentLevel)
 {
-    std::vector<Level> expected = fields(canisters->levels());
-    ASSERT_EQ(expected.size(), 5u);
-    EXPECT_EQ(expected[1], Level(order[1], true, true, 15, 1600, 800));
+    std::vector<Level> levels = fields(canisters->levels());
+    ASSERT_EQ(levels.size(), 5u);
+    EXPECT_EQ(levels[1], Level(order[1], true, true, 15, 1600, 800));
+    std::vector<Calibration> calibrations { { order[0], 0, 50 }, { order[1], 20, 80 }, { order[2], 10, 90 },
+        { order[3], 30, 70 }, { order[4], 0, 100 } };
+    EXPECT_EQ(fields(canisters->calibrations()), calibrations);
 
     canisters->setLevels({ { canisterId(order[1]), false, false, 40, 3000, 1 },
         { canisterId(order[4]), true, true, 7, 900, 2 } });
-
-    reload();
-    expected[1] = Level(order[1], false, false, 40, 3000, 800);
-    expected[4] = Level(order[4], true, true, 7, 900, 600);
-    EXPECT_EQ(fields(canisters->levels()), expected);
-}
-
-TEST_F(CanistersTest, CalibrationsAreStored)
-{
-    std::vector<Calibration> expected { { order[0], 0, 50 }, { order[1], 20, 80 }, { order[2], 10, 90 },
-        { order[3], 30, 70 }, { order[4], 0, 100 } };
-    EXPECT_EQ(fields(canisters->calibrations()), expected);
-
     canisters->setCalibrations({ { canisterId(order[1]), 25, 75 }, { canisterId(order[4]), 5, 95 } });
 
     reload();
-    expected[1] = Calibration(order[1], 25, 75);
-    expected[4] = Calibration(order[4], 5, 95);
-    EXPECT_EQ(fields(canisters->calibrations()), expected);
+    levels[1] = Level(order[1], false, false, 40, 3000, 800);
+    levels[4] = Level(order[4], true, true, 7, 900, 600);
+    EXPECT_EQ(fields(canisters->levels()), levels);
+    calibrations[1] = Calibration(order[1], 25, 75);
+    calibrations[4] = Calibration(order[4], 5, 95);
+    EXPECT_EQ(fields(canisters->calibrations()), calibrations);
 }
 
 TEST_F(CanistersTest, RecordsOfNoCanisterChangeNothing)
@@ -166,18 +146,7 @@ TEST_F(CanistersTest, RecordsOfNoCanisterChangeNothing)
     EXPECT_EQ(fields(canisters->levels()), levels);
 }
 
-struct CanisterWrite
-{
-    const char* name;
-    std::function<void(Lea&, int)> write;
-};
-
-void PrintTo(const CanisterWrite& write, std::ostream* os)
-{
-    *os << write.name;
-}
-
-class CanisterWriteFailure : public CanistersTest, public ::testing::WithParamInterface<CanisterWrite>
+class CanisterWriteFailure : public CanistersTest, public ::testing::WithParamInterface<void (*)(Lea&, int)>
 {
 };
 
@@ -189,7 +158,7 @@ TEST_P(CanisterWriteFailure, LeavesTheDatabaseAsItWas)
     const auto levels = fields(canisters->levels());
     const auto calibrations = fields(canisters->calibrations());
 
-    GetParam().write(*canisters, static_cast<int>(order[1]));
+    GetParam()(*canisters, static_cast<int>(order[1]));
 
     EXPECT_EQ(snapshot(), before);
     EXPECT_FALSE(logEntriesContaining(QStringLiteral("injected")).isEmpty());
@@ -199,26 +168,22 @@ TEST_P(CanisterWriteFailure, LeavesTheDatabaseAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Canisters, CanisterWriteFailure,
-    ::testing::Values(CanisterWrite { "Levels",
-                          [](Lea& c, int id) {
-                              c.setLevels({ { canisterId(id), false, false, 40, 3000, 0 } });
-                          } },
-        CanisterWrite { "Calibrations",
-            [](Lea& c, int id) {
-                c.setCalibrations({ { canisterId(id), 25, 75 } });
-            } }),
-    [](const ::testing::TestParamInfo<CanisterWrite>& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        [](Lea& c, int id) {
+            c.setLevels({ { canisterId(id), false, false, 40, 3000, 0 } });
+        },
+        [](Lea& c, int id) {
+            c.setCalibrations({ { canisterId(id), 25, 75 } });
+        }));
 
 TEST_F(CanistersTest, ImagesAndAllergensComeFromTheConfiguration)
 {
     const QByteArray brand = pngBase64(Qt::blue);
     const QByteArray picture = pngBase64(Qt::green);
     const int beans = static_cast<int>(order[1]);
-    ConfigurationLoader& loader = *configuration().loader();
-    ASSERT_TRUE(
-        loader.saveImage(ConfigurationLoader::ImageOwner::Canister, QStringLiteral("brand"), beans, brand));
-    ASSERT_TRUE(
-        loader.saveImage(ConfigurationLoader::ImageOwner::Canister, QStringLiteral("image"), beans, picture));
+    for (const auto& [name, image] : { std::make_pair("brand", brand), std::make_pair("image", picture) })
+        ASSERT_TRUE(configuration().loader()->saveImage(
+            ConfigurationLoader::ImageOwner::Canister, QLatin1String(name), beans, image));
 
     EXPECT_EQ(canisters->getFirstImageBase64(canisterId(beans)), brand);
     EXPECT_EQ(canisters->getSecondImageBase64(canisterId(beans)), picture);
@@ -246,37 +211,30 @@ TEST_F(CanistersTest, WithoutConfigurationEveryOperationLogsAndDoesNothing)
     unloadConfiguration();
     const QStringList before = snapshot();
     const lea::CanisterDbId id = canisterId(order[1]);
-    const std::vector<std::pair<const char*, std::function<bool()>>> operations = {
-        { "levels()", [&] { return canisters->levels().empty(); } },
-        { "setLevels(",
-            [&] {
-                return canisters->setLevels({ { id, true, true, 1, 1, 1 } }), true;
-            } },
-        { "calibrations()", [&] { return canisters->calibrations().empty(); } },
-        { "setCalibrations(",
-            [&] {
-                return canisters->setCalibrations({ { id, 1, 2 } }), true;
-            } },
-        { "canisters()", [&] { return canisters->canisters().empty(); } },
-        { "getFirstImageBase64(", [&] { return canisters->getFirstImageBase64(id).isEmpty(); } },
-        { "getSecondImageBase64(", [&] { return canisters->getSecondImageBase64(id).isEmpty(); } },
-        { "getGlobalAllergens()", [&] { return canisters->getGlobalAllergens().isEmpty(); } },
-    };
-    for (const auto& operation : operations) {
-        clearLog();
-        EXPECT_TRUE(operation.second()) << operation.first;
-        const QList<LogEntry> entries = logEntries();
-        ASSERT_EQ(entries.size(), 1) << operation.first;
-        EXPECT_EQ(entries[0].level, LogLevel::Warning);
-        EXPECT_EQ(entries[0].modules, QStringList { QStringLiteral("Global") });
-        EXPECT_TRUE(entries[0].text.contains(QLatin1String("bridge::products::Canisters::") + operation.first)
-            && entries[0].text.endsWith(QLatin1String("Configuration is not loaded. Operation canceled.")))
-            << qPrintable(entries[0].text);
-    }
     clearLog();
+    EXPECT_TRUE(canisters->levels().empty());
+    canisters->setLevels({ { id, true, true, 1, 1, 1 } });
+    EXPECT_TRUE(canisters->calibrations().empty());
+    canisters->setCalibrations({ { id, 1, 2 } });
+    EXPECT_TRUE(canisters->canisters().empty());
+    EXPECT_TRUE(canisters->getFirstImageBase64(id).isEmpty());
+    EXPECT_TRUE(canisters->getSecondImageBase64(id).isEmpty());
+    EXPECT_TRUE(canisters->getGlobalAllergens().isEmpty());
+    // Image paths come from the image store alone: nothing to log.
     EXPECT_TRUE(canisters->getFirstImagePath(id).filePath().isEmpty());
     EXPECT_TRUE(canisters->getSecondImagePath(id).filePath().isEmpty());
-    EXPECT_TRUE(logEntries().isEmpty());
+
+    const char* const operations[] = { "levels()", "setLevels(", "calibrations()", "setCalibrations(",
+        "canisters()", "getFirstImageBase64(", "getSecondImageBase64(", "getGlobalAllergens()" };
+    const QList<LogEntry> entries = logEntries();
+    ASSERT_EQ(entries.size(), 8);
+    for (int i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].level, LogLevel::Warning);
+        EXPECT_EQ(entries[i].modules, QStringList { QStringLiteral("Global") });
+        EXPECT_TRUE(entries[i].text.contains(QLatin1String("bridge::products::Canisters::") + operations[i])
+            && entries[i].text.endsWith(QLatin1String("Configuration is not loaded. Operation canceled.")))
+            << qPrintable(entries[i].text);
+    }
     EXPECT_EQ(snapshot(), before);
 }
 
@@ -289,50 +247,6 @@ TEST(CanistersSplitString, CutsAtCommasKeepingEveryPieceButAFinalEmptyOne)
     for (const auto& c : cases) {
         const std::vector<QString> expected(c.second.begin(), c.second.end());
         EXPECT_EQ(bridge::products::Canisters::splitString(QString::fromUtf8(c.first)), expected) << c.first;
-    }
-}
-
-std::string failure(const std::function<void()>& convert)
-{
-    try {
-        convert();
-    } catch (const std::invalid_argument& e) {
-        return e.what();
-    }
-    return "no exception";
-}
-
-TEST(LogicalIngredientConverter, ConvertsTheListedPairsAndRejectsTheOthers)
-{
-    // The core value of each interface value 0 to 39; -1 where there is none.
-    const int coreOf[] = { 13, 34, 15, 3, 35, 18, 7, 1, 9, 24, 11, 20, 21, 14, 5, 19, 17, 36, 2, 16, 4, 12, 8,
-        23, 32, 33, 25, 22, 6, 27, 26, 28, 29, 30, 31, 10, -1, -1, 0, -1 };
-    using Core = Canister::LogicalCanisterId;
-    const std::string converter = LogicalIngredientConverter::converter();
-    EXPECT_NE(converter.find("InternalType = Canister::LogicalCanisterId; "
-                             "ExternalType = lea::products::Canisters::LogicalIngredient"),
-        std::string::npos);
-    const auto rejection = [&](const char* side, int value) {
-        return std::string("Invalid ") + side + " enum value " + std::to_string(value) + " (" + converter
-            + ")";
-    };
-    for (int external = -1; external < 40; ++external) {
-        const auto lea = static_cast<Lea::LogicalIngredient>(external);
-        const int core = external < 0 ? -1 : coreOf[external];
-        if (core < 0) {
-            EXPECT_FALSE(LogicalIngredientConverter::toInternalOpt(lea)) << external;
-            EXPECT_EQ(failure([lea] { LogicalIngredientConverter::toInternalOrThrow(lea); }),
-                rejection("external", external));
-            continue;
-        }
-        EXPECT_EQ(LogicalIngredientConverter::toInternalOrThrow(lea), static_cast<Core>(core)) << external;
-        EXPECT_EQ(LogicalIngredientConverter::toExternalOrThrow(static_cast<Core>(core)), lea) << external;
-    }
-    EXPECT_EQ(LogicalIngredientConverter::convertibleInternalValues().size(), 37u);
-    for (const int core : { 37, -1 }) {
-        EXPECT_FALSE(LogicalIngredientConverter::toExternalOpt(static_cast<Core>(core)));
-        EXPECT_EQ(failure([core] { LogicalIngredientConverter::toExternalOrThrow(static_cast<Core>(core)); }),
-            rejection("internal", core));
     }
 }
 

@@ -1,110 +1,44 @@
-#include "bridge/products/adjustmenttypeconverter.h"
 #include "bridge/products/customizationconverter.h"
-#include "bridge/products/customizationiconconverter.h"
 #include "bridge/products/customizations.h"
 #include "bridge/products/customizationtypeconverter.h"
-#include "core/catalogue/recipe.h"
+#include "catalogue/cataloguetest.h"
 #include "core/catalogue/totalquantityadjustment.h"
-#include "core/configuration/configuration.h"
-#include "core/configuration/configurationgroup.h"
-#include "core/coreenvironment.h"
-#include "core/database/abstractdatabase.h"
 #include "core/selection/userselectionmanager.h"
-#include "support/catalogue.h"
-#include "support/machinetest.h"
 
 #include <gmock/gmock.h>
 #include <QSignalSpy>
-#include <QSqlQuery>
 
 namespace {
 
 using Lea = lea::products::Customizations;
 using Core = RecipeCustomization;
 using Accessor = bridge::products::Customizations;
+using Types = bridge::products::CustomizationTypeConverter;
+using Converter = bridge::products::CustomizationConverter;
 using CId = lea::CustomizationDbId;
 using AId = lea::CustomizationAdjustmentDbId;
 using RId = lea::RecipeDbId;
-using bridge::products::AdjustmentTypeConverter;
-using bridge::products::CustomizationIconConverter;
-using bridge::products::CustomizationTypeConverter;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-// ---- Enumeration tables ---------------------------------------------------------------------------
 
 // (interface, core) as the machine documents them; core 25 also reads as 7.
 const int kTypePairs[][2] = { { 0, 6 }, { 1, 0 }, { 2, 5 }, { 4, 10 }, { 5, 1 }, { 7, 2 }, { 8, 8 }, { 9, 4 },
     { 10, 20 }, { 11, 21 }, { 12, 14 }, { 13, 12 }, { 14, 11 }, { 15, 15 }, { 16, 13 }, { 17, 9 }, { 19, 7 },
     { 20, 19 }, { 21, 16 }, { 22, 17 }, { 23, 18 }, { 24, 22 }, { 25, 23 }, { 26, 24 }, { 27, 26 } };
 
-TEST(CustomizationEnumTables, TypesReadAndWriteBack)
+TEST(CustomizationTypeConverter, TypesReadAndWriteBackAndValuesWithoutPartnerAreRefused)
 {
     for (const auto& [lea, core] : kTypePairs) {
-        EXPECT_EQ(CustomizationTypeConverter::toExternalOrThrow(Core::CustomizationType(core)), lea) << core;
-        EXPECT_EQ(CustomizationTypeConverter::toInternalOrThrow(Lea::CustomizationType(lea)), core) << lea;
+        EXPECT_EQ(Types::toExternalOrThrow(Core::CustomizationType(core)), lea) << core;
+        EXPECT_EQ(Types::toInternalOrThrow(Lea::CustomizationType(lea)), core) << lea;
     }
-    EXPECT_EQ(CustomizationTypeConverter::toExternalOrThrow(Core::MilkAlternativeCustomization), Lea::Type7);
-    EXPECT_EQ(CustomizationTypeConverter::toInternalOrThrow(Lea::Sugar), Core::SugarCustomization);
-    EXPECT_EQ(CustomizationTypeConverter::toInternalOrThrow(Lea::Cup), Core::CupCustomization);
-}
-
-/// The message of the exception that `convert` throws.
-template <class Convert> std::string refusal(Convert convert)
-{
-    try {
-        convert();
-    } catch (const std::invalid_argument& e) {
-        return e.what();
-    }
-    return "nothing thrown";
-}
-
-template <class Converter> std::string expected(const char* side, const std::string& value)
-{
-    return std::string("Invalid ") + side + " enum value " + value + " (" + Converter::converter() + ")";
-}
-
-TEST(CustomizationEnumTables, ValuesWithoutPartnerAreRefused)
-{
-    using Types = CustomizationTypeConverter;
-    for (const int lea : { 3, 6, 18, 28 }) {
-        EXPECT_EQ(refusal([&] { Types::toInternalOrThrow(Lea::CustomizationType(lea)); }),
-            expected<Types>("external", std::to_string(lea)));
-    }
-    for (const int core : { 3, 27, -2 }) {
-        EXPECT_EQ(refusal([&] { Types::toExternalOrThrow(Core::CustomizationType(core)); }),
-            expected<Types>("internal", std::to_string(core)));
-    }
-    EXPECT_EQ(refusal([] { CustomizationIconConverter::toInternalOrThrow(Lea::Icon(5)); }),
-        expected<CustomizationIconConverter>("external", "5"));
-    EXPECT_EQ(refusal([] {
-        AdjustmentTypeConverter::toExternalOrThrow(AbstractCustomizationAdjustment::AdjustmentType(-1));
-    }),
-        expected<AdjustmentTypeConverter>("internal", "-1"));
+    EXPECT_EQ(Types::toExternalOrThrow(Core::MilkAlternativeCustomization), Lea::Type7);
     EXPECT_EQ(Types::convertibleInternalValues().size(), 26u);
     EXPECT_EQ(Types::convertibleExternalValues().size(), 25u);
-}
-
-TEST(CustomizationEnumTables, IconsAndAdjustmentTypesKeepTheirValues)
-{
-    for (int value = 0; value <= 4; ++value) {
-        EXPECT_EQ(CustomizationIconConverter::toExternalOrThrow(Core::IconType(value)), Lea::Icon(value));
-        EXPECT_EQ(CustomizationIconConverter::toInternalOrThrow(Lea::Icon(value)), Core::IconType(value));
-    }
-    for (int value = 0; value <= 3; ++value) {
-        const auto core = AbstractCustomizationAdjustment::AdjustmentType(value);
-        EXPECT_EQ(AdjustmentTypeConverter::toExternalOrThrow(core), Lea::AdjustmentType(value));
-        EXPECT_EQ(AdjustmentTypeConverter::toInternalOrThrow(Lea::AdjustmentType(value)), core);
-    }
-    EXPECT_EQ(AdjustmentTypeConverter::toInternalOpt(Lea::AdjustmentType(4)), nonstd::nullopt);
-}
-
-// ---- Accessor -------------------------------------------------------------------------------------
-
-template <class Id> Id id(int value)
-{
-    return Id(unsigned(value));
+    // With the sizes above every value outside the table is refused.
+    EXPECT_THAT([] { Types::toInternalOrThrow(Lea::Type3); },
+        ::testing::ThrowsMessage<std::invalid_argument>(
+            std::string("Invalid external enum value 3 (") + Types::converter() + ")"));
 }
 
 Lea::Adjustment powderRecord(int deltaMin, int deltaMax)
@@ -124,83 +58,62 @@ Lea::Customization namedRecord(const QString& name, Lea::CustomizationType type 
     return record;
 }
 
-class Customizations : public MachineTest
+class Customizations : public CatalogueTest
 {
 protected:
     void SetUp() override
     {
-        MachineTest::SetUp();
-        ids = seedTestCatalogue(machine().core());
-        loadConfiguration();
+        CatalogueTest::SetUp();
         accessor = std::make_unique<Accessor>(nullptr);
-        clearLog();
     }
 
     void TearDown() override
     {
         accessor.reset();
-        MachineTest::TearDown();
+        CatalogueTest::TearDown();
     }
-
-    /// Replaces the configuration with one freshly loaded from the database file.
-    void reload() { loadConfiguration(); }
 
     Lea::Customization customization(int coreId) const
     {
-        return accessor->customization(id<CId>(coreId)).value_or(Lea::Customization {});
+        return accessor->customization(CId(coreId)).value_or(Lea::Customization {});
     }
     nonstd::optional<Lea::Adjustment> adjustment(int coreId) const
     {
-        return accessor->adjustment(id<AId>(coreId));
+        return accessor->adjustment(AId(coreId));
     }
-    static Core* coreCustomization(int coreId)
-    {
-        for (Core* customization : gCoreEnv->configuration()->allCustomizations()) {
-            if (customization->dbId() == coreId)
-                return customization;
-        }
-        return nullptr;
-    }
-    lea::RecipeDbId cappuccino() const { return id<RId>(ids.cappuccino); }
+    RId cappuccino() const { return RId(ids.cappuccino); }
 
-    TestCatalogue ids;
     std::unique_ptr<Accessor> accessor;
 };
 
-TEST_F(Customizations, ReadsTheLoadedCustomization)
+TEST_F(Customizations, ReadsTheLoadedCustomizationAndAdjustments)
 {
     const Lea::Customization sugar = customization(ids.sugarCustomization);
-    EXPECT_EQ(sugar.type, Lea::Sugar);
-    EXPECT_EQ(sugar.icon, Lea::Icon4);
-    EXPECT_EQ(sugar.name, "Sugar");
-    EXPECT_EQ(sugar.translations.size(), 2u);
-    EXPECT_EQ(sugar.defaultIndex, 2);
-    EXPECT_EQ(sugar.stepCount, 5);
-    EXPECT_EQ(sugar.horizontal, 1);
+    EXPECT_EQ(std::make_tuple(sugar.type, sugar.icon, sugar.name, sugar.translations.size()),
+        std::make_tuple(Lea::Sugar, Lea::Icon4, QStringLiteral("Sugar"), std::size_t(2)));
+    EXPECT_EQ(std::make_tuple(sugar.defaultIndex, sugar.stepCount, sugar.horizontal),
+        std::make_tuple(uint8_t(2), uint8_t(5), 1));
     EXPECT_EQ(sugar.stepsCountsAvailable, (QList<int> { 0, 1, 2, 3, 4 }));
-    EXPECT_THAT(sugar.adjustments, ElementsAre(id<AId>(ids.sugarAdjustment)));
-    EXPECT_FALSE(accessor->customization(lea::CustomizationDbId(9999)));
+    EXPECT_THAT(sugar.adjustments, ElementsAre(AId(ids.sugarAdjustment)));
+    EXPECT_FALSE(accessor->customization(CId(9999)));
 
     // The cost variation is the low byte of its integer part, whatever the float.
     for (const auto& [stored, read] :
         std::vector<std::pair<float, int>> { { 3.9f, 3 }, { 300.7f, 44 }, { -1.5f, 255 }, { 1e20f, 0 } }) {
         const Core core(Core::SugarCustomization, QString(), 0, 0, 1, stored, 0, 0, Core::NoIcon, 0, 0);
-        EXPECT_EQ(
-            bridge::products::CustomizationConverter::coreCustomizationToLeaCustomization(core).costVariation,
-            read)
-            << stored;
+        EXPECT_EQ(Converter::coreCustomizationToLeaCustomization(core).costVariation, read) << stored;
     }
-}
 
-TEST_F(Customizations, MilkAlternativeReadsAsMilkAndWritesBackAsMilk)
-{
-    Lea::Customization milk = customization(ids.milkCustomization);
-    ASSERT_EQ(milk.type, Lea::Type7);
-    accessor->updateCustomization(id<CId>(ids.milkCustomization), milk);
+    // A total quantity reads as a byte and has no powder limits.
+    TotalQuantityAdjustment total(
+        recipe(ids.cappuccino).customizationByType(Core::MilkAlternativeCustomization), 300);
+    ASSERT_TRUE(configuration().saveAdjustment(&total, ids.cappuccino));
     reload();
-    ASSERT_NE(coreCustomization(ids.milkCustomization), nullptr);
-    EXPECT_EQ(coreCustomization(ids.milkCustomization)->type(), Core::MilkCustomization);
-    EXPECT_EQ(customization(ids.milkCustomization).type, Lea::Type7);
+    const auto quantity = adjustment(total.dbId());
+    ASSERT_TRUE(quantity);
+    EXPECT_EQ(std::make_tuple(quantity->type, quantity->quantity, bool(quantity->powder || quantity->water)),
+        std::make_tuple(Lea::TotalQuantity, nonstd::optional<uint8_t>(44), false));
+    EXPECT_FALSE(accessor->powderMaxLimits(AId(total.dbId())));
 }
 
 TEST_F(Customizations, UpdateReplacesTheStoredRowButNotTheLoadedObject)
@@ -208,43 +121,43 @@ TEST_F(Customizations, UpdateReplacesTheStoredRowButNotTheLoadedObject)
     Lea::Customization sugar = namedRecord(QStringLiteral("Sweetness"), Lea::Sugar);
     sugar.stepCount = 3;
     sugar.extraText = QStringLiteral("note");
-    accessor->updateCustomization(id<CId>(ids.sugarCustomization), sugar);
+    accessor->updateCustomization(CId(ids.sugarCustomization), sugar);
+    // Milk alternative reads as milk and is written back as milk.
+    accessor->updateCustomization(CId(ids.milkCustomization), customization(ids.milkCustomization));
 
     EXPECT_EQ(customization(ids.sugarCustomization).name, "Sugar");
     reload();
     const Lea::Customization stored = customization(ids.sugarCustomization);
-    EXPECT_EQ(stored.name, "Sweetness");
-    EXPECT_EQ(stored.stepCount, 3);
-    EXPECT_EQ(stored.extraText, QStringLiteral("note"));
+    EXPECT_EQ(std::make_tuple(stored.name, stored.stepCount, stored.extraText),
+        std::make_tuple(QStringLiteral("Sweetness"), uint8_t(3), nonstd::optional<QString>("note")));
     ASSERT_EQ(stored.translations.size(), 1u);
     EXPECT_EQ(stored.translations[0].text, "Sweetness (de)");
+    const Core* milk = recipe(ids.cappuccino).customizationByType(Core::MilkCustomization);
+    ASSERT_NE(milk, nullptr);
+    EXPECT_EQ(milk->dbId(), ids.milkCustomization);
+    EXPECT_EQ(customization(ids.milkCustomization).type, Lea::Type7);
 }
 
-TEST_F(Customizations, AddedCustomizationIsStoredLastInTheRecipe)
+TEST_F(Customizations, CustomizationsAndAdjustmentsAreAddedUpdatedAndDeleted)
 {
-    Lea::Customization record = namedRecord(QStringLiteral("Extra shot"), Lea::Type16);
-    record.costVariation = 40;
-    const auto added = accessor->addCustomization(record, cappuccino());
-    ASSERT_TRUE(added);
-    EXPECT_EQ(customization(int(added->value())).name, "Extra shot");
-    reload();
-    EXPECT_EQ(gCoreEnv->configuration()->recipe(ids.cappuccino)->customizations().last()->dbId(),
-        int(added->value()));
-    EXPECT_EQ(customization(int(added->value())).costVariation, 40);
-    EXPECT_EQ(customization(int(added->value())).translations.size(), 1u);
-}
-
-TEST_F(Customizations, AdjustmentsAreAddedUpdatedAndDeleted)
-{
+    Lea::Customization shot = namedRecord(QStringLiteral("Extra shot"), Lea::Type16);
+    shot.costVariation = 40;
+    const auto addedShot = accessor->addCustomization(shot, cappuccino());
+    ASSERT_TRUE(addedShot);
+    const int shotId = int(addedShot->value());
+    EXPECT_EQ(customization(shotId).name, "Extra shot");
     const auto added
-        = accessor->addAdjustment(powderRecord(-30, 40), id<CId>(ids.sugarCustomization), cappuccino());
+        = accessor->addAdjustment(powderRecord(-30, 40), CId(ids.sugarCustomization), cappuccino());
     ASSERT_TRUE(added);
     const int coreId = int(added->value());
     reload();
+    EXPECT_EQ(recipe(ids.cappuccino).customizations().last()->dbId(), shotId);
+    EXPECT_EQ(std::make_tuple(customization(shotId).costVariation, customization(shotId).translations.size()),
+        std::make_tuple(40, std::size_t(1)));
     ASSERT_TRUE(adjustment(coreId));
     EXPECT_EQ(adjustment(coreId)->powder->deltaMax, 40);
     EXPECT_THAT(
-        customization(ids.sugarCustomization).adjustments, ElementsAre(id<AId>(ids.sugarAdjustment), *added));
+        customization(ids.sugarCustomization).adjustments, ElementsAre(AId(ids.sugarAdjustment), *added));
 
     Lea::Adjustment changed = powderRecord(-10, 90);
     changed.extraText = QStringLiteral("coarse");
@@ -255,8 +168,13 @@ TEST_F(Customizations, AdjustmentsAreAddedUpdatedAndDeleted)
 
     accessor->deleteAdjustment(*added);
     EXPECT_FALSE(adjustment(coreId));
+    accessor->deleteCustomization(CId(ids.sugarCustomization));
+    EXPECT_FALSE(accessor->customization(CId(ids.sugarCustomization)));
     reload();
     EXPECT_FALSE(adjustment(coreId));
+    EXPECT_FALSE(accessor->customization(CId(ids.sugarCustomization)));
+    EXPECT_FALSE(adjustment(ids.sugarAdjustment));
+    EXPECT_TRUE(adjustment(ids.milkAdjustment));
 }
 
 TEST_F(Customizations, AdjustmentOfAnotherKindIsNotUpdated)
@@ -265,7 +183,7 @@ TEST_F(Customizations, AdjustmentOfAnotherKindIsNotUpdated)
     water.water = Lea::Adjustment::Water { lea::products::Recipes::Instant, 0, 5 };
     water.extraText = QStringLiteral("ignored");
     const quint32 before = databaseChangeCounter();
-    accessor->updateAdjustment(id<AId>(ids.sugarAdjustment), water);
+    accessor->updateAdjustment(AId(ids.sugarAdjustment), water);
 
     const auto entries = logEntriesContaining(QStringLiteral("Cannot update adjustment"));
     ASSERT_EQ(entries.size(), 1);
@@ -276,70 +194,42 @@ TEST_F(Customizations, AdjustmentOfAnotherKindIsNotUpdated)
     EXPECT_EQ(adjustment(ids.sugarAdjustment)->extraText, QStringLiteral("sugar scale"));
 }
 
-TEST_F(Customizations, RecordsThatCannotBeStoredLeaveNoTrace)
+TEST_F(Customizations, MissingTargetsAndUnstorableRecordsAreRefusedAndLeaveNoTrace)
 {
     const quint32 before = databaseChangeCounter();
-    Lea::Adjustment quantity;
-    quantity.type = Lea::TotalQuantity;
-    EXPECT_FALSE(accessor->addAdjustment(quantity, id<CId>(ids.sugarCustomization), cappuccino()));
-    EXPECT_THROW(
-        accessor->addCustomization(namedRecord("Legacy", Lea::Type3), cappuccino()), std::invalid_argument);
-    Lea::Adjustment water;
-    water.water = Lea::Adjustment::Water { lea::products::Recipes::StepType(5), 0, 1 };
-    EXPECT_THROW(
-        accessor->addAdjustment(water, id<CId>(ids.milkCustomization), cappuccino()), std::invalid_argument);
-    EXPECT_EQ(databaseChangeCounter(), before);
-    EXPECT_EQ(gCoreEnv->configuration()->recipe(ids.cappuccino)->customizationAdjustments().size(), 2);
-}
-
-TEST_F(Customizations, PowderLimitsDependOnTheCanister)
-{
-    using Limits = nonstd::optional<QPair<int, int>>;
-    const auto adjustmentId = [](int coreId) { return id<AId>(coreId); };
-    EXPECT_EQ(accessor->powderMaxLimits(adjustmentId(ids.sugarAdjustment)), Limits(qMakePair(100, 300)));
-    EXPECT_EQ(accessor->powderMaxLimits(adjustmentId(ids.strengthAdjustment)), Limits(qMakePair(100, 150)));
-    EXPECT_EQ(accessor->powderMinLimits(adjustmentId(ids.strengthAdjustment)), Limits(qMakePair(50, 100)));
-    EXPECT_EQ(accessor->powderMaxLimits(adjustmentId(ids.milkAdjustment)), Limits());
-    EXPECT_EQ(accessor->powderMinLimits(adjustmentId(ids.milkAdjustment)), Limits());
-    EXPECT_EQ(accessor->powderMinLimits(adjustmentId(9999)), Limits());
-}
-
-TEST_F(Customizations, TotalQuantityReadsAsAByte)
-{
-    TotalQuantityAdjustment total(coreCustomization(ids.milkCustomization), 300);
-    ASSERT_TRUE(gCoreEnv->configuration()->saveAdjustment(&total, ids.cappuccino));
-    reload();
-    const auto read = adjustment(total.dbId());
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->type, Lea::TotalQuantity);
-    EXPECT_EQ(read->quantity, nonstd::optional<uint8_t>(44));
-    EXPECT_FALSE(read->powder || read->water);
-    EXPECT_FALSE(accessor->powderMaxLimits(id<AId>(total.dbId())));
-}
-
-TEST_F(Customizations, DeletedCustomizationLeavesRecipeAndDatabase)
-{
-    accessor->deleteCustomization(id<CId>(ids.sugarCustomization));
-    EXPECT_FALSE(accessor->customization(id<CId>(ids.sugarCustomization)));
-    reload();
-    EXPECT_FALSE(accessor->customization(id<CId>(ids.sugarCustomization)));
-    EXPECT_FALSE(adjustment(ids.sugarAdjustment));
-    EXPECT_TRUE(adjustment(ids.milkAdjustment));
-}
-
-TEST_F(Customizations, MissingTargetsAreLogged)
-{
-    const auto unknown = id<CId>(9999);
-    EXPECT_FALSE(accessor->addCustomization(Lea::Customization {}, id<RId>(9999)));
-    EXPECT_FALSE(accessor->addAdjustment(powderRecord(0, 1), unknown, cappuccino()));
-    EXPECT_FALSE(accessor->addAdjustment(powderRecord(0, 1), id<CId>(ids.sugarCustomization), id<RId>(9999)));
-    accessor->updateCustomization(unknown, Lea::Customization {});
+    EXPECT_FALSE(accessor->addCustomization(Lea::Customization {}, RId(9999)));
+    EXPECT_FALSE(accessor->addAdjustment(powderRecord(0, 1), CId(9999), cappuccino()));
+    EXPECT_FALSE(accessor->addAdjustment(powderRecord(0, 1), CId(ids.sugarCustomization), RId(9999)));
+    accessor->updateCustomization(CId(9999), Lea::Customization {});
     QStringList texts;
     for (const LogEntry& entry : logEntries())
         texts << entry.items.mid(1).join(' ') + QString(" @%1").arg(int(entry.level));
     EXPECT_EQ(texts,
         (QStringList { "Recipe not found in configuration @3", "Customization not found in configuration @3",
             "Recipe not found in configuration @3", "can't find requested customization @4" }));
+
+    Lea::Adjustment quantity;
+    quantity.type = Lea::TotalQuantity;
+    EXPECT_FALSE(accessor->addAdjustment(quantity, CId(ids.sugarCustomization), cappuccino()));
+    EXPECT_THROW(
+        accessor->addCustomization(namedRecord("Legacy", Lea::Type3), cappuccino()), std::invalid_argument);
+    Lea::Adjustment water;
+    water.water = Lea::Adjustment::Water { lea::products::Recipes::StepType(5), 0, 1 };
+    EXPECT_THROW(
+        accessor->addAdjustment(water, CId(ids.milkCustomization), cappuccino()), std::invalid_argument);
+    EXPECT_EQ(databaseChangeCounter(), before);
+    EXPECT_EQ(recipe(ids.cappuccino).customizationAdjustments().size(), 2);
+}
+
+TEST_F(Customizations, PowderLimitsDependOnTheCanister)
+{
+    using Limits = nonstd::optional<QPair<int, int>>;
+    EXPECT_EQ(accessor->powderMaxLimits(AId(ids.sugarAdjustment)), Limits(qMakePair(100, 300)));
+    EXPECT_EQ(accessor->powderMaxLimits(AId(ids.strengthAdjustment)), Limits(qMakePair(100, 150)));
+    EXPECT_EQ(accessor->powderMinLimits(AId(ids.strengthAdjustment)), Limits(qMakePair(50, 100)));
+    EXPECT_EQ(accessor->powderMaxLimits(AId(ids.milkAdjustment)), Limits());
+    EXPECT_EQ(accessor->powderMinLimits(AId(ids.milkAdjustment)), Limits());
+    EXPECT_EQ(accessor->powderMinLimits(AId(9999)), Limits());
 }
 
 std::unique_ptr<Core> makePreselection(Core::CustomizationType type)
@@ -378,14 +268,13 @@ TEST_F(Customizations, CommonCustomizationsFollowReplacedPreselections)
 TEST_F(Customizations, CurrentCustomizationsComeFromTheSelectionRecipe)
 {
     UserSelectionManager& manager = *gCoreEnv->userSelectionManager();
-    Lea::Customization sugar;
-    sugar.type = Lea::Sugar;
+    Lea::Customization sugar = namedRecord({}, Lea::Sugar);
     sugar.currentChoiceIndex = 4;
     accessor->setCurrentCustomizationStep(sugar);
     ASSERT_TRUE(accessor->currentCustomizations());
     EXPECT_TRUE(accessor->currentCustomizations()->empty());
 
-    manager.setSelectionRecipe(gCoreEnv->configuration()->loadAndFillRecipe(ids.cappuccino));
+    manager.setSelectionRecipe(configuration().loadAndFillRecipe(ids.cappuccino));
     const auto current = accessor->currentCustomizations().value_or(std::vector<Lea::Customization> {});
     ASSERT_EQ(current.size(), 2u);
     EXPECT_EQ(current[0].type, Lea::Sugar);
@@ -404,16 +293,16 @@ TEST_F(Customizations, CurrentCustomizationsComeFromTheSelectionRecipe)
 
 // Each operation that needs the configuration, true when it gave its neutral result.
 const std::pair<const char*, bool (*)(Accessor&)> kGuarded[] = {
-    { "customization", [](Accessor& a) { return !a.customization(id<CId>(0)); } },
-    { "addCustomization", [](Accessor& a) { return !a.addCustomization({}, id<RId>(0)); } },
-    { "updateCustomization", [](Accessor& a) { return a.updateCustomization(id<CId>(0), {}), true; } },
-    { "deleteCustomization", [](Accessor& a) { return a.deleteCustomization(id<CId>(0)), true; } },
-    { "adjustment", [](Accessor& a) { return !a.adjustment(id<AId>(0)); } },
-    { "addAdjustment", [](Accessor& a) { return !a.addAdjustment({}, id<CId>(0), id<RId>(0)); } },
-    { "updateAdjustment", [](Accessor& a) { return a.updateAdjustment(id<AId>(0), {}), true; } },
-    { "deleteAdjustment", [](Accessor& a) { return a.deleteAdjustment(id<AId>(0)), true; } },
-    { "powderMinLimits", [](Accessor& a) { return !a.powderMinLimits(id<AId>(0)); } },
-    { "powderMaxLimits", [](Accessor& a) { return !a.powderMaxLimits(id<AId>(0)); } },
+    { "customization", [](Accessor& a) { return !a.customization(CId(0)); } },
+    { "addCustomization", [](Accessor& a) { return !a.addCustomization({}, RId(0)); } },
+    { "updateCustomization", [](Accessor& a) { return a.updateCustomization(CId(0), {}), true; } },
+    { "deleteCustomization", [](Accessor& a) { return a.deleteCustomization(CId(0)), true; } },
+    { "adjustment", [](Accessor& a) { return !a.adjustment(AId(0)); } },
+    { "addAdjustment", [](Accessor& a) { return !a.addAdjustment({}, CId(0), RId(0)); } },
+    { "updateAdjustment", [](Accessor& a) { return a.updateAdjustment(AId(0), {}), true; } },
+    { "deleteAdjustment", [](Accessor& a) { return a.deleteAdjustment(AId(0)), true; } },
+    { "powderMinLimits", [](Accessor& a) { return !a.powderMinLimits(AId(0)); } },
+    { "powderMaxLimits", [](Accessor& a) { return !a.powderMaxLimits(AId(0)); } },
 };
 
 TEST_F(Customizations, WithoutConfigurationEveryGuardedOperationLogsOnce)
@@ -430,74 +319,61 @@ TEST_F(Customizations, WithoutConfigurationEveryGuardedOperationLogsOnce)
     }
 }
 
-// ---- Failures injected into the database -----------------------------------------------------------
-
 struct InjectedFailure
 {
     const char* operation;
     const char* trigger;
     const char* logged;
     LogLevel::Level level;
-    void (*write)(Accessor& accessor, const TestCatalogue& ids);
+    void (*write)(Accessor& a, const TestCatalogue& ids);
 };
 
 const InjectedFailure kFailures[] = {
-    { "addCustomization", "BEFORE INSERT ON Customizations", "Failed saving customization to database",
+    { "addCustomization", "INSERT ON Customizations", "Failed saving customization to database",
         LogLevel::Warning,
         [](Accessor& a, const TestCatalogue& ids) {
-            EXPECT_FALSE(a.addCustomization(namedRecord("Foam"), id<RId>(ids.cappuccino)));
+            EXPECT_FALSE(a.addCustomization(namedRecord("Foam"), RId(ids.cappuccino)));
         } },
-    { "updateCustomization", "BEFORE UPDATE ON Customizations", "Failed saving customization to database",
+    { "updateCustomization", "UPDATE ON Customizations", "Failed saving customization to database",
         LogLevel::Warning,
         [](Accessor& a, const TestCatalogue& ids) {
-            a.updateCustomization(id<CId>(ids.sugarCustomization), namedRecord("Sweetness"));
+            a.updateCustomization(CId(ids.sugarCustomization), namedRecord("Sweetness"));
         } },
-    { "addAdjustment", "BEFORE INSERT ON Adjustments", "Failed saving adjustment to database",
-        LogLevel::Warning,
+    { "addAdjustment", "INSERT ON Adjustments", "Failed saving adjustment to database", LogLevel::Warning,
         [](Accessor& a, const TestCatalogue& ids) {
-            EXPECT_FALSE(a.addAdjustment(
-                powderRecord(1, 2), id<CId>(ids.sugarCustomization), id<RId>(ids.cappuccino)));
+            EXPECT_FALSE(
+                a.addAdjustment(powderRecord(1, 2), CId(ids.sugarCustomization), RId(ids.cappuccino)));
         } },
-    { "updateAdjustment", "BEFORE UPDATE ON Adjustments", "Failed saving adjustment to database",
-        LogLevel::Warning,
+    { "updateAdjustment", "UPDATE ON Adjustments", "Failed saving adjustment to database", LogLevel::Warning,
         [](Accessor& a, const TestCatalogue& ids) {
-            a.updateAdjustment(id<AId>(ids.sugarAdjustment), powderRecord(-5, 5));
+            a.updateAdjustment(AId(ids.sugarAdjustment), powderRecord(-5, 5));
         } },
-    { "deleteAdjustment", "BEFORE DELETE ON Adjustments", "Failed deleting adjustment from database",
+    { "deleteAdjustment", "DELETE ON Adjustments", "Failed deleting adjustment from database",
         LogLevel::Error,
-        [](Accessor& a, const TestCatalogue& ids) { a.deleteAdjustment(id<AId>(ids.sugarAdjustment)); } },
-    { "deleteCustomizationImp", "BEFORE DELETE ON Recipe_Customizations",
+        [](Accessor& a, const TestCatalogue& ids) { a.deleteAdjustment(AId(ids.sugarAdjustment)); } },
+    { "deleteCustomizationImp", "DELETE ON Recipe_Customizations",
         "Failed deleting customization from database", LogLevel::Error,
-        [](Accessor& a, const TestCatalogue& ids) {
-            a.deleteCustomization(id<CId>(ids.sugarCustomization));
-        } },
+        [](Accessor& a, const TestCatalogue& ids) { a.deleteCustomization(CId(ids.sugarCustomization)); } },
 };
 
 class FailedWrite : public Customizations, public ::testing::WithParamInterface<InjectedFailure>
 {
 protected:
-    /// The loaded recipes' customizations and adjustments as the accessor reads them.
-    QStringList snapshot() const
+    /// The loaded customizations and adjustments as the accessor reads them.
+    QStringList loaded() const
     {
         QStringList lines;
-        for (const Core* core : gCoreEnv->configuration()->allCustomizations()) {
+        for (const Core* core : configuration().allCustomizations()) {
             const Lea::Customization c = customization(core->dbId());
-            lines << QStringLiteral("%1 %2 %3 %4 %5")
-                         .arg(c.name)
-                         .arg(c.stepCount)
-                         .arg(c.type)
-                         .arg(c.adjustments.size())
-                         .arg(c.translations.size());
+            lines << QString::asprintf("%s %d %zu %zu", qPrintable(c.name), c.stepCount, c.adjustments.size(),
+                c.translations.size());
         }
-        for (const Recipe* recipe : gCoreEnv->configuration()->recipes()) {
+        for (const Recipe* recipe : configuration().recipes()) {
             for (const AbstractCustomizationAdjustment* core : recipe->customizationAdjustments()) {
                 const Lea::Adjustment a = adjustment(core->dbId()).value_or(Lea::Adjustment {});
                 const auto& powder = a.powder.value_or(Lea::Adjustment::Powder {});
-                lines << QStringLiteral("%1 %2 %3 %4")
-                             .arg(core->dbId())
-                             .arg(powder.deltaMin)
-                             .arg(powder.deltaMax)
-                             .arg(a.extraText.value_or("-"));
+                lines << QString::asprintf("%d %d %d %s", core->dbId(), powder.deltaMin, powder.deltaMax,
+                    qPrintable(a.extraText.value_or("-")));
             }
         }
         return lines;
@@ -507,11 +383,9 @@ protected:
 TEST_P(FailedWrite, LogsAndLeavesTheDatabaseAsItWas)
 {
     const InjectedFailure& failure = GetParam();
-    QSqlQuery trigger(machine().core().configurationGroup()->database()->database());
-    ASSERT_TRUE(
-        trigger.exec(QStringLiteral("CREATE TRIGGER refuse %1 BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                         .arg(QLatin1String(failure.trigger))));
-    const QStringList before = snapshot();
+    execute(QStringLiteral("CREATE TRIGGER refuse BEFORE %1 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                .arg(QLatin1String(failure.trigger)));
+    const QStringList before = loaded();
     const quint32 counter = databaseChangeCounter();
 
     failure.write(*accessor, ids);
@@ -522,9 +396,9 @@ TEST_P(FailedWrite, LogsAndLeavesTheDatabaseAsItWas)
     EXPECT_EQ(entries[0].level, failure.level);
     EXPECT_THAT(entries[0].text.toStdString(), HasSubstr(std::string("::") + failure.operation + "("));
     EXPECT_EQ(databaseChangeCounter(), counter);
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(loaded(), before);
     reload();
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(loaded(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Triggers, FailedWrite, ::testing::ValuesIn(kFailures),
