@@ -307,6 +307,7 @@ std::map<AnyCategoryId, LeaCategories::Category> floorCategories()
     const TranslationIndex titles(TypedString::CategoryTitle);
     std::map<AnyCategoryId, LeaCategories::Category> result;
     int displayedCount = 0;
+    // Reading needs no copies of the categories.
     for (const Category* core : configuration.getAllCategories(true)) {
         LeaCategories::Category record;
         record.type = bridge::products::CategoryTypeConverter::toExternalOrThrow(core->categoryType());
@@ -357,6 +358,7 @@ std::vector<LeaCanisters::Canister> floorCanisters()
             record.ingredient = std::move(ingredient);
         }
         record.available = core->isAvailable();
+        // Fresh-product canisters carry the flag.
         record.typeFlag = core->type() == 3;
         QString allergens = core->allergens();
         if (!allergens.isEmpty()) {
@@ -436,35 +438,45 @@ bool sameVectors(const std::vector<LeaCanisters::Canister>& a, const std::vector
     return true;
 }
 
+bool report(bool ok, const char* area, const char* what)
+{
+    if (!ok)
+        std::fprintf(stderr, "%s: %s\n", area, what);
+    return ok;
+}
+
 /// The catalogue must be the one described above, fully translated, and each
 /// floor must build exactly what its accessor returns.
 bool checkCatalogue()
 {
+    const std::size_t languages = std::size_t(kLanguages.size());
     const auto recipes = gRecipes->recipes();
-    const auto categories = gCategories->categories();
-    const auto canisters = gCanisters->canisters();
-    bool ok = recipes.size() == std::size_t(kRecipes) && categories.size() == std::size_t(kCategories)
-        && canisters.size() == std::size_t(kCanisters);
+    bool recipesOk = recipes.size() == std::size_t(kRecipes);
     for (const auto& entry : recipes) {
-        ok = ok && entry.second.steps.size() == std::size_t(kStepsPerRecipe)
-            && entry.second.translations.size() == std::size_t(kLanguages.size())
-            && entry.second.validForLayout;
+        recipesOk = recipesOk && entry.second.steps.size() == std::size_t(kStepsPerRecipe)
+            && entry.second.translations.size() == languages && entry.second.validForLayout;
         for (const lea::RecipeStepDbId step : entry.second.steps) {
             const auto record = gRecipes->step(step);
-            ok = ok && record && record->ingredients.size() == std::size_t(kIngredientsPerStep);
+            recipesOk = recipesOk && record && record->ingredients.size() == std::size_t(kIngredientsPerStep);
         }
     }
+    const auto categories = gCategories->categories();
+    bool categoriesOk = categories.size() == std::size_t(kCategories);
     for (const auto& entry : categories)
-        ok = ok && entry.second.translations.size() == std::size_t(kLanguages.size());
+        categoriesOk = categoriesOk && entry.second.translations.size() == languages;
+    const auto canisters = gCanisters->canisters();
+    bool canistersOk = canisters.size() == std::size_t(kCanisters);
     for (const auto& canister : canisters)
-        ok = ok && canister.translations.size() == std::size_t(kLanguages.size()) && canister.installed;
-    if (!ok)
-        std::fprintf(stderr, "The seeded catalogue is not the one measured.\n");
-    const bool agree = sameMaps(recipes, floorRecipes()) && sameMaps(categories, floorCategories())
-        && sameVectors(canisters, floorCanisters());
-    if (!agree)
-        std::fprintf(stderr, "A floor builds other records than its accessor.\n");
-    return ok && agree;
+        canistersOk = canistersOk && canister.translations.size() == languages && canister.installed;
+
+    const char* const unlike = "not the seeded catalogue";
+    const char* const differ = "the floor builds other records than the accessor";
+    const bool shapes = report(recipesOk, "recipes()", unlike) & report(categoriesOk, "categories()", unlike)
+        & report(canistersOk, "canisters()", unlike);
+    const bool floors = report(sameMaps(recipes, floorRecipes()), "recipes()", differ)
+        & report(sameMaps(categories, floorCategories()), "categories()", differ)
+        & report(sameVectors(canisters, floorCanisters()), "canisters()", differ);
+    return shapes && floors;
 }
 
 // --- Benchmarks --------------------------------------------------------------

@@ -24,10 +24,7 @@ TranslationsManager* translationsManager()
 const TypedString* findTypedString(
     TranslationsManager& manager, TypedString::StringType type, const QString& originalString)
 {
-    const QList<TypedString*> strings = manager.typedStringsFromType(type);
-    const auto it = std::find_if(strings.cbegin(), strings.cend(),
-        [&](const TypedString* string) { return string->originalString() == originalString; });
-    return it == strings.cend() ? nullptr : *it;
+    return manager.typedString(type, originalString);
 }
 
 lea::Translation makeTranslation(QLocale::Language language, const QString& text)

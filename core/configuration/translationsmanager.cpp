@@ -29,21 +29,26 @@ QList<TypedString*> TranslationsManager::typedStringsFromType(TypedString::Strin
     return result;
 }
 
-TypedString* TranslationsManager::find(const QString& originalString, TypedString::StringType type) const
+TypedString* TranslationsManager::typedString(
+    TypedString::StringType type, const QString& originalString) const
 {
-    for (const auto& string : m_strings) {
-        if (string->type() == type && string->originalString() == originalString)
-            return string.get();
-    }
-    return nullptr;
+    return m_index.value(qMakePair(int(type), originalString));
+}
+
+void TranslationsManager::append(std::unique_ptr<TypedString> string)
+{
+    const auto key = qMakePair(int(string->type()), string->originalString());
+    if (!m_index.contains(key))
+        m_index.insert(key, string.get());
+    m_strings.push_back(std::move(string));
 }
 
 void TranslationsManager::addTranslation(const QString& originalString, TypedString::StringType type,
     QLocale::Language language, const QString& text)
 {
-    TypedString* string = find(originalString, type);
+    TypedString* string = typedString(type, originalString);
     if (!string) {
-        m_strings.push_back(std::make_unique<TypedString>(type, originalString));
+        append(std::make_unique<TypedString>(type, originalString));
         string = m_strings.back().get();
     }
     string->addTranslation(language, text);
@@ -51,7 +56,7 @@ void TranslationsManager::addTranslation(const QString& originalString, TypedStr
 
 void TranslationsManager::removeTranslations(const QString& originalString, TypedString::StringType type)
 {
-    if (TypedString* string = find(originalString, type))
+    if (TypedString* string = typedString(type, originalString))
         string->clearTranslations();
 }
 
@@ -99,6 +104,7 @@ bool TranslationsManager::save()
 void TranslationsManager::reload()
 {
     m_strings.clear();
+    m_index.clear();
     QSqlDatabase db = m_database.database();
     VqSqlQuery strings(db, __PRETTY_FUNCTION__);
     if (!AbstractDatabase::prepareSELECTALLQuery(strings, kStringsTable) || !strings.exec())
@@ -106,8 +112,7 @@ void TranslationsManager::reload()
     QMap<int, TypedString*> byId;
     while (strings.next()) {
         const auto type = static_cast<TypedString::StringType>(strings.value(QStringLiteral("type")).toInt());
-        m_strings.push_back(
-            std::make_unique<TypedString>(type, strings.value(QStringLiteral("original")).toString()));
+        append(std::make_unique<TypedString>(type, strings.value(QStringLiteral("original")).toString()));
         byId.insert(strings.value(QStringLiteral("id")).toInt(), m_strings.back().get());
     }
     VqSqlQuery translations(db, __PRETTY_FUNCTION__);

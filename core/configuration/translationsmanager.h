@@ -3,7 +3,9 @@
 #include "core/configuration/typedstring.h"
 
 #include <memory>
+#include <QHash>
 #include <QList>
+#include <QPair>
 #include <vector>
 
 class AbstractDatabase;
@@ -16,6 +18,8 @@ public:
     explicit TranslationsManager(AbstractDatabase& database);
     ~TranslationsManager();
 
+    /// The first typed string of `type` whose original is `originalString`, or null.
+    TypedString* typedString(TypedString::StringType type, const QString& originalString) const;
     /// Typed strings of one type, in the order they were first stored.
     QList<TypedString*> typedStringsFromType(TypedString::StringType type) const;
 
@@ -31,8 +35,10 @@ public:
     void reload();
 
 private:
-    TypedString* find(const QString& originalString, TypedString::StringType type) const;
+    void append(std::unique_ptr<TypedString> string);
 
     AbstractDatabase& m_database;
     std::vector<std::unique_ptr<TypedString>> m_strings;
+    // Look-ups by type and original: catalogue listings ask once per object.
+    QHash<QPair<int, QString>, TypedString*> m_index;
 };
