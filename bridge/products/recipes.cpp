@@ -482,23 +482,14 @@ std::unique_ptr<::Recipe> Recipes::newCoreRecipe()
 std::unique_ptr<AbstractPreparationStep> Recipes::newCoreStepFromType(
     AbstractPreparationStep::PreparationStepType type)
 {
-    switch (type) {
-    case AbstractPreparationStep::DrySugarStep:
-        return std::make_unique<DrySugarPreparationStep>();
-    case AbstractPreparationStep::EspressoStep:
-        return std::make_unique<EspressoPreparationStep>();
-    case AbstractPreparationStep::InstantStep:
-        return std::make_unique<InstantPreparationStep>();
-    case AbstractPreparationStep::WaterOnlyStep:
-        return std::make_unique<WaterOnlyPreparationStep>();
-    case AbstractPreparationStep::TeaStep:
-        return std::make_unique<TeapreparationStep>();
-    case AbstractPreparationStep::SyrupStep:
-        return std::make_unique<SyrupPreparationStep>();
-    default:
+    // The editor creates plain espresso steps only; the long and short kinds come with flat recipes.
+    std::unique_ptr<AbstractPreparationStep> step;
+    if (type != AbstractPreparationStep::LongEspressoStep
+        && type != AbstractPreparationStep::ShortEspressoStep)
+        step = StepConverter::newCoreStep(type);
+    if (!step)
         logFailure(__PRETTY_FUNCTION__, "Invalid step type");
-        return nullptr;
-    }
+    return step;
 }
 
 std::unique_ptr<AbstractIngredient> Recipes::newCoreIngredientFromType(

@@ -40,29 +40,6 @@ bool isDefaultDoseUnit(const QString& unit)
         || unit == AbstractPreparationStep::doseUnityToString(AbstractPreparationStep::Millilitres);
 }
 
-std::unique_ptr<AbstractPreparationStep> newStepForDispensing(
-    AbstractPreparationStep::PreparationStepType type)
-{
-    switch (type) {
-    case AbstractPreparationStep::DrySugarStep:
-        return std::make_unique<DrySugarPreparationStep>();
-    case AbstractPreparationStep::EspressoStep:
-    case AbstractPreparationStep::LongEspressoStep:
-    case AbstractPreparationStep::ShortEspressoStep:
-        return std::make_unique<EspressoPreparationStep>(type);
-    case AbstractPreparationStep::InstantStep:
-        return std::make_unique<InstantPreparationStep>();
-    case AbstractPreparationStep::WaterOnlyStep:
-        return std::make_unique<WaterOnlyPreparationStep>();
-    case AbstractPreparationStep::TeaStep:
-        return std::make_unique<TeapreparationStep>();
-    case AbstractPreparationStep::SyrupStep:
-        return std::make_unique<SyrupPreparationStep>();
-    default:
-        return nullptr;
-    }
-}
-
 } // namespace
 
 StepConverter::Step StepConverter::coreStepToLeaStep(const AbstractPreparationStep& step)
@@ -149,7 +126,7 @@ std::unique_ptr<AbstractPreparationStep> StepConverter::leaStepToCoreStep(
     const lea::products::FlatRecipes::Step& record)
 {
     std::unique_ptr<AbstractPreparationStep> step
-        = newStepForDispensing(StepTypeConverter::toInternalOrThrow(record.type));
+        = newCoreStep(StepTypeConverter::toInternalOrThrow(record.type));
     if (!step)
         return nullptr;
     updateCoreStepFromLeaStep(*step, record);
@@ -167,6 +144,29 @@ std::unique_ptr<AbstractPreparationStep> StepConverter::leaStepToCoreStep(
         }
     }
     return step;
+}
+
+std::unique_ptr<AbstractPreparationStep> StepConverter::newCoreStep(
+    AbstractPreparationStep::PreparationStepType type)
+{
+    switch (type) {
+    case AbstractPreparationStep::DrySugarStep:
+        return std::make_unique<DrySugarPreparationStep>();
+    case AbstractPreparationStep::EspressoStep:
+    case AbstractPreparationStep::LongEspressoStep:
+    case AbstractPreparationStep::ShortEspressoStep:
+        return std::make_unique<EspressoPreparationStep>(type);
+    case AbstractPreparationStep::InstantStep:
+        return std::make_unique<InstantPreparationStep>();
+    case AbstractPreparationStep::WaterOnlyStep:
+        return std::make_unique<WaterOnlyPreparationStep>();
+    case AbstractPreparationStep::TeaStep:
+        return std::make_unique<TeapreparationStep>();
+    case AbstractPreparationStep::SyrupStep:
+        return std::make_unique<SyrupPreparationStep>();
+    default:
+        return nullptr;
+    }
 }
 
 } // namespace products

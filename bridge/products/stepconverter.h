@@ -21,6 +21,9 @@ public:
     /// the step's kind; the type, water type and ingredients are not written.
     /// Changes nothing when the record does not convert (std::invalid_argument).
     static void updateCoreStepFromLeaStep(AbstractPreparationStep& step, const Step& record);
+    /// A new, empty core step of `type`; null for a kind the machine has no step object for.
+    static std::unique_ptr<AbstractPreparationStep> newCoreStep(
+        AbstractPreparationStep::PreparationStepType type);
     /// A new core step with its ingredients, which get temporary ids -1, -2 ...;
     /// null for a step kind without core step or an ingredient that cannot be made.
     static std::unique_ptr<AbstractPreparationStep> leaStepToCoreStep(
