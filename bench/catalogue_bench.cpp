@@ -551,7 +551,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < kCanisters; ++i)
         configuration->physicalMachine()->addCanister(logicalId(i));
 
-    const bridge::Bridge bridge;
+    bridge::Bridge bridge;
     const auto recipes = create<LeaRecipes>(bridge.productsFactory());
     const auto categories = create<LeaCategories>(bridge.productsFactory());
     const auto canisters = create<LeaCanisters>(bridge.productsFactory());

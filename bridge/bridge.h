@@ -31,16 +31,26 @@ public:
     /// Publishes the telemetry property objects to a QML context.
     void exposeToQml(QQmlContext& context);
 
-    lea::interface::Factory& interfaceFactory() const { return *m_interface; }
-    lea::hardware::Factory& hardwareFactory() const { return *m_hardware; }
-    lea::misc::Factory& miscFactory() const { return *m_misc; }
-    lea::staticsettings::Factory& staticSettingsFactory() const { return *m_staticSettings; }
-    lea::statistics::Factory& statisticsFactory() const { return *m_statistics; }
-    lea::products::Factory& productsFactory() const { return *m_products; }
-    lea::payment::Factory& paymentFactory() const { return *m_payment; }
-    lea::maintenance::Factory& maintenanceFactory() const { return *m_maintenance; }
-    lea::persistence::Factory& persistenceFactory() const { return *m_persistence; }
-    lea::connectivity::Factory& connectivityFactory() const { return *m_connectivity; }
+    lea::interface::Factory& interfaceFactory() { return *m_interface; }
+    const lea::interface::Factory& interfaceFactory() const { return *m_interface; }
+    lea::hardware::Factory& hardwareFactory() { return *m_hardware; }
+    const lea::hardware::Factory& hardwareFactory() const { return *m_hardware; }
+    lea::misc::Factory& miscFactory() { return *m_misc; }
+    const lea::misc::Factory& miscFactory() const { return *m_misc; }
+    lea::staticsettings::Factory& staticSettingsFactory() { return *m_staticSettings; }
+    const lea::staticsettings::Factory& staticSettingsFactory() const { return *m_staticSettings; }
+    lea::statistics::Factory& statisticsFactory() { return *m_statistics; }
+    const lea::statistics::Factory& statisticsFactory() const { return *m_statistics; }
+    lea::products::Factory& productsFactory() { return *m_products; }
+    const lea::products::Factory& productsFactory() const { return *m_products; }
+    lea::payment::Factory& paymentFactory() { return *m_payment; }
+    const lea::payment::Factory& paymentFactory() const { return *m_payment; }
+    lea::maintenance::Factory& maintenanceFactory() { return *m_maintenance; }
+    const lea::maintenance::Factory& maintenanceFactory() const { return *m_maintenance; }
+    lea::persistence::Factory& persistenceFactory() { return *m_persistence; }
+    const lea::persistence::Factory& persistenceFactory() const { return *m_persistence; }
+    lea::connectivity::Factory& connectivityFactory() { return *m_connectivity; }
+    const lea::connectivity::Factory& connectivityFactory() const { return *m_connectivity; }
 
 private:
     std::unique_ptr<lea::interface::Factory> m_interface;

@@ -2,6 +2,7 @@
 
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/translationsmanager.h"
+#include "core/coreenvironment.h"
 #include "core/gui/guienvironment.h"
 #include "core/gui/guimanager.h"
 #include "core/log/assert.h"
@@ -37,10 +38,13 @@ lea::Translation makeTranslation(QLocale::Language language, const QString& text
 
 } // namespace
 
-void logConfigurationNotLoaded(const char* signature)
+Configuration* loadedConfiguration(const char* signature)
 {
-    LogFormatter(LogLevel::Warning).log(Log::Global)
-        << signature << "Configuration is not loaded. Operation canceled.";
+    Configuration* configuration = gCoreEnv->configuration();
+    if (!configuration)
+        LogFormatter(LogLevel::Warning).log(Log::Global)
+            << signature << "Configuration is not loaded. Operation canceled.";
+    return configuration;
 }
 
 QMap<QLocale::Language, QString> coreTranslationsForTypeAndOriginalString(
@@ -100,8 +104,9 @@ std::vector<lea::Translation> translationsFromQm(const QString& context, const Q
     const nonstd::optional<QLocale::Language> current = gGuiEnv->guiManager()->currentLanguage();
     if (!current)
         return {};
-    const QByteArray contextBytes = context.toLocal8Bit();
-    const QByteArray sourceBytes = sourceText.toLocal8Bit();
+    // Translators and their fallback read both texts as UTF-8, whatever the locale's encoding.
+    const QByteArray contextBytes = context.toUtf8();
+    const QByteArray sourceBytes = sourceText.toUtf8();
     return { makeTranslation(
         *current, QCoreApplication::translate(contextBytes.constData(), sourceBytes.constData())) };
 }

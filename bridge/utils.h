@@ -5,12 +5,11 @@
 #include "lea/translation.h"
 #include "nonstd/optional.hpp"
 
+#include <limits>
 #include <QLocale>
 #include <QMap>
 #include <QObject>
 #include <QString>
-#include <type_traits>
-#include <utility>
 #include <vector>
 
 class Configuration;
@@ -18,27 +17,11 @@ class Configuration;
 namespace bridge {
 namespace utils {
 
-/// Writes the entry of an operation that found no configuration loaded.
-void logConfigurationNotLoaded(const char* signature);
-
-/// The configuration guard: runs `operation` on the loaded configuration, or,
-/// when none is loaded, logs it under `signature` and returns the neutral
-/// (default-constructed) result. Use with Q_FUNC_INFO.
-template <class Operation>
-auto withConfiguration(const char* signature, Operation&& operation)
-    -> std::invoke_result_t<Operation, Configuration&>
-{
-    using Result = std::invoke_result_t<Operation, Configuration&>;
-    Configuration* configuration = gCoreEnv->configuration();
-    if (!configuration) {
-        logConfigurationNotLoaded(signature);
-        if constexpr (std::is_void<Result>::value)
-            return;
-        else
-            return Result {};
-    }
-    return std::forward<Operation>(operation)(*configuration);
-}
+/// The configuration guard: the loaded configuration, or, when none is
+/// loaded, null after logging `signature` with "Configuration is not loaded.
+/// Operation canceled." (module Global, level 3); the operation then returns
+/// its neutral result. Call with Q_FUNC_INFO.
+Configuration* loadedConfiguration(const char* signature);
 
 /// Keeps `slot` of `receiver` connected to `signal` of whichever configuration
 /// is loaded, now and after every replacement. Connections to a replaced
@@ -86,6 +69,15 @@ template <class Id> nonstd::optional<Id> idFromCoreOpt(int coreId)
 template <class Id> int idToCoreOpt(nonstd::optional<Id> id)
 {
     return id ? static_cast<int>(id->value()) : -1;
+}
+
+/// The core row id an interface id names. Ids beyond the core's range name no
+/// row: they would otherwise wrap round to the negative id of an unsaved object.
+template <class Id> nonstd::optional<int> coreId(Id id)
+{
+    if (id.value() > static_cast<typename Id::ValueType>(std::numeric_limits<int>::max()))
+        return nonstd::nullopt;
+    return static_cast<int>(id.value());
 }
 
 /// Reports a negative id as a broken invariant and goes on with it.

@@ -1,8 +1,10 @@
 #include "bridge/products/categories.h"
 
 #include "bridge/localimagestore.h"
+#include "bridge/products/cataloguelookup.h"
 #include "bridge/products/categorytypeconverter.h"
 #include "bridge/utils.h"
+#include "bridge/writerule.h"
 #include "core/catalogue/category.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
@@ -11,7 +13,6 @@
 #include "core/log/logformatter.h"
 
 #include <algorithm>
-#include <limits>
 #include <memory>
 #include <QUrl>
 
@@ -24,19 +25,12 @@ using lea::products::AnyCategoryId;
 using LeaCategory = lea::products::Categories::Category;
 using Config = lea::products::Categories::Config;
 
-/// The core id of a category id. An id beyond the core's range names no
-/// category, rather than wrapping round to the id of one that is not stored.
+/// The core id of a category id: -1 for the empty key. An id beyond the
+/// core's range names no category, rather than wrapping round to the id of
+/// one that is not stored.
 nonstd::optional<int> coreIdOf(const AnyCategoryId& id)
 {
-    if (id && id->value() > static_cast<unsigned int>(std::numeric_limits<int>::max()))
-        return nonstd::nullopt;
-    return utils::idToCoreOpt(id);
-}
-
-::Category* findCategory(const AnyCategoryId& id, QList<::Category*>& categories)
-{
-    const nonstd::optional<int> coreId = coreIdOf(id);
-    return coreId ? Categories::coreCategoryFromId(*coreId, categories) : nullptr;
+    return id ? utils::coreId(*id) : nonstd::optional<int>(-1);
 }
 
 Config configOf(const Configuration& configuration)
@@ -48,19 +42,60 @@ Config configOf(const Configuration& configuration)
     return config;
 }
 
-/// Stores `categories` as the display list with the screen settings of `config`.
-bool saveDisplayList(Configuration& configuration, const QList<::Category*>& categories, const Config& config)
+/// Copies of the loaded categories in display order. Writes change and store
+/// the copies; the loaded categories are read again once the database took
+/// the change, so that a refused write leaves them as they were.
+class Draft
 {
-    return configuration.saveDisplayedCategories(
-        configuration.id(), categories, config.firstLayoutValue, config.secondLayoutValue, config.enabled);
-}
+public:
+    explicit Draft(const Configuration& configuration)
+    {
+        for (::Category* copy : configuration.getAllCategories(false)) {
+            m_owned.emplace_back(copy);
+            m_list << copy;
+        }
+    }
 
-/// A writer for one operation, on the active configuration group's database.
-std::unique_ptr<ConfigurationLoader> transientLoader()
+    QList<::Category*>& list() { return m_list; }
+
+    ::Category* find(const AnyCategoryId& id)
+    {
+        const nonstd::optional<int> coreId = coreIdOf(id);
+        if (!coreId)
+            return nullptr;
+        const auto it = std::find_if(m_list.begin(), m_list.end(),
+            [&](const ::Category* category) { return category->id() == *coreId; });
+        return it == m_list.end() ? nullptr : *it;
+    }
+
+    ::Category* append(std::unique_ptr<::Category> category)
+    {
+        m_list << category.get();
+        m_owned.push_back(std::move(category));
+        return m_list.last();
+    }
+
+private:
+    std::vector<std::unique_ptr<::Category>> m_owned;
+    QList<::Category*> m_list;
+};
+
+/// Runs the writes of one operation in a transaction and, when they all
+/// stood, reads the categories again (which signals the change).
+template <class Writes>
+bool storeAndReload(Configuration& configuration, const utils::FailureLog& log, const char* failure,
+    LogLevel::Level level, Writes&& writes)
 {
-    auto loader = std::make_unique<ConfigurationLoader>();
-    loader->setDatabase(gCoreEnv->configurationGroup()->database());
-    return loader;
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    bool stored = false;
+    if (loader) {
+        utils::Transaction transaction(*loader);
+        stored = transaction.isOpen() && writes(*loader) && transaction.commit();
+    }
+    if (!log.stored(stored, failure, level))
+        return false;
+    configuration.loadBeverageCategories();
+    return true;
 }
 
 LeaCategory coreToLeaCategory(const ::Category& core)
@@ -78,6 +113,8 @@ LeaCategory coreToLeaCategory(const ::Category& core)
     return category;
 }
 
+const char* const SaveFailed = "Failed saving category to database";
+
 } // namespace
 
 Categories::Categories(QObject* parent)
@@ -89,104 +126,106 @@ Categories::Categories(QObject* parent)
 
 std::map<AnyCategoryId, LeaCategory> Categories::categories() const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [](Configuration& configuration) {
-        // Owned at once, so that a conversion that throws leaks none of the copies.
-        std::vector<std::unique_ptr<::Category>> copies;
-        for (::Category* copy : configuration.getAllCategories(false))
-            copies.emplace_back(copy);
-
-        std::map<AnyCategoryId, LeaCategory> result;
-        int displayedCount = 0;
-        for (std::unique_ptr<::Category>& core : copies) {
-            LeaCategory category = coreToLeaCategory(*core);
-            if (category.displayed)
-                category.position = static_cast<uint8_t>(displayedCount++);
-            result.emplace(utils::idFromCoreOpt<lea::CategoryDbId>(core->id()), std::move(category));
-            core.reset();
-        }
-        return result;
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    // Owned at once, so that a conversion that throws leaks none of the copies.
+    Draft copies(*configuration);
+    std::map<AnyCategoryId, LeaCategory> result;
+    int displayedCount = 0;
+    for (const ::Category* core : copies.list()) {
+        LeaCategory category = coreToLeaCategory(*core);
+        if (category.displayed)
+            category.position = static_cast<uint8_t>(displayedCount++);
+        result.emplace(utils::idFromCoreOpt<lea::CategoryDbId>(core->id()), std::move(category));
+    }
+    return result;
 }
 
 void Categories::updateCategory(AnyCategoryId id, const Category& category)
 {
-    utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration& configuration) {
-        const Config current = configOf(configuration);
-        QList<::Category*> categories = configuration.getAllCategories(true);
-        ::Category* target = findCategory(id, categories);
-        if (!target)
-            return;
-        leaToCoreCategory(category, *target);
-        // A category without row keeps its record in memory only.
-        if (id) {
-            utils::updateTranslations(category.title, TypedString::CategoryTitle, category.translations);
-            configuration.saveCategoryInfos(target);
-        }
-        saveDisplayList(configuration, categories, current);
-        configuration.loadBeverageCategories();
-    });
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const Config current = configOf(*configuration);
+    Draft draft(*configuration);
+    ::Category* target = draft.find(id);
+    if (!target)
+        return;
+    leaToCoreCategory(category, *target);
+    // A category without row keeps its record in memory only.
+    const bool stored = target->id() >= 0;
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    if (storeAndReload(*configuration, log, SaveFailed, LogLevel::Warning,
+            [&](ConfigurationLoader& loader) {
+                return (!stored || loader.saveCategoryInfos(target))
+                    && loader.saveDisplayedCategories(configuration->id(), draft.list(),
+                        current.firstLayoutValue, current.secondLayoutValue, current.enabled);
+            })
+        && stored)
+        utils::updateTranslations(category.title, TypedString::CategoryTitle, category.translations);
 }
 
 nonstd::optional<lea::CategoryDbId> Categories::addCategory(const Category& category)
 {
-    const char* signature = __PRETTY_FUNCTION__;
-    return utils::withConfiguration(signature, [&](Configuration& configuration) {
-        const Config current = configOf(configuration);
-        QList<::Category*> categories = configuration.getAllCategories(true);
-        // The reload below brings the stored category into the configuration.
-        const auto created = std::make_unique<::Category>();
-        leaToCoreCategory(category, *created);
-        categories.append(created.get());
-        if (!configuration.saveCategoryInfos(created.get())) {
-            LogFormatter(LogLevel::Warning).log(Log::Product)
-                << signature << "Failed saving category to database";
-            return nonstd::optional<lea::CategoryDbId>();
-        }
-        utils::updateTranslations(category.title, TypedString::CategoryTitle, category.translations);
-        saveDisplayList(configuration, categories, current);
-        configuration.loadBeverageCategories();
-        return utils::idFromCoreOpt<lea::CategoryDbId>(created->id());
-    });
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    const Config current = configOf(*configuration);
+    Draft draft(*configuration);
+    auto converted = std::make_unique<::Category>();
+    leaToCoreCategory(category, *converted);
+    ::Category* created = draft.append(std::move(converted));
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    if (!storeAndReload(*configuration, log, SaveFailed, LogLevel::Warning, [&](ConfigurationLoader& loader) {
+            return loader.saveCategoryInfos(created)
+                && loader.saveDisplayedCategories(configuration->id(), draft.list(), current.firstLayoutValue,
+                    current.secondLayoutValue, current.enabled);
+        }))
+        return {};
+    // Only a stored category gets its translations.
+    utils::updateTranslations(category.title, TypedString::CategoryTitle, category.translations);
+    return utils::idFromCoreOpt<lea::CategoryDbId>(created->id());
 }
 
 void Categories::removeCategory(const lea::CategoryDbId& id)
 {
-    const char* signature = __PRETTY_FUNCTION__;
-    utils::withConfiguration(signature, [&](Configuration& configuration) {
-        const Config current = configOf(configuration);
-        QList<::Category*> categories = configuration.getAllCategories(true);
-        ::Category* target = findCategory(id, categories);
-        if (!target)
-            return;
-        categories.removeOne(target);
-        const auto loader = transientLoader();
-        // The display list without the category would misnumber the one still stored.
-        if (!loader->deleteBeverageCategory(target->id())) {
-            LogFormatter(LogLevel::Error).log(Log::Product)
-                << signature << "Failed deleting category from database";
-            return;
-        }
-        loader->saveDisplayedCategories(configuration.id(), categories, current.firstLayoutValue,
-            current.secondLayoutValue, current.enabled);
-        configuration.loadBeverageCategories();
-    });
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const Config current = configOf(*configuration);
+    Draft draft(*configuration);
+    ::Category* target = draft.find(id);
+    if (!target)
+        return;
+    draft.list().removeOne(target);
+    // The category and the display list without it are stored together or not at all.
+    storeAndReload(*configuration, utils::FailureLog(Q_FUNC_INFO, Log::Product),
+        "Failed deleting category from database", LogLevel::Error, [&](ConfigurationLoader& loader) {
+            return loader.deleteBeverageCategory(target->id())
+                && loader.saveDisplayedCategories(configuration->id(), draft.list(), current.firstLayoutValue,
+                    current.secondLayoutValue, current.enabled);
+        });
 }
 
 void Categories::setDisplayedCategories(const std::vector<AnyCategoryId>& ids)
 {
-    utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration& configuration) {
-        const Config current = configOf(configuration);
-        const QList<::Category*> categories = configuration.getAllCategories(true);
-        for (::Category* category : categories) {
-            const bool displayed = std::any_of(ids.cbegin(), ids.cend(),
-                [category](const AnyCategoryId& id) { return coreIdOf(id) == category->id(); });
-            category->setIsDisplayed(displayed);
-        }
-        // The core's order is the display order.
-        transientLoader()->saveDisplayedCategories(configuration.id(), categories, current.firstLayoutValue,
-            current.secondLayoutValue, current.enabled);
-        configuration.loadBeverageCategories();
-    });
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const Config current = configOf(*configuration);
+    Draft draft(*configuration);
+    for (::Category* category : draft.list()) {
+        const bool displayed = std::any_of(ids.cbegin(), ids.cend(),
+            [category](const AnyCategoryId& id) { return coreIdOf(id) == category->id(); });
+        category->setIsDisplayed(displayed);
+    }
+    // The core's order is the display order.
+    storeAndReload(*configuration, utils::FailureLog(Q_FUNC_INFO, Log::Product),
+        "Failed saving displayed categories to database", LogLevel::Error, [&](ConfigurationLoader& loader) {
+            return loader.saveDisplayedCategories(configuration->id(), draft.list(), current.firstLayoutValue,
+                current.secondLayoutValue, current.enabled);
+        });
 }
 
 std::map<AnyCategoryId, LeaCategory> Categories::subCategories(
@@ -214,15 +253,16 @@ std::map<AnyCategoryId, LeaCategory> Categories::subCategories(
 
 QByteArray Categories::getImageBase64(lea::CategoryDbId id) const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [id](Configuration& configuration) {
-        const nonstd::optional<int> coreId = coreIdOf(id);
-        return coreId ? configuration.loader()->loadCategoryImage(*coreId) : QByteArray();
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    const nonstd::optional<int> coreId = utils::coreId(id);
+    if (!configuration || !coreId)
+        return {};
+    return configuration->loader()->loadCategoryImage(*coreId);
 }
 
 QFileInfo Categories::getImagePath(lea::CategoryDbId id) const
 {
-    const nonstd::optional<int> coreId = coreIdOf(id);
+    const nonstd::optional<int> coreId = utils::coreId(id);
     if (!coreId)
         return {};
     return QFileInfo(LocalImageStore::instance().getCategoryImage(*coreId));
@@ -230,49 +270,47 @@ QFileInfo Categories::getImagePath(lea::CategoryDbId id) const
 
 QString Categories::getImageHash(lea::CategoryDbId id) const
 {
-    const char* signature = __PRETTY_FUNCTION__;
-    return utils::withConfiguration(signature, [&](Configuration& configuration) {
-        QList<::Category*> categories = configuration.getAllCategories(true);
-        if (const ::Category* category = findCategory(id, categories))
-            return category->imageHash();
-        LogFormatter(LogLevel::Error).log(Log::Product)
-            << signature << "Returning empty hash for the image linked to the category id: " << id.value();
-        return QString();
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    if (const ::Category* category = lookup::category(*configuration, id))
+        return category->imageHash();
+    LogFormatter(LogLevel::Error).log(Log::Product)
+        << Q_FUNC_INFO << "Returning empty hash for the image linked to the category id: " << id.value();
+    return {};
 }
 
 void Categories::setImagePath(lea::CategoryDbId id, const QFileInfo& file)
 {
-    utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration& configuration) {
-        QList<::Category*> categories = configuration.getAllCategories(true);
-        ::Category* category = findCategory(id, categories);
-        if (!category)
-            return;
-        category->setImageSource(QUrl::fromLocalFile(file.filePath()), false);
-        configuration.saveCategoryInfos(category);
-        configuration.loadBeverageCategories();
-    });
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    Draft draft(*configuration);
+    ::Category* category = draft.find(id);
+    if (!category)
+        return;
+    category->setImageSource(QUrl::fromLocalFile(file.filePath()), false);
+    storeAndReload(*configuration, utils::FailureLog(Q_FUNC_INFO, Log::Product), SaveFailed,
+        LogLevel::Warning, [&](ConfigurationLoader& loader) { return loader.saveCategoryInfos(category); });
 }
 
 lea::products::Categories::Config Categories::config() const
 {
-    return utils::withConfiguration(
-        __PRETTY_FUNCTION__, [](Configuration& configuration) { return configOf(configuration); });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    return configuration ? configOf(*configuration) : Config {};
 }
 
 void Categories::setConfig(const Config& config)
 {
-    utils::withConfiguration(__PRETTY_FUNCTION__, [&config](Configuration& configuration) {
-        saveDisplayList(configuration, configuration.getAllCategories(true), config);
-        configuration.loadBeverageCategories();
-    });
-}
-
-::Category* Categories::coreCategoryFromId(int id, QList<::Category*>& categories)
-{
-    const auto it = std::find_if(categories.begin(), categories.end(),
-        [id](const ::Category* category) { return category->id() == id; });
-    return it == categories.end() ? nullptr : *it;
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    Draft draft(*configuration);
+    storeAndReload(*configuration, utils::FailureLog(Q_FUNC_INFO, Log::Product),
+        "Failed saving displayed categories to database", LogLevel::Error, [&](ConfigurationLoader& loader) {
+            return loader.saveDisplayedCategories(configuration->id(), draft.list(), config.firstLayoutValue,
+                config.secondLayoutValue, config.enabled);
+        });
 }
 
 void Categories::leaToCoreCategory(const Category& category, ::Category& coreCategory)

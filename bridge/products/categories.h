@@ -34,8 +34,6 @@ public:
     Config config() const override;
     void setConfig(const Config& config) override;
 
-    /// The first category of `categories` with core id `id`, or null.
-    static ::Category* coreCategoryFromId(int id, QList<::Category*>& categories);
     /// Writes the record's editable members; position, availability and
     /// translations are not the category object's to keep.
     static void leaToCoreCategory(const Category& category, ::Category& coreCategory);

@@ -1,5 +1,6 @@
 #include "bridge/products/customizations.h"
 
+#include "bridge/products/cataloguelookup.h"
 #include "bridge/products/customizationconverter.h"
 #include "bridge/products/customizationiconconverter.h"
 #include "bridge/products/customizationshelper.h"
@@ -7,6 +8,7 @@
 #include "bridge/products/logicalingredientconverter.h"
 #include "bridge/products/steptypeconverter.h"
 #include "bridge/utils.h"
+#include "bridge/writerule.h"
 #include "core/catalogue/powderdosageadjustment.h"
 #include "core/catalogue/recipe.h"
 #include "core/catalogue/waterdosageadjustment.h"
@@ -20,63 +22,10 @@ namespace products {
 
 namespace {
 
-using utils::withConfiguration;
-
-void logProductFailure(LogLevel::Level level, const char* signature, const char* text)
-{
-    LogFormatter(level).log(Log::Product) << signature << text;
-}
-
 Recipe* selectionRecipe()
 {
     const UserSelectionManager* manager = gCoreEnv->userSelectionManager();
     return manager ? manager->selectionRecipe() : nullptr;
-}
-
-/// The deltas and text of a powder or water adjustment, read and written alike.
-struct AdjustmentLimits
-{
-    int deltaMin = 0;
-    int deltaMax = 0;
-    nonstd::optional<QString> extraText;
-};
-
-AdjustmentLimits limitsOf(const AbstractCustomizationAdjustment& adjustment)
-{
-    AdjustmentLimits limits;
-    limits.extraText = adjustment.extraText();
-    if (const auto* powder = qobject_cast<const PowderDosageAdjustment*>(&adjustment)) {
-        limits.deltaMin = powder->powderDeltaMin();
-        limits.deltaMax = powder->powderDeltaMax();
-    } else if (const auto* water = qobject_cast<const WaterDosageAdjustment*>(&adjustment)) {
-        limits.deltaMin = water->waterDeltaMin();
-        limits.deltaMax = water->waterDeltaMax();
-    }
-    return limits;
-}
-
-void setLimits(AbstractCustomizationAdjustment& adjustment, const AdjustmentLimits& limits)
-{
-    adjustment.setExtraText(limits.extraText);
-    if (auto* powder = qobject_cast<PowderDosageAdjustment*>(&adjustment)) {
-        powder->setPowderDeltaMin(limits.deltaMin);
-        powder->setPowderDeltaMax(limits.deltaMax);
-    } else if (auto* water = qobject_cast<WaterDosageAdjustment*>(&adjustment)) {
-        water->setWaterDeltaMin(limits.deltaMin);
-        water->setWaterDeltaMax(limits.deltaMax);
-    }
-}
-
-/// The limits that `record` asks of `adjustment`, when the record carries the
-/// part of the adjustment's kind.
-nonstd::optional<AdjustmentLimits> requestedLimits(const AbstractCustomizationAdjustment& adjustment,
-    const lea::products::Customizations::Adjustment& record)
-{
-    if (record.powder && adjustment.type() == AbstractCustomizationAdjustment::PowderDosage)
-        return AdjustmentLimits { record.powder->deltaMin, record.powder->deltaMax, record.extraText };
-    if (record.water && adjustment.type() == AbstractCustomizationAdjustment::WaterDosage)
-        return AdjustmentLimits { record.water->deltaMin, record.water->deltaMax, record.extraText };
-    return nonstd::nullopt;
 }
 
 const PowderDosageAdjustment* asPowderAdjustment(const AbstractCustomizationAdjustment* adjustment)
@@ -84,6 +33,13 @@ const PowderDosageAdjustment* asPowderAdjustment(const AbstractCustomizationAdju
     if (!adjustment || adjustment->type() != AbstractCustomizationAdjustment::PowderDosage)
         return nullptr;
     return qobject_cast<const PowderDosageAdjustment*>(adjustment);
+}
+
+bool holdsCustomization(const Recipe& recipe, int customizationId)
+{
+    const QList<RecipeCustomization*> customizations = recipe.customizations();
+    return std::any_of(customizations.cbegin(), customizations.cend(),
+        [customizationId](const RecipeCustomization* held) { return held->dbId() == customizationId; });
 }
 
 } // namespace
@@ -105,12 +61,11 @@ Customizations::~Customizations() = default;
 
 nonstd::optional<Customizations::Customization> Customizations::customization(lea::CustomizationDbId id) const
 {
-    return withConfiguration(
-        __PRETTY_FUNCTION__, [&](Configuration& configuration) -> nonstd::optional<Customization> {
-            if (const RecipeCustomization* found = getCoreCustomization(id, &configuration))
-                return CustomizationConverter::coreCustomizationToLeaCustomization(*found);
-            return nonstd::nullopt;
-        });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    const RecipeCustomization* found = configuration ? lookup::customization(*configuration, id) : nullptr;
+    if (!found)
+        return {};
+    return CustomizationConverter::coreCustomizationToLeaCustomization(*found);
 }
 
 nonstd::optional<std::vector<Customizations::Customization>> Customizations::currentCustomizations() const
@@ -127,26 +82,25 @@ nonstd::optional<std::vector<Customizations::Customization>> Customizations::cur
 nonstd::optional<lea::CustomizationDbId> Customizations::addCustomization(
     const Customization& record, lea::RecipeDbId recipeId)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    return withConfiguration(
-        signature, [&](Configuration& configuration) -> nonstd::optional<lea::CustomizationDbId> {
-            Recipe* recipe = configuration.recipe(static_cast<int>(recipeId.value()));
-            if (!recipe) {
-                logProductFailure(LogLevel::Warning, signature, "Recipe not found in configuration");
-                return nonstd::nullopt;
-            }
-            std::unique_ptr<RecipeCustomization> customization = createCoreCustomization(record);
-            if (!configuration.saveCustomization(customization.get(), recipe->dbId())) {
-                logProductFailure(LogLevel::Warning, signature, "Failed saving customization to database");
-                return nonstd::nullopt;
-            }
-            // Only a stored customization gets its translations.
-            utils::updateTranslations(record.name, TypedString::CustomizationName, record.translations);
-            const int newId = customization->dbId();
-            if (recipe->addCustomization(customization.get()))
-                customization.release();
-            return utils::idFromCore<lea::CustomizationDbId>(newId);
-        });
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    Recipe* recipe = lookup::recipe(*configuration, recipeId);
+    if (!recipe) {
+        log.warning("Recipe not found in configuration");
+        return {};
+    }
+    std::unique_ptr<RecipeCustomization> customization = createCoreCustomization(record);
+    if (!log.stored(configuration->saveCustomization(customization.get(), recipe->dbId()),
+            "Failed saving customization to database", LogLevel::Warning))
+        return {};
+    // Only a stored customization gets its translations.
+    utils::updateTranslations(record.name, TypedString::CustomizationName, record.translations);
+    const int newId = customization->dbId();
+    if (recipe->addCustomization(customization.get()))
+        customization.release();
+    return utils::idFromCore<lea::CustomizationDbId>(newId);
 }
 
 void Customizations::setCurrentCustomizationStep(const Customization& record)
@@ -164,117 +118,123 @@ void Customizations::setCurrentCustomizationStep(const Customization& record)
 
 void Customizations::updateCustomization(lea::CustomizationDbId id, const Customization& record)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    withConfiguration(signature, [&](Configuration& configuration) {
-        if (!getCoreCustomization(id, &configuration)) {
-            logProductFailure(LogLevel::Error, signature, "can't find requested customization");
-            return;
-        }
-        // The loaded object is left as it is: the stored row alone is replaced.
-        std::unique_ptr<RecipeCustomization> replacement = createCoreCustomization(record);
-        replacement->setDbId(static_cast<int>(id.value()));
-        if (!configuration.saveCustomization(replacement.get(), -1)) {
-            logProductFailure(LogLevel::Warning, signature, "Failed saving customization to database");
-            return;
-        }
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    const RecipeCustomization* stored = lookup::customization(*configuration, id);
+    if (!stored)
+        return log.error("can't find requested customization");
+    // The loaded object is left as it is: the stored row alone is replaced,
+    // keeping the parameter settings that the record does not carry.
+    std::unique_ptr<RecipeCustomization> replacement = createCoreCustomization(record, stored);
+    replacement->setDbId(stored->dbId());
+    if (log.stored(configuration->saveCustomization(replacement.get(), -1),
+            "Failed saving customization to database", LogLevel::Warning))
         utils::updateTranslations(record.name, TypedString::CustomizationName, record.translations);
-    });
 }
 
 void Customizations::deleteCustomization(lea::CustomizationDbId id)
 {
-    withConfiguration(
-        __PRETTY_FUNCTION__, [&](Configuration&) { CustomizationsHelper::deleteCustomizationImp(id); });
+    if (utils::loadedConfiguration(Q_FUNC_INFO))
+        CustomizationsHelper::deleteCustomizationImp(id);
 }
 
 nonstd::optional<Customizations::Adjustment> Customizations::adjustment(
     lea::CustomizationAdjustmentDbId id) const
 {
-    return withConfiguration(
-        __PRETTY_FUNCTION__, [&](Configuration& configuration) -> nonstd::optional<Adjustment> {
-            if (const AbstractCustomizationAdjustment* found = getCoreAdjustment(id, &configuration))
-                return CustomizationConverter::coreAdjustmentToLeaAdjustment(*found);
-            return nonstd::nullopt;
-        });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    const AbstractCustomizationAdjustment* found
+        = configuration ? lookup::adjustment(*configuration, id) : nullptr;
+    if (!found)
+        return {};
+    return CustomizationConverter::coreAdjustmentToLeaAdjustment(*found);
 }
 
 nonstd::optional<lea::CustomizationAdjustmentDbId> Customizations::addAdjustment(
     const Adjustment& record, lea::CustomizationDbId customizationId, lea::RecipeDbId recipeId)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    return withConfiguration(
-        signature, [&](Configuration& configuration) -> nonstd::optional<lea::CustomizationAdjustmentDbId> {
-            const RecipeCustomization* customization = getCoreCustomization(customizationId, &configuration);
-            if (!customization) {
-                logProductFailure(LogLevel::Warning, signature, "Customization not found in configuration");
-                return nonstd::nullopt;
-            }
-            Recipe* recipe = configuration.recipe(static_cast<int>(recipeId.value()));
-            if (!recipe) {
-                logProductFailure(LogLevel::Warning, signature, "Recipe not found in configuration");
-                return nonstd::nullopt;
-            }
-            std::unique_ptr<AbstractCustomizationAdjustment> adjustment
-                = createCoreAdjustment(record, customization);
-            if (!adjustment)
-                return nonstd::nullopt;
-            adjustment->setExtraText(record.extraText);
-            if (!configuration.saveAdjustment(adjustment.get(), recipe->dbId())) {
-                logProductFailure(LogLevel::Warning, signature, "Failed saving adjustment to database");
-                return nonstd::nullopt;
-            }
-            const int newId = adjustment->dbId();
-            if (recipe->addCustomizationAdjustment(adjustment.get()))
-                adjustment.release();
-            return utils::idFromCore<lea::CustomizationAdjustmentDbId>(newId);
-        });
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    const RecipeCustomization* customization = lookup::customization(*configuration, customizationId);
+    if (!customization) {
+        log.warning("Customization not found in configuration");
+        return {};
+    }
+    Recipe* recipe = lookup::recipe(*configuration, recipeId);
+    if (!recipe) {
+        log.warning("Recipe not found in configuration");
+        return {};
+    }
+    // A recipe loads only the adjustments of its own customizations: any other would be lost.
+    if (!holdsCustomization(*recipe, customization->dbId())) {
+        log.warning("Customization not found in recipe");
+        return {};
+    }
+    std::unique_ptr<AbstractCustomizationAdjustment> adjustment = createCoreAdjustment(record, customization);
+    if (!adjustment)
+        return {};
+    adjustment->setExtraText(record.extraText);
+    if (!log.stored(configuration->saveAdjustment(adjustment.get(), recipe->dbId()),
+            "Failed saving adjustment to database", LogLevel::Warning))
+        return {};
+    const int newId = adjustment->dbId();
+    if (recipe->addCustomizationAdjustment(adjustment.get()))
+        adjustment.release();
+    return utils::idFromCore<lea::CustomizationAdjustmentDbId>(newId);
 }
 
 void Customizations::updateAdjustment(lea::CustomizationAdjustmentDbId id, const Adjustment& record)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    withConfiguration(signature, [&](Configuration& configuration) {
-        const int coreId = static_cast<int>(id.value());
-        for (Recipe* recipe : configuration.recipes()) {
-            for (AbstractCustomizationAdjustment* adjustment : recipe->customizationAdjustments()) {
-                if (adjustment->dbId() != coreId)
-                    continue;
-                const nonstd::optional<AdjustmentLimits> requested = requestedLimits(*adjustment, record);
-                if (!requested) {
-                    LogFormatter(LogLevel::Error).log(Log::Product)
-                        << signature << "Cannot update adjustment " << QString::number(id.value());
-                    continue;
-                }
-                // A failed save leaves the loaded adjustment as the database has it.
-                const AdjustmentLimits previous = limitsOf(*adjustment);
-                setLimits(*adjustment, *requested);
-                if (!configuration.saveAdjustment(adjustment, recipe->dbId())) {
-                    setLimits(*adjustment, previous);
-                    logProductFailure(LogLevel::Warning, signature, "Failed saving adjustment to database");
-                }
-            }
-        }
-    });
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    AbstractCustomizationAdjustment* adjustment = lookup::adjustment(*configuration, id);
+    const Recipe* recipe = adjustment ? lookup::owningRecipe(*adjustment) : nullptr;
+    if (!recipe)
+        return;
+    auto* powder = qobject_cast<PowderDosageAdjustment*>(adjustment);
+    auto* water = qobject_cast<WaterDosageAdjustment*>(adjustment);
+    const bool powderUpdate
+        = record.powder && powder && adjustment->type() == AbstractCustomizationAdjustment::PowderDosage;
+    const bool waterUpdate
+        = record.water && water && adjustment->type() == AbstractCustomizationAdjustment::WaterDosage;
+    if (!powderUpdate && !waterUpdate) {
+        LogFormatter(LogLevel::Error).log(Log::Product)
+            << Q_FUNC_INFO << "Cannot update adjustment " << QString::number(id.value());
+        return;
+    }
+    utils::Rollback rollback(*adjustment);
+    adjustment->setExtraText(record.extraText);
+    if (powderUpdate) {
+        powder->setPowderDeltaMin(record.powder->deltaMin);
+        powder->setPowderDeltaMax(record.powder->deltaMax);
+    } else {
+        water->setWaterDeltaMin(record.water->deltaMin);
+        water->setWaterDeltaMax(record.water->deltaMax);
+    }
+    if (log.stored(configuration->saveAdjustment(adjustment, recipe->dbId()),
+            "Failed saving adjustment to database", LogLevel::Warning))
+        rollback.commit();
 }
 
 void Customizations::deleteAdjustment(lea::CustomizationAdjustmentDbId id)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    withConfiguration(signature, [&](Configuration& configuration) {
-        const int coreId = static_cast<int>(id.value());
-        for (Recipe* recipe : configuration.recipes()) {
-            for (AbstractCustomizationAdjustment* adjustment : recipe->customizationAdjustments()) {
-                if (adjustment->dbId() != coreId)
-                    continue;
-                // The loaded recipe keeps the adjustment while the database does.
-                if (!configuration.deleteAdjustment(coreId)) {
-                    logProductFailure(LogLevel::Error, signature, "Failed deleting adjustment from database");
-                    continue;
-                }
-                recipe->deleteCustomizationAdjustment(adjustment);
-            }
-        }
-    });
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    AbstractCustomizationAdjustment* adjustment = lookup::adjustment(*configuration, id);
+    Recipe* recipe = adjustment ? lookup::owningRecipe(*adjustment) : nullptr;
+    if (!recipe)
+        return;
+    // The loaded recipe keeps the adjustment while the database does.
+    if (utils::FailureLog(Q_FUNC_INFO, Log::Product)
+            .stored(configuration->deleteAdjustment(adjustment->dbId()),
+                "Failed deleting adjustment from database"))
+        recipe->deleteCustomizationAdjustment(adjustment);
 }
 
 nonstd::optional<std::vector<Customizations::Customization>> Customizations::commonCustomizations() const
@@ -300,30 +260,28 @@ void Customizations::applyCustomizations() const { }
 
 nonstd::optional<QPair<int, int>> Customizations::powderMinLimits(lea::CustomizationAdjustmentDbId id) const
 {
-    return withConfiguration(
-        __PRETTY_FUNCTION__, [&](Configuration& configuration) -> nonstd::optional<QPair<int, int>> {
-            const PowderDosageAdjustment* powder = asPowderAdjustment(getCoreAdjustment(id, &configuration));
-            if (!powder)
-                return nonstd::nullopt;
-            const QVariantMap limits = powder->powderMinLimits();
-            const QString min = QStringLiteral("min");
-            const QString max = QStringLiteral("max");
-            if (!limits.contains(min) || !limits.contains(max))
-                return nonstd::nullopt;
-            return qMakePair(limits.value(min).toInt(), limits.value(max).toInt());
-        });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    const PowderDosageAdjustment* powder
+        = asPowderAdjustment(configuration ? lookup::adjustment(*configuration, id) : nullptr);
+    if (!powder)
+        return {};
+    const QVariantMap limits = powder->powderMinLimits();
+    const QString min = QStringLiteral("min");
+    const QString max = QStringLiteral("max");
+    if (!limits.contains(min) || !limits.contains(max))
+        return {};
+    return qMakePair(limits.value(min).toInt(), limits.value(max).toInt());
 }
 
 nonstd::optional<QPair<int, int>> Customizations::powderMaxLimits(lea::CustomizationAdjustmentDbId id) const
 {
-    return withConfiguration(
-        __PRETTY_FUNCTION__, [&](Configuration& configuration) -> nonstd::optional<QPair<int, int>> {
-            const PowderDosageAdjustment* powder = asPowderAdjustment(getCoreAdjustment(id, &configuration));
-            if (!powder)
-                return nonstd::nullopt;
-            // Sugar may be tripled; every other powder at most one and a half times.
-            return powder->logicalCanisterId() == Canister::Sugar ? qMakePair(100, 300) : qMakePair(100, 150);
-        });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    const PowderDosageAdjustment* powder
+        = asPowderAdjustment(configuration ? lookup::adjustment(*configuration, id) : nullptr);
+    if (!powder)
+        return {};
+    // Sugar may be tripled; every other powder at most one and a half times.
+    return powder->logicalCanisterId() == Canister::Sugar ? qMakePair(100, 300) : qMakePair(100, 150);
 }
 
 RecipeCustomization* Customizations::coreCommonCustomization(CustomizationType type) const
@@ -363,42 +321,16 @@ void Customizations::onCupPreselectionModified()
     emit commonCustomizationModified(Cup);
 }
 
-RecipeCustomization* Customizations::getCoreCustomization(
-    lea::CustomizationDbId id, const Configuration* configuration)
-{
-    if (!configuration)
-        return nullptr;
-    const int coreId = static_cast<int>(id.value());
-    for (RecipeCustomization* customization : configuration->allCustomizations()) {
-        if (customization->dbId() == coreId)
-            return customization;
-    }
-    return nullptr;
-}
-
-AbstractCustomizationAdjustment* Customizations::getCoreAdjustment(
-    lea::CustomizationAdjustmentDbId id, const Configuration* configuration)
-{
-    if (!configuration)
-        return nullptr;
-    const int coreId = static_cast<int>(id.value());
-    for (const Recipe* recipe : configuration->recipes()) {
-        for (AbstractCustomizationAdjustment* adjustment : recipe->customizationAdjustments()) {
-            if (adjustment->dbId() == coreId)
-                return adjustment;
-        }
-    }
-    return nullptr;
-}
-
-std::unique_ptr<RecipeCustomization> Customizations::createCoreCustomization(const Customization& record)
+std::unique_ptr<RecipeCustomization> Customizations::createCoreCustomization(
+    const Customization& record, const RecipeCustomization* stored)
 {
     const RecipeCustomization::IconType icon = CustomizationIconConverter::toInternalOrThrow(record.icon);
     const RecipeCustomization::CustomizationType type
         = CustomizationTypeConverter::toInternalOrThrow(record.type);
     auto customization = std::make_unique<RecipeCustomization>(type, record.name, record.defaultIndex,
         record.hundredPercentIndex, record.stepCount, static_cast<float>(record.costVariation),
-        static_cast<quint8>(record.horizontal), 0, icon, 0, 0, nullptr);
+        static_cast<quint8>(record.horizontal), stored ? stored->parameterKind() : 0, icon,
+        stored ? stored->parameterMin() : 0, stored ? stored->parameterMax() : 0, nullptr);
     customization->setIsEnabled(record.enabled);
     customization->setIsAdjustmentRequired(record.adjustmentRequired);
     customization->setIsAvailable(record.available);

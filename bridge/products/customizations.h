@@ -50,11 +50,10 @@ private:
     void onSugarPreselectionModified();
     void onCupPreselectionModified();
 
-    static RecipeCustomization* getCoreCustomization(
-        lea::CustomizationDbId id, const Configuration* configuration);
-    static AbstractCustomizationAdjustment* getCoreAdjustment(
-        lea::CustomizationAdjustmentDbId id, const Configuration* configuration);
-    static std::unique_ptr<RecipeCustomization> createCoreCustomization(const Customization& customization);
+    /// A new customization from the record; the parameter settings, which the
+    /// record does not carry, are those of `stored` when given.
+    static std::unique_ptr<RecipeCustomization> createCoreCustomization(
+        const Customization& customization, const RecipeCustomization* stored = nullptr);
     static std::unique_ptr<AbstractCustomizationAdjustment> createCoreAdjustment(
         const Adjustment& adjustment, const RecipeCustomization* customization);
 };

@@ -72,27 +72,27 @@ IngredientConverter::Ingredient IngredientConverter::coreIngredientToLeaIngredie
 void IngredientConverter::updateCoreIngredientFromLeaIngredient(
     AbstractIngredient& ingredient, const Ingredient& record)
 {
-    utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration& configuration) {
-        // Both conversions come first, so that a record that does not convert changes nothing.
-        const AbstractIngredient::IngredientType type
-            = IngredientTypeConverter::toInternalOrThrow(record.type);
-        const Canister::LogicalCanisterId logicalId
-            = LogicalIngredientConverter::toInternalOrThrow(record.logicalIngredient);
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    // Both conversions come first, so that a record that does not convert changes nothing.
+    const AbstractIngredient::IngredientType type = IngredientTypeConverter::toInternalOrThrow(record.type);
+    const Canister::LogicalCanisterId logicalId
+        = LogicalIngredientConverter::toInternalOrThrow(record.logicalIngredient);
 
-        ingredient.setType(type);
-        Canister* canister = configuration.canisterByType(logicalId);
-        ingredient.setCanister(canister);
-        ingredient.setCanisterId(logicalId);
-        ingredient.setProductId(canister ? canister->logicalCanisterId() : -1);
-        ingredient.setDose(record.dose);
-        ingredient.setExtraText(record.extraText);
+    ingredient.setType(type);
+    Canister* canister = configuration->canisterByType(logicalId);
+    ingredient.setCanister(canister);
+    ingredient.setCanisterId(logicalId);
+    ingredient.setProductId(canister ? canister->logicalCanisterId() : -1);
+    ingredient.setDose(record.dose);
+    ingredient.setExtraText(record.extraText);
 
-        if (record.powder && canister) {
-            const int speed = clampedPowderSpeed(record.powder->speed, *canister);
-            if (auto* instant = qobject_cast<InstantIngredient*>(&ingredient))
-                instant->setPowderSpeed(speed);
-        }
-    });
+    if (record.powder && canister) {
+        const int speed = clampedPowderSpeed(record.powder->speed, *canister);
+        if (auto* instant = qobject_cast<InstantIngredient*>(&ingredient))
+            instant->setPowderSpeed(speed);
+    }
 }
 
 std::unique_ptr<AbstractIngredient> IngredientConverter::leaIngredientToCoreIngredient(

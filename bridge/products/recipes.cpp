@@ -1,5 +1,6 @@
 #include "bridge/products/recipes.h"
 
+#include "bridge/products/cataloguelookup.h"
 #include "bridge/products/customizationshelper.h"
 #include "bridge/products/ingredientconverter.h"
 #include "bridge/products/ingredienttypeconverter.h"
@@ -8,16 +9,10 @@
 #include "bridge/products/stepconverter.h"
 #include "bridge/products/steptypeconverter.h"
 #include "bridge/utils.h"
+#include "bridge/writerule.h"
 #include "core/catalogue/beverage.h"
-#include "core/catalogue/drysugarpreparationstep.h"
-#include "core/catalogue/espressopreparationstep.h"
-#include "core/catalogue/instantpreparationstep.h"
 #include "core/catalogue/recipe.h"
-#include "core/catalogue/syruppreparationstep.h"
-#include "core/catalogue/teapreparationstep.h"
-#include "core/catalogue/wateronlypreparationstep.h"
 #include "core/configuration/configuration.h"
-#include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
 #include "core/configuration/configurationmanager.h"
 #include "core/coreenvironment.h"
@@ -32,25 +27,26 @@ namespace products {
 
 namespace {
 
-void logFailure(const char* signature, const char* text)
+/// The loaded recipes that hold a step with that id; a step may be linked into several.
+QList<::Recipe*> recipesHoldingStep(const Configuration& configuration, int stepId)
 {
-    LogFormatter(LogLevel::Warning).log(Log::Product) << signature << text;
+    QList<::Recipe*> holders;
+    for (::Recipe* recipe : configuration.recipes()) {
+        const QList<AbstractPreparationStep*> steps = recipe->preparationSteps();
+        if (std::any_of(steps.cbegin(), steps.cend(),
+                [stepId](const AbstractPreparationStep* step) { return step->dbId() == stepId; }))
+            holders << recipe;
+    }
+    return holders;
 }
 
-/// A loader bound to the active configuration group's database, for one operation.
-std::unique_ptr<ConfigurationLoader> newLoader()
+AbstractPreparationStep* stepOf(const ::Recipe& recipe, int stepId)
 {
-    ConfigurationGroup* group = gCoreEnv->configurationGroup();
-    if (!group)
-        return nullptr;
-    auto loader = std::make_unique<ConfigurationLoader>();
-    loader->setDatabase(group->database());
-    return loader;
-}
-
-template <class Id> int coreId(Id id)
-{
-    return static_cast<int>(id.value());
+    for (AbstractPreparationStep* step : recipe.preparationSteps()) {
+        if (step->dbId() == stepId)
+            return step;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -63,359 +59,404 @@ Recipes::Recipes(QObject* parent)
 
 nonstd::optional<Recipes::Recipe> Recipes::recipe(lea::RecipeDbId id) const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration&) { return leaRecipeFromId(id); });
+    if (!utils::loadedConfiguration(Q_FUNC_INFO))
+        return {};
+    return leaRecipeFromId(id);
 }
 
 std::map<lea::RecipeDbId, Recipes::Recipe> Recipes::recipes() const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration& configuration) {
-        std::map<lea::RecipeDbId, Recipe> result;
-        for (const ::Recipe* coreRecipe : configuration.recipes()) {
-            // Of two recipes with one id, the first is kept.
-            const auto id = utils::idFromCore<lea::RecipeDbId>(coreRecipe->dbId());
-            if (result.find(id) == result.end())
-                result.emplace(id, RecipeConverter::coreRecipeToLeaRecipe(*coreRecipe));
-        }
-        return result;
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    std::map<lea::RecipeDbId, Recipe> result;
+    for (const ::Recipe* coreRecipe : configuration->recipes()) {
+        // Of two recipes with one id, the first is kept.
+        const auto id = utils::idFromCore<lea::RecipeDbId>(coreRecipe->dbId());
+        if (result.find(id) == result.end())
+            result.emplace(id, RecipeConverter::coreRecipeToLeaRecipe(*coreRecipe));
+    }
+    return result;
 }
 
 nonstd::optional<lea::RecipeDbId> Recipes::createRecipe(const Recipe& recipe)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    return utils::withConfiguration(
-        signature, [&](Configuration& configuration) -> nonstd::optional<lea::RecipeDbId> {
-            std::unique_ptr<::Recipe> saved = newCoreRecipe();
-            RecipeConverter::updateCoreRecipeFromLeaRecipe(*saved, recipe);
-            const std::unique_ptr<ConfigurationLoader> loader = newLoader();
-            if (!loader || !loader->saveRecipe(saved.get())) {
-                logFailure(signature, "Failed saving recipe");
-                return nonstd::nullopt;
-            }
-            if (recipe.customizations.size() != 0)
-                printAssertMsg("recipe.customizations.size() == 0",
-                    "customization list should be empty upon recipe creation", __FILE__, __LINE__);
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    if (!loader) {
+        log.warning("Failed saving recipe");
+        return {};
+    }
+    std::unique_ptr<::Recipe> saved = newCoreRecipe();
+    RecipeConverter::updateCoreRecipeFromLeaRecipe(*saved, recipe);
 
-            const int newId = saved->dbId();
-            replaceCoreRecipeStepsInDb(*loader, utils::idFromCore<lea::RecipeDbId>(newId), recipe.steps, {});
+    // The recipe row and its step chain are stored together or not at all.
+    utils::Transaction transaction(*loader);
+    if (!log.stored(transaction.isOpen() && loader->saveRecipe(saved.get()), "Failed saving recipe",
+            LogLevel::Warning))
+        return {};
+    if (recipe.customizations.size() != 0)
+        printAssertMsg("recipe.customizations.size() == 0",
+            "customization list should be empty upon recipe creation", __FILE__, __LINE__);
 
-            std::unique_ptr<::Recipe> loaded = configuration.loadAndFillRecipe(newId);
-            if (!loaded) {
-                logFailure(signature, "Failed reloading recipe from database !");
-                return nonstd::nullopt;
-            }
-            configuration.appendLoadedRecipe(std::move(loaded));
-            return utils::idFromCoreOpt<lea::RecipeDbId>(newId);
-        });
+    // An unknown step is left out rather than breaking the chain after it.
+    std::vector<lea::RecipeStepDbId> steps;
+    for (const lea::RecipeStepDbId stepId : recipe.steps) {
+        const nonstd::optional<int> coreStepId = utils::coreId(stepId);
+        if (coreStepId && loader->loadPreparationStep(*coreStepId, configuration->canisters()))
+            steps.push_back(stepId);
+        else
+            log.warning("Unknown step left out of the recipe");
+    }
+    const int newId = saved->dbId();
+    if (!log.stored(replaceCoreRecipeStepsInDb(*loader, utils::idFromCore<lea::RecipeDbId>(newId), steps, {})
+                && transaction.commit(),
+            "Failed saving recipe", LogLevel::Warning))
+        return {};
+
+    std::unique_ptr<::Recipe> loaded = configuration->loadAndFillRecipe(newId);
+    if (!loaded) {
+        log.warning("Failed reloading recipe from database !");
+        return {};
+    }
+    configuration->appendLoadedRecipe(std::move(loaded));
+    return utils::idFromCoreOpt<lea::RecipeDbId>(newId);
 }
 
 void Recipes::updateRecipe(lea::RecipeDbId id, const Recipe& recipe)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    utils::withConfiguration(signature, [&](Configuration& configuration) {
-        ::Recipe* coreRecipe = configuration.recipe(coreId(id));
-        if (!coreRecipe) {
-            logFailure(signature, "Recipe not found in configuration");
-            return;
-        }
-        RecipeConverter::updateCoreRecipeFromLeaRecipe(*coreRecipe, recipe);
-        if (const std::unique_ptr<ConfigurationLoader> loader = newLoader())
-            loader->saveRecipe(coreRecipe);
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    ::Recipe* coreRecipe = lookup::recipe(*configuration, id);
+    if (!coreRecipe)
+        return log.warning("Recipe not found in configuration");
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    utils::Rollback rollback(*coreRecipe);
+    RecipeConverter::updateCoreRecipeFromLeaRecipe(*coreRecipe, recipe);
+    if (log.stored(loader && loader->saveRecipe(coreRecipe), "Failed saving recipe", LogLevel::Warning))
+        rollback.commit();
 }
 
 void Recipes::deleteRecipe(lea::RecipeDbId id)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    utils::withConfiguration(signature, [&](Configuration& configuration) {
-        ::Recipe* coreRecipe = configuration.recipe(coreId(id));
-        if (!coreRecipe) {
-            logFailure(signature, "Recipe does not exist");
-            return;
-        }
-        const Recipe record = RecipeConverter::coreRecipeToLeaRecipe(*coreRecipe);
-        for (const lea::CustomizationDbId customizationId : record.customizations)
-            CustomizationsHelper::deleteCustomizationImp(customizationId);
-        for (const lea::RecipeStepDbId stepId : record.steps)
-            deleteStep(stepId, id);
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    ::Recipe* coreRecipe = lookup::recipe(*configuration, id);
+    if (!coreRecipe)
+        return log.warning("Recipe does not exist");
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    if (!loader)
+        return log.error("Failed deleting recipe from database");
 
-        for (Beverage* beverage : configuration.beverages()) {
-            if (beverage->recipe() == coreRecipe)
-                beverage->setRecipe(nullptr);
-        }
-        // Without its row the recipe would come back with the next load; the
-        // loader also stores the beverages that used it without recipe.
-        if (const std::unique_ptr<ConfigurationLoader> loader = newLoader())
-            loader->deleteRecipe(coreId(id));
+    // Everything goes in one transaction, so that a refused delete leaves the
+    // recipe whole. The loader keeps the steps that another recipe links.
+    utils::Transaction transaction(*loader);
+    QList<CustomizationsHelper::Link> customizations;
+    for (const RecipeCustomization* customization : coreRecipe->customizations())
+        customizations += CustomizationsHelper::loadedLinks(*configuration, customization->dbId());
+    bool deleted = transaction.isOpen() && CustomizationsHelper::deleteLinksInDb(*loader, customizations);
+    deleted = deleted && loader->deleteRecipe(coreRecipe->dbId()) && transaction.commit();
+    if (!log.stored(deleted, "Failed deleting recipe from database"))
+        return;
 
-        configuration.removeLoadedRecipe(coreRecipe);
-        coreRecipe->deleteLater();
-    });
+    CustomizationsHelper::removeLoadedLinks(customizations);
+    for (Beverage* beverage : configuration->beverages()) {
+        if (beverage->recipe() == coreRecipe)
+            beverage->setRecipe(nullptr);
+    }
+    coreRecipe->deleteLater();
+    // Last: a slot on the change signal may replace the configuration and the recipe with it.
+    configuration->removeLoadedRecipe(coreRecipe);
 }
 
 void Recipes::reorderRecipeSteps(lea::RecipeDbId id, const Recipe& recipe)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    utils::withConfiguration(signature, [&](Configuration& configuration) {
-        ::Recipe* coreRecipe = configuration.recipe(coreId(id));
-        const nonstd::optional<Recipe> current = leaRecipeFromId(id);
-        if (!coreRecipe || !current) {
-            logFailure(signature, "Recipe not found in configuration");
-            return;
-        }
-        if (recipe.steps == current->steps)
-            return;
+    Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    ::Recipe* coreRecipe = lookup::recipe(*configuration, id);
+    if (!coreRecipe)
+        return log.warning("Recipe not found in configuration");
+    const std::vector<lea::RecipeStepDbId> current
+        = RecipeConverter::coreRecipeToLeaRecipe(*coreRecipe).steps;
+    if (recipe.steps == current)
+        return;
 
-        std::vector<lea::RecipeStepDbId> wanted = recipe.steps;
-        std::vector<lea::RecipeStepDbId> held = current->steps;
-        std::sort(wanted.begin(), wanted.end());
-        std::sort(held.begin(), held.end());
-        if (wanted != held) {
-            logFailure(signature, "Steps list differ");
-            return;
-        }
-        if (const std::unique_ptr<ConfigurationLoader> loader = newLoader())
-            replaceCoreRecipeStepsInDb(*loader, id, recipe.steps, current->steps);
-        configuration.reloadRecipeSteps(coreRecipe);
-    });
+    std::vector<lea::RecipeStepDbId> wanted = recipe.steps;
+    std::vector<lea::RecipeStepDbId> held = current;
+    std::sort(wanted.begin(), wanted.end());
+    std::sort(held.begin(), held.end());
+    if (wanted != held)
+        return log.warning("Steps list differ");
+
+    // Unlinking and relinking stand or fall together: a half-done reorder would leave the recipe without
+    // steps.
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    if (!loader)
+        return log.error("Failed saving recipe steps");
+    utils::Transaction transaction(*loader);
+    if (!log.stored(transaction.isOpen() && replaceCoreRecipeStepsInDb(*loader, id, recipe.steps, current)
+                && transaction.commit(),
+            "Failed saving recipe steps"))
+        return;
+    configuration->reloadRecipeSteps(coreRecipe);
 }
 
 Recipes::Recipe Recipes::defaultRecipe() const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [](Configuration&) {
-        const std::unique_ptr<::Recipe> fresh = newCoreRecipe();
-        return RecipeConverter::coreRecipeToLeaRecipe(*fresh);
-    });
+    if (!utils::loadedConfiguration(Q_FUNC_INFO))
+        return {};
+    return RecipeConverter::coreRecipeToLeaRecipe(*newCoreRecipe());
 }
 
 void Recipes::reload()
 {
-    utils::withConfiguration(
-        __PRETTY_FUNCTION__, [](Configuration&) { gCoreEnv->configurationManager()->reloadPostEditor(); });
+    if (utils::loadedConfiguration(Q_FUNC_INFO))
+        gCoreEnv->configurationManager()->reloadPostEditor();
 }
 
 nonstd::optional<Recipes::Step> Recipes::step(lea::RecipeStepDbId id) const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration&) -> nonstd::optional<Step> {
-        const AbstractPreparationStep* coreStep = coreStepFromId(coreId(id));
-        if (!coreStep)
-            return nonstd::nullopt;
-        return StepConverter::coreStepToLeaStep(*coreStep);
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    const AbstractPreparationStep* coreStep = lookup::step(*configuration, id);
+    if (!coreStep)
+        return {};
+    return StepConverter::coreStepToLeaStep(*coreStep);
 }
 
 nonstd::optional<lea::RecipeStepDbId> Recipes::createStep(const Step& step)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    return utils::withConfiguration(signature, [&](Configuration&) -> nonstd::optional<lea::RecipeStepDbId> {
-        if (step.ingredients.size() != 0)
-            printAssertMsg("step.ingredients.size() == 0",
-                "Ingredients list should be empty upon step creation", __FILE__, __LINE__);
+    if (!utils::loadedConfiguration(Q_FUNC_INFO))
+        return {};
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    if (step.ingredients.size() != 0)
+        printAssertMsg("step.ingredients.size() == 0", "Ingredients list should be empty upon step creation",
+            __FILE__, __LINE__);
 
-        const std::unique_ptr<AbstractPreparationStep> coreStep
-            = newCoreStepFromType(StepTypeConverter::toInternalOrThrow(step.type));
-        if (coreStep)
-            StepConverter::updateCoreStepFromLeaStep(*coreStep, step);
-        const std::unique_ptr<ConfigurationLoader> loader = newLoader();
-        if (!loader || !coreStep || !loader->savePreparationStep(coreStep.get())) {
-            logFailure(signature, "Failed creating step");
-            return nonstd::nullopt;
-        }
-        return utils::idFromCoreOpt<lea::RecipeStepDbId>(coreStep->dbId());
-    });
+    const std::unique_ptr<AbstractPreparationStep> coreStep
+        = newCoreStepFromType(StepTypeConverter::toInternalOrThrow(step.type));
+    if (coreStep)
+        StepConverter::updateCoreStepFromLeaStep(*coreStep, step);
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    if (!log.stored(loader && coreStep && loader->savePreparationStep(coreStep.get()), "Failed creating step",
+            LogLevel::Warning))
+        return {};
+    return utils::idFromCoreOpt<lea::RecipeStepDbId>(coreStep->dbId());
 }
 
 void Recipes::updateStep(lea::RecipeStepDbId id, const Step& step)
 {
-    utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration&) {
-        AbstractPreparationStep* coreStep = coreStepFromId(coreId(id));
-        if (!coreStep) {
-            LogFormatter(LogLevel::Warning).log(Log::Product) << "Step not found in configuration";
-            return;
-        }
-        StepConverter::updateCoreStepFromLeaStep(*coreStep, step);
-        if (const std::unique_ptr<ConfigurationLoader> loader = newLoader())
-            loader->savePreparationStep(coreStep);
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    AbstractPreparationStep* coreStep = lookup::step(*configuration, id);
+    if (!coreStep) {
+        LogFormatter(LogLevel::Warning).log(Log::Product) << "Step not found in configuration";
+        return;
+    }
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    utils::Rollback rollback(*coreStep);
+    StepConverter::updateCoreStepFromLeaStep(*coreStep, step);
+    if (utils::FailureLog(Q_FUNC_INFO, Log::Product)
+            .stored(loader && loader->savePreparationStep(coreStep), "Failed saving step"))
+        rollback.commit();
 }
 
 void Recipes::deleteStep(lea::RecipeStepDbId stepId, lea::RecipeDbId recipeId)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    utils::withConfiguration(signature, [&](Configuration& configuration) {
-        const AbstractPreparationStep* found = coreStepFromId(coreId(stepId));
-        if (!found) {
-            logFailure(signature, "Step not found !");
-            return;
-        }
-        const Step record = StepConverter::coreStepToLeaStep(*found);
-        for (const lea::RecipeStepIngredientDbId ingredientId : record.ingredients)
-            deleteIngredient(ingredientId, stepId);
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    const AbstractPreparationStep* found = lookup::step(*configuration, stepId);
+    if (!found)
+        return log.warning("Step not found !");
+    // A recipe that does not hold the step is no owner to delete it from.
+    const ::Recipe* owner = lookup::recipe(*configuration, recipeId);
+    if (!owner || !stepOf(*owner, found->dbId()))
+        return log.warning("Failed to get core and recipe in configuration");
 
-        if (const std::unique_ptr<ConfigurationLoader> loader = newLoader()) {
-            loader->deletePreparatationStep(coreId(stepId));
-            loader->removeStepFromRecipe(coreId(recipeId), coreId(stepId));
-        }
-
-        AbstractPreparationStep* coreStep = coreStepFromId(coreId(stepId));
-        ::Recipe* coreRecipe = configuration.recipe(coreId(recipeId));
-        if (coreStep && coreRecipe)
-            coreRecipe->deletePreparationStep(coreStep);
-        else
-            logFailure(signature, "Failed to get core and recipe in configuration");
-    });
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    if (!loader)
+        return log.error("Failed deleting step from database");
+    // The step row goes with its ingredients and its place in every chain.
+    utils::Transaction transaction(*loader);
+    const int coreStepId = found->dbId();
+    if (!log.stored(transaction.isOpen() && loader->deletePreparatationStep(coreStepId)
+                && loader->removeStepFromRecipe(owner->dbId(), coreStepId) && transaction.commit(),
+            "Failed deleting step from database"))
+        return;
+    for (::Recipe* holder : recipesHoldingStep(*configuration, coreStepId))
+        holder->deletePreparationStep(stepOf(*holder, coreStepId));
 }
 
 bool Recipes::isTeskMilkStep(lea::RecipeStepDbId) const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [](Configuration&) { return false; });
+    utils::loadedConfiguration(Q_FUNC_INFO);
+    return false;
 }
 
 bool Recipes::canAdjustWaterDose(lea::RecipeStepDbId id) const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration&) {
-        const AbstractPreparationStep* coreStep = coreStepFromId(coreId(id));
-        return coreStep && coreStep->canAdjustWaterDose();
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    const AbstractPreparationStep* coreStep = configuration ? lookup::step(*configuration, id) : nullptr;
+    return coreStep && coreStep->canAdjustWaterDose();
 }
 
 Recipes::WaterVolumeInfo Recipes::waterVolumeInfo_ml(lea::RecipeStepDbId id) const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration&) {
-        WaterVolumeInfo info;
-        if (const AbstractPreparationStep* coreStep = coreStepFromId(coreId(id))) {
-            info.volume_ml = coreStep->waterVolume_ml();
-            info.maxVolume_ml = coreStep->maxWaterVolume_ml();
-        }
-        return info;
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    WaterVolumeInfo info;
+    if (const AbstractPreparationStep* coreStep
+        = configuration ? lookup::step(*configuration, id) : nullptr) {
+        info.volume_ml = coreStep->waterVolume_ml();
+        info.maxVolume_ml = coreStep->maxWaterVolume_ml();
+    }
+    return info;
 }
 
 nonstd::optional<Recipes::Ingredient> Recipes::ingredient(lea::RecipeStepIngredientDbId id) const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration&) -> nonstd::optional<Ingredient> {
-        const auto found = coreStepAndIngredientFromIngredientId(coreId(id));
-        if (!found.first || !found.second)
-            return nonstd::nullopt;
-        return IngredientConverter::coreIngredientToLeaIngredient(*found.second, *found.first);
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    const AbstractIngredient* coreIngredient = lookup::ingredient(*configuration, id);
+    const AbstractPreparationStep* owner = coreIngredient ? lookup::owningStep(*coreIngredient) : nullptr;
+    if (!owner)
+        return {};
+    return IngredientConverter::coreIngredientToLeaIngredient(*coreIngredient, *owner);
 }
 
 nonstd::optional<lea::RecipeStepIngredientDbId> Recipes::createIngredient(
     const Ingredient& ingredient, lea::RecipeStepDbId stepId)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    return utils::withConfiguration(
-        signature, [&](Configuration&) -> nonstd::optional<lea::RecipeStepIngredientDbId> {
-            std::unique_ptr<AbstractIngredient> coreIngredient
-                = newCoreIngredientFromType(IngredientTypeConverter::toInternalOrThrow(ingredient.type));
-            if (coreIngredient)
-                IngredientConverter::updateCoreIngredientFromLeaIngredient(*coreIngredient, ingredient);
-            const std::unique_ptr<ConfigurationLoader> loader = newLoader();
-            if (!loader || !coreIngredient || !loader->saveIngredient(coreIngredient.get(), coreId(stepId))) {
-                logFailure(signature, "Failed creating new ingredient");
-                return nonstd::nullopt;
-            }
-            const auto newId = utils::idFromCoreOpt<lea::RecipeStepIngredientDbId>(coreIngredient->dbId());
-            if (AbstractPreparationStep* coreStep = coreStepFromId(coreId(stepId))) {
-                if (coreStep->addIngredient(coreIngredient.get()))
-                    coreIngredient.release();
-            }
-            return newId;
-        });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    std::unique_ptr<AbstractIngredient> coreIngredient
+        = newCoreIngredientFromType(IngredientTypeConverter::toInternalOrThrow(ingredient.type));
+    if (coreIngredient)
+        IngredientConverter::updateCoreIngredientFromLeaIngredient(*coreIngredient, ingredient);
+    const nonstd::optional<int> coreStepId = utils::coreId(stepId);
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    if (!utils::FailureLog(Q_FUNC_INFO, Log::Product)
+             .stored(loader && coreIngredient && coreStepId
+                     && loader->saveIngredient(coreIngredient.get(), *coreStepId),
+                 "Failed creating new ingredient", LogLevel::Warning))
+        return {};
+    const auto newId = utils::idFromCoreOpt<lea::RecipeStepIngredientDbId>(coreIngredient->dbId());
+    // A step that no loaded recipe links gets the ingredient with its next load.
+    if (AbstractPreparationStep* coreStep = lookup::step(*configuration, stepId)) {
+        if (coreStep->addIngredient(coreIngredient.get()))
+            coreIngredient.release();
+    }
+    return newId;
 }
 
 void Recipes::updateIngredient(
     lea::RecipeStepIngredientDbId id, lea::RecipeStepDbId stepId, const Ingredient& ingredient)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    utils::withConfiguration(signature, [&](Configuration&) {
-        AbstractIngredient* coreIngredient = coreIngredientFromId(coreId(id));
-        if (!coreIngredient) {
-            logFailure(signature, "Ingredient not found in configuration");
-            return;
-        }
-        if (coreIngredient->type() != IngredientTypeConverter::toInternalOrThrow(ingredient.type)) {
-            logFailure(signature, "Cannot change ingredient type");
-            return;
-        }
-        IngredientConverter::updateCoreIngredientFromLeaIngredient(*coreIngredient, ingredient);
-        if (const std::unique_ptr<ConfigurationLoader> loader = newLoader())
-            loader->saveIngredient(coreIngredient, coreId(stepId));
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    AbstractIngredient* coreIngredient = lookup::ingredient(*configuration, id);
+    if (!coreIngredient)
+        return log.warning("Ingredient not found in configuration");
+    if (coreIngredient->type() != IngredientTypeConverter::toInternalOrThrow(ingredient.type))
+        return log.warning("Cannot change ingredient type");
+    // Saving under another step would move the stored row away from the loaded one.
+    const AbstractPreparationStep* owner = lookup::owningStep(*coreIngredient);
+    if (!owner || utils::coreId(stepId) != owner->dbId())
+        return log.warning("Ingredient not found in step");
+
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    utils::Rollback rollback(*coreIngredient);
+    IngredientConverter::updateCoreIngredientFromLeaIngredient(*coreIngredient, ingredient);
+    if (log.stored(
+            loader && loader->saveIngredient(coreIngredient, owner->dbId()), "Failed saving ingredient"))
+        rollback.commit();
 }
 
 void Recipes::deleteIngredient(lea::RecipeStepIngredientDbId id, lea::RecipeStepDbId stepId)
 {
-    const char* const signature = __PRETTY_FUNCTION__;
-    utils::withConfiguration(signature, [&](Configuration&) {
-        const AbstractIngredient* coreIngredient = coreIngredientFromId(coreId(id));
-        if (!coreIngredient) {
-            logFailure(signature, "Ingredient not found in configuration");
-            return;
-        }
-        if (const std::unique_ptr<ConfigurationLoader> loader = newLoader())
-            loader->deleteIngredient(coreId(id));
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return;
+    const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
+    const AbstractIngredient* coreIngredient = lookup::ingredient(*configuration, id);
+    if (!coreIngredient)
+        return log.warning("Ingredient not found in configuration");
+    AbstractPreparationStep* coreStep = lookup::step(*configuration, stepId);
+    if (!coreStep)
+        return log.warning("Step not found in configuration");
+    // Refused before anything is deleted, so that the database and the loaded step agree.
+    const int position = coreStep->ingredientsConst().indexOf(coreIngredient);
+    if (position < 0)
+        return log.warning("Ingredient not found in step");
 
-        AbstractPreparationStep* coreStep = coreStepFromId(coreId(stepId));
-        if (!coreStep) {
-            logFailure(signature, "Step not found in configuration");
-            return;
-        }
-        const int position = coreStep->ingredientsConst().indexOf(coreIngredient);
-        if (position < 0) {
-            logFailure(signature, "Ingredient not found in step");
-            return;
-        }
+    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
+    if (log.stored(loader && loader->deleteIngredient(coreIngredient->dbId()),
+            "Failed deleting ingredient from database"))
         coreStep->deleteIngredient(position);
-    });
 }
 
 std::vector<Recipes::Ingredient> Recipes::beverageIngredients(lea::ProductDbId id) const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration& configuration) {
-        std::vector<Ingredient> result;
-        Beverage* beverage = configuration.beverage(coreId(id));
-        UserSelectionManager* selection = gCoreEnv->userSelectionManager();
-        if (!beverage || !selection)
-            return result;
-
-        // The selected beverage is shown as the customer has customised it.
-        const ::Recipe* recipe = nullptr;
-        std::unique_ptr<::Recipe> madeForTheOccasion;
-        const Product* selected = selection->selectedProduct();
-        if (selected && utils::idFromCoreOpt<lea::ProductDbId>(selected->id()) == id) {
-            recipe = selection->selectionRecipe();
-        } else {
-            madeForTheOccasion = selection->createCustomRecipe(beverage);
-            recipe = madeForTheOccasion.get();
-        }
-        if (!recipe)
-            return result;
-
-        for (const AbstractPreparationStep* coreStep : recipe->preparationStepsConst()) {
-            for (const AbstractIngredient* coreIngredient : coreStep->ingredientsConst()) {
-                const auto logical
-                    = LogicalIngredientConverter::toExternalOrThrow(coreIngredient->logicalCanisterId());
-                const auto known = std::find_if(result.begin(), result.end(),
-                    [logical](const Ingredient& entry) { return entry.logicalIngredient == logical; });
-                if (known != result.end())
-                    IngredientConverter::addCoreIngredientToLeaIngredient(*coreIngredient, *known);
-                else
-                    result.push_back(
-                        IngredientConverter::coreIngredientToLeaIngredient(*coreIngredient, *coreStep));
-            }
-        }
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    if (!configuration)
+        return {};
+    std::vector<Ingredient> result;
+    Beverage* beverage = lookup::beverage(*configuration, id);
+    UserSelectionManager* selection = gCoreEnv->userSelectionManager();
+    if (!beverage || !selection)
         return result;
-    });
+
+    // The selected beverage is shown as the customer has customised it.
+    const ::Recipe* recipe = nullptr;
+    std::unique_ptr<::Recipe> madeForTheOccasion;
+    const Product* selected = selection->selectedProduct();
+    if (selected && utils::idFromCoreOpt<lea::ProductDbId>(selected->id()) == id) {
+        recipe = selection->selectionRecipe();
+    } else {
+        madeForTheOccasion = selection->createCustomRecipe(beverage);
+        recipe = madeForTheOccasion.get();
+    }
+    if (!recipe)
+        return result;
+
+    for (const AbstractPreparationStep* coreStep : recipe->preparationStepsConst()) {
+        for (const AbstractIngredient* coreIngredient : coreStep->ingredientsConst()) {
+            const auto logical
+                = LogicalIngredientConverter::toExternalOrThrow(coreIngredient->logicalCanisterId());
+            const auto known = std::find_if(result.begin(), result.end(),
+                [logical](const Ingredient& entry) { return entry.logicalIngredient == logical; });
+            if (known != result.end())
+                IngredientConverter::addCoreIngredientToLeaIngredient(*coreIngredient, *known);
+            else
+                result.push_back(
+                    IngredientConverter::coreIngredientToLeaIngredient(*coreIngredient, *coreStep));
+        }
+    }
+    return result;
 }
 
 bool Recipes::canAdjustPowderDose(lea::RecipeStepIngredientDbId id) const
 {
-    return utils::withConfiguration(__PRETTY_FUNCTION__, [&](Configuration&) {
-        const AbstractIngredient* coreIngredient = coreIngredientFromId(coreId(id));
-        return coreIngredient && coreIngredient->canAdjustPowderDose();
-    });
+    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
+    const AbstractIngredient* coreIngredient
+        = configuration ? lookup::ingredient(*configuration, id) : nullptr;
+    return coreIngredient && coreIngredient->canAdjustPowderDose();
 }
 
 ::Recipe* Recipes::coreRecipeFromId(int id) const
@@ -427,48 +468,27 @@ bool Recipes::canAdjustPowderDose(lea::RecipeStepIngredientDbId id) const
 AbstractPreparationStep* Recipes::coreStepFromId(int id) const
 {
     const Configuration* configuration = gCoreEnv->configuration();
-    if (!configuration)
-        return nullptr;
-    for (const ::Recipe* coreRecipe : configuration->recipes()) {
-        for (AbstractPreparationStep* coreStep : coreRecipe->preparationSteps()) {
-            if (coreStep->dbId() == id)
-                return coreStep;
-        }
-    }
-    return nullptr;
+    return configuration ? configuration->preparationStep(id) : nullptr;
 }
 
 AbstractIngredient* Recipes::coreIngredientFromId(int id) const
 {
     const Configuration* configuration = gCoreEnv->configuration();
-    if (!configuration)
-        return nullptr;
-    const QList<AbstractIngredient*> all = configuration->allIngredients();
-    const auto found = std::find_if(all.cbegin(), all.cend(),
-        [id](const AbstractIngredient* ingredient) { return ingredient->dbId() == id; });
-    return found == all.cend() ? nullptr : *found;
+    return configuration ? configuration->ingredient(id) : nullptr;
 }
 
 std::pair<AbstractPreparationStep*, AbstractIngredient*> Recipes::coreStepAndIngredientFromIngredientId(
     int id) const
 {
-    const Configuration* configuration = gCoreEnv->configuration();
-    if (!configuration)
-        return { nullptr, nullptr };
-    for (const ::Recipe* coreRecipe : configuration->recipes()) {
-        for (AbstractPreparationStep* coreStep : coreRecipe->preparationSteps()) {
-            for (AbstractIngredient* coreIngredient : coreStep->ingredients()) {
-                if (coreIngredient->dbId() == id)
-                    return { coreStep, coreIngredient };
-            }
-        }
-    }
-    return { nullptr, nullptr };
+    AbstractIngredient* coreIngredient = coreIngredientFromId(id);
+    AbstractPreparationStep* owner = coreIngredient ? lookup::owningStep(*coreIngredient) : nullptr;
+    return owner ? std::make_pair(owner, coreIngredient) : std::make_pair(nullptr, nullptr);
 }
 
 nonstd::optional<Recipes::Recipe> Recipes::leaRecipeFromId(lea::RecipeDbId id) const
 {
-    const ::Recipe* coreRecipe = coreRecipeFromId(coreId(id));
+    const Configuration* configuration = gCoreEnv->configuration();
+    const ::Recipe* coreRecipe = configuration ? lookup::recipe(*configuration, id) : nullptr;
     if (!coreRecipe)
         return nonstd::nullopt;
     return RecipeConverter::coreRecipeToLeaRecipe(*coreRecipe);
@@ -488,7 +508,7 @@ std::unique_ptr<AbstractPreparationStep> Recipes::newCoreStepFromType(
         && type != AbstractPreparationStep::ShortEspressoStep)
         step = StepConverter::newCoreStep(type);
     if (!step)
-        logFailure(__PRETTY_FUNCTION__, "Invalid step type");
+        utils::FailureLog(Q_FUNC_INFO, Log::Product).warning("Invalid step type");
     return step;
 }
 
@@ -497,20 +517,29 @@ std::unique_ptr<AbstractIngredient> Recipes::newCoreIngredientFromType(
 {
     std::unique_ptr<AbstractIngredient> ingredient = IngredientConverter::newCoreIngredient(type);
     if (!ingredient)
-        logFailure(__PRETTY_FUNCTION__, "Invalid ingredient type");
+        utils::FailureLog(Q_FUNC_INFO, Log::Product).warning("Invalid ingredient type");
     return ingredient;
 }
 
-void Recipes::replaceCoreRecipeStepsInDb(ConfigurationLoader& loader, lea::RecipeDbId recipeId,
+bool Recipes::replaceCoreRecipeStepsInDb(ConfigurationLoader& loader, lea::RecipeDbId recipeId,
     const std::vector<lea::RecipeStepDbId>& newSteps, const std::vector<lea::RecipeStepDbId>& oldSteps)
 {
-    for (const lea::RecipeStepDbId stepId : oldSteps)
-        loader.removeStepFromRecipe(coreId(recipeId), coreId(stepId));
+    const nonstd::optional<int> coreRecipeId = utils::coreId(recipeId);
+    if (!coreRecipeId)
+        return false;
+    for (const lea::RecipeStepDbId stepId : oldSteps) {
+        const nonstd::optional<int> coreStepId = utils::coreId(stepId);
+        if (!coreStepId || !loader.removeStepFromRecipe(*coreRecipeId, *coreStepId))
+            return false;
+    }
     int previous = -1;
     for (const lea::RecipeStepDbId stepId : newSteps) {
-        loader.addStepToRecipe(coreId(recipeId), coreId(stepId), previous);
-        previous = coreId(stepId);
+        const nonstd::optional<int> coreStepId = utils::coreId(stepId);
+        if (!coreStepId || !loader.addStepToRecipe(*coreRecipeId, *coreStepId, previous))
+            return false;
+        previous = *coreStepId;
     }
+    return true;
 }
 
 } // namespace products

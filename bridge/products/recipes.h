@@ -53,10 +53,10 @@ public:
     // Look-ups in the loaded configuration; null when none is loaded or nothing matches.
 
     ::Recipe* coreRecipeFromId(int id) const;
-    /// The first step with that id, walking the recipes and their steps in order.
+    /// The first step with that id, in recipe and step order.
     AbstractPreparationStep* coreStepFromId(int id) const;
     AbstractIngredient* coreIngredientFromId(int id) const;
-    /// The first step holding an ingredient with that id, with the ingredient.
+    /// The step holding the first ingredient with that id, with the ingredient.
     std::pair<AbstractPreparationStep*, AbstractIngredient*> coreStepAndIngredientFromIngredientId(
         int id) const;
     nonstd::optional<Recipe> leaRecipeFromId(lea::RecipeDbId id) const;
@@ -68,8 +68,10 @@ public:
     /// Null, logged, for an ingredient kind without core ingredient.
     static std::unique_ptr<AbstractIngredient> newCoreIngredientFromType(
         AbstractIngredient::IngredientType type);
-    /// Unlinks `oldSteps` from the recipe, then links `newSteps` as a chain in their order.
-    static void replaceCoreRecipeStepsInDb(ConfigurationLoader& loader, lea::RecipeDbId recipeId,
+    /// Unlinks `oldSteps` from the recipe, then links `newSteps` as a chain in
+    /// their order; false at the first link the database refuses. Run it in a
+    /// utils::Transaction so that a failure changes nothing.
+    static bool replaceCoreRecipeStepsInDb(ConfigurationLoader& loader, lea::RecipeDbId recipeId,
         const std::vector<lea::RecipeStepDbId>& newSteps, const std::vector<lea::RecipeStepDbId>& oldSteps);
 };
 

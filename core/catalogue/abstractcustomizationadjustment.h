@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/catalogue/cataloguerevision.h"
+#include "core/catalogue/optionaltext.h"
 #include "core/catalogue/recipecustomization.h"
 #include "nonstd/optional.hpp"
 
@@ -11,6 +13,7 @@
 class AbstractCustomizationAdjustment : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(nonstd::optional<QString> extraText READ extraText WRITE setExtraText)
 
 public:
     enum AdjustmentType : int {
@@ -24,7 +27,11 @@ public:
 
     /// The database row id; negative until the adjustment is stored.
     int dbId() const { return m_dbId; }
-    void setDbId(int id) { m_dbId = id; }
+    void setDbId(int id)
+    {
+        m_dbId = id;
+        CatalogueRevision::bump();
+    }
 
     AdjustmentType type() const { return m_type; }
 

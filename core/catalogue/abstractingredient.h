@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/catalogue/canister.h"
+#include "core/catalogue/cataloguerevision.h"
+#include "core/catalogue/optionaltext.h"
 #include "nonstd/optional.hpp"
 
 #include <QObject>
@@ -11,6 +13,13 @@
 class AbstractIngredient : public QObject
 {
     Q_OBJECT
+    // The stored fields, so that an editor can take a copy and put it back.
+    Q_PROPERTY(IngredientType type READ type WRITE setType)
+    Q_PROPERTY(Canister::LogicalCanisterId logicalCanisterId READ logicalCanisterId WRITE setCanisterId)
+    Q_PROPERTY(Canister* canister READ canister WRITE setCanister)
+    Q_PROPERTY(int productId READ productId WRITE setProductId)
+    Q_PROPERTY(int dose READ dose WRITE setDose)
+    Q_PROPERTY(nonstd::optional<QString> extraText READ extraText WRITE setExtraText)
 
 public:
     enum IngredientType : int {
@@ -22,12 +31,17 @@ public:
         InstantIngredientType = 4,
         SyrupIngredientType = 5,
     };
+    Q_ENUM(IngredientType)
 
     ~AbstractIngredient() override;
 
     /// The database row id; negative until the ingredient is stored.
     int dbId() const { return m_dbId; }
-    void setDbId(int id) { m_dbId = id; }
+    void setDbId(int id)
+    {
+        m_dbId = id;
+        CatalogueRevision::bump();
+    }
 
     IngredientType type() const { return m_type; }
     void setType(IngredientType type) { m_type = type; }

@@ -54,6 +54,7 @@ bool AbstractPreparationStep::addIngredient(AbstractIngredient* ingredient)
         return false;
     ingredient->setParent(this);
     m_ingredients << ingredient;
+    CatalogueRevision::bump();
     return true;
 }
 
@@ -62,5 +63,6 @@ bool AbstractPreparationStep::deleteIngredient(int position)
     if (position < 0 || position >= m_ingredients.size())
         return false;
     delete m_ingredients.takeAt(position);
+    CatalogueRevision::bump();
     return true;
 }

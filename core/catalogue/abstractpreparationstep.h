@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/catalogue/cataloguerevision.h"
+#include "core/catalogue/optionaltext.h"
 #include "core/catalogue/water.h"
 #include "nonstd/optional.hpp"
 
@@ -14,6 +16,12 @@ class AbstractIngredient;
 class AbstractPreparationStep : public QObject
 {
     Q_OBJECT
+    // The stored fields, so that an editor can take a copy and put it back.
+    Q_PROPERTY(QString description READ description WRITE setDescription)
+    Q_PROPERTY(WaterType waterType READ waterType WRITE setWaterType)
+    Q_PROPERTY(Water water READ water WRITE setWater)
+    Q_PROPERTY(int startDelayCS READ startDelayCS WRITE setStartDelayCS)
+    Q_PROPERTY(nonstd::optional<QString> extraText READ extraText WRITE setExtraText)
 
 public:
     enum PreparationStepType : int {
@@ -41,6 +49,7 @@ public:
         LastWaterCircuit = 50,
         NoWater = 255,
     };
+    Q_ENUM(WaterType)
 
     enum DoseUnity : int {
         Millilitres = 0,
@@ -51,7 +60,11 @@ public:
 
     /// The database row id; negative until the step is stored.
     int dbId() const { return m_dbId; }
-    void setDbId(int id) { m_dbId = id; }
+    void setDbId(int id)
+    {
+        m_dbId = id;
+        CatalogueRevision::bump();
+    }
 
     PreparationStepType type() const { return m_type; }
 
@@ -63,6 +76,7 @@ public:
 
     Water& water() { return m_water; }
     const Water& water() const { return m_water; }
+    void setWater(const Water& water) { m_water = water; }
 
     /// Delay before the step starts, in hundredths of a second.
     int startDelayCS() const { return m_startDelayCS; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/catalogue/cataloguerevision.h"
 #include "core/catalogue/powderlevel.h"
 
 #include <QObject>
@@ -9,6 +10,10 @@
 class Canister : public QObject
 {
     Q_OBJECT
+    // The settings an editor changes, so that it can take a copy and put it back.
+    Q_PROPERTY(int calibrationMin READ calibrationMin WRITE setCalibrationMin)
+    Q_PROPERTY(int calibrationMax READ calibrationMax WRITE setCalibrationMax)
+    Q_PROPERTY(PowderLevel level READ level WRITE setLevel)
 
 public:
     /// The ingredient a canister holds, as recipes name it.
@@ -61,7 +66,11 @@ public:
 
     /// The database row id; negative until the canister is stored.
     int id() const { return m_id; }
-    void setId(int id) { m_id = id; }
+    void setId(int id)
+    {
+        m_id = id;
+        CatalogueRevision::bump();
+    }
 
     LogicalCanisterId logicalCanisterId() const { return m_logicalCanisterId; }
     void setLogicalCanisterId(LogicalCanisterId id) { m_logicalCanisterId = id; }
@@ -92,6 +101,8 @@ public:
     void setCalibrationMax(int speed) { m_calibrationMax = speed; }
 
     PowderLevel* powderLevel() { return &m_powderLevel; }
+    PowderLevel level() const { return m_powderLevel; }
+    void setLevel(const PowderLevel& level) { m_powderLevel = level; }
     const PowderLevel* powderLevel() const { return &m_powderLevel; }
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/catalogue/cataloguerevision.h"
 #include "nonstd/optional.hpp"
 
 #include <memory>
@@ -35,7 +36,11 @@ public:
 
     /// The database row id; negative for a category that is not (yet) stored.
     int id() const { return m_id; }
-    void setId(int id) { m_id = id; }
+    void setId(int id)
+    {
+        m_id = id;
+        CatalogueRevision::bump();
+    }
 
     CategoryType categoryType() const { return m_categoryType; }
     void setCategoryType(CategoryType type) { m_categoryType = type; }

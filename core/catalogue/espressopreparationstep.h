@@ -7,6 +7,10 @@
 class EspressoPreparationStep : public AbstractPreparationStep
 {
     Q_OBJECT
+    Q_PROPERTY(int preInfusionDose READ preInfusionDose WRITE setPreInfusionDose)
+    Q_PROPERTY(int preInfusionTime READ preInfusionTime WRITE setPreInfusionTime)
+    Q_PROPERTY(bool squeezeEnabled READ squeezeEnabled WRITE setSqueezeEnabled)
+    Q_PROPERTY(CurrentValue pressureCurrent READ pressureCurrent WRITE setPressureCurrent)
 
 public:
     /// The brewer's pressing force.
@@ -15,6 +19,7 @@ public:
         MediumCurrent = 1,
         HighCurrent = 2,
     };
+    Q_ENUM(CurrentValue)
 
     /// `type` is EspressoStep, LongEspressoStep or ShortEspressoStep; another
     /// type is taken as EspressoStep.

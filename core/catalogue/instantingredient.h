@@ -6,6 +6,7 @@
 class InstantIngredient : public AbstractIngredient
 {
     Q_OBJECT
+    Q_PROPERTY(int powderSpeed READ powderSpeed WRITE setPowderSpeed)
 
 public:
     /// How the auger runs while dosing; NoPowderCycle: continuously.

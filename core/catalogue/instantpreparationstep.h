@@ -6,6 +6,8 @@
 class InstantPreparationStep : public AbstractPreparationStep
 {
     Q_OBJECT
+    Q_PROPERTY(MixerSpeed mixerSpeed READ mixerSpeed WRITE setMixerSpeed)
+    Q_PROPERTY(bool mixerAbsoluteMixTime READ mixerAbsoluteMixTime WRITE setMixerAbsoluteMixTime)
 
 public:
     enum MixerSpeed : int {
@@ -13,6 +15,7 @@ public:
         MediumMixerSpeed = 1,
         HighMixerSpeed = 2,
     };
+    Q_ENUM(MixerSpeed)
 
     explicit InstantPreparationStep(QObject* parent = nullptr);
 

@@ -9,6 +9,8 @@
 class PowderDosageAdjustment : public AbstractCustomizationAdjustment
 {
     Q_OBJECT
+    Q_PROPERTY(int powderDeltaMin READ powderDeltaMin WRITE setPowderDeltaMin)
+    Q_PROPERTY(int powderDeltaMax READ powderDeltaMax WRITE setPowderDeltaMax)
 
 public:
     PowderDosageAdjustment(const RecipeCustomization* customization, Canister::LogicalCanisterId canisterId,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaType>
+
 /// The fill-level supervision of a canister.
 class PowderLevel
 {
@@ -30,3 +32,5 @@ private:
     int m_weightWhenFull = 0;
     int m_currentValue = 0;
 };
+
+Q_DECLARE_METATYPE(PowderLevel)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/catalogue/cataloguerevision.h"
+
 #include <QObject>
 
 /// A product of the catalogue.
@@ -24,6 +26,7 @@ public:
         FirstTurret = 1,
         SecondTurret = 2,
     };
+    Q_ENUM(CupToDropFromTurretEnum)
 
     Product(int id, ProductType productType, QObject* parent = nullptr);
     ~Product() override;
@@ -31,7 +34,11 @@ public:
     /// The database row id.
     int id() const { return m_id; }
     /// Set once the product is stored.
-    void setId(int id) { m_id = id; }
+    void setId(int id)
+    {
+        m_id = id;
+        CatalogueRevision::bump();
+    }
     ProductType productType() const { return m_productType; }
 
 private:

@@ -83,6 +83,7 @@ bool Recipe::addPreparationStep(AbstractPreparationStep* step, AbstractPreparati
     }
     step->setParent(this);
     m_steps.insert(position, step);
+    CatalogueRevision::bump();
     return true;
 }
 
@@ -91,6 +92,7 @@ bool Recipe::deletePreparationStep(AbstractPreparationStep* step)
     if (!step || !m_steps.removeOne(step))
         return false;
     delete step;
+    CatalogueRevision::bump();
     return true;
 }
 
@@ -104,6 +106,7 @@ void Recipe::setPreparationSteps(QList<AbstractPreparationStep*> steps)
             m_steps << step;
         }
     }
+    CatalogueRevision::bump();
 }
 
 RecipeCustomization* Recipe::customizationByType(RecipeCustomization::CustomizationType type) const
@@ -119,6 +122,7 @@ bool Recipe::addCustomization(RecipeCustomization* customization)
         return false;
     customization->setParent(this);
     m_customizations << customization;
+    CatalogueRevision::bump();
     return true;
 }
 
@@ -137,6 +141,7 @@ bool Recipe::removeCustomization(RecipeCustomization* customization)
         }
     }
     customization->deleteLater();
+    CatalogueRevision::bump();
     return true;
 }
 
@@ -146,6 +151,7 @@ bool Recipe::addCustomizationAdjustment(AbstractCustomizationAdjustment* adjustm
         return false;
     adjustment->setParent(this);
     m_adjustments << adjustment;
+    CatalogueRevision::bump();
     return true;
 }
 
@@ -154,5 +160,6 @@ bool Recipe::deleteCustomizationAdjustment(AbstractCustomizationAdjustment* adju
     if (!adjustment || !m_adjustments.removeOne(adjustment))
         return false;
     adjustment->deleteLater();
+    CatalogueRevision::bump();
     return true;
 }

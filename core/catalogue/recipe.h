@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/catalogue/cataloguerevision.h"
+#include "core/catalogue/optionaltext.h"
 #include "core/catalogue/product.h"
 #include "core/catalogue/recipecustomization.h"
 #include "nonstd/optional.hpp"
@@ -17,6 +19,16 @@ class AbstractPreparationStep;
 class Recipe : public QObject
 {
     Q_OBJECT
+    // The stored fields, so that an editor can take a copy and put it back.
+    Q_PROPERTY(QString name READ name WRITE setName)
+    Q_PROPERTY(bool hasCup READ hasCup WRITE setHasCup)
+    Q_PROPERTY(bool hasStirrer READ hasStirrer WRITE setHasStirrer)
+    Q_PROPERTY(int dripTimeCS READ dripTimeCS WRITE setDripTimeCS)
+    Q_PROPERTY(CupTypeEnum cupType READ cupType WRITE setCupType)
+    Q_PROPERTY(Product::CupToDropFromTurretEnum cupToDropFromTurret READ cupToDropFromTurret WRITE
+            setCupToDropFromTurret)
+    Q_PROPERTY(bool hidden READ isHidden WRITE setHidden)
+    Q_PROPERTY(nonstd::optional<QString> extraText READ extraText WRITE setExtraText)
 
 public:
     enum CupTypeEnum : int {
@@ -25,6 +37,7 @@ public:
         Mug = 2,
         OwnCup = 3,
     };
+    Q_ENUM(CupTypeEnum)
 
     /// A recipe with the core's defaults: unnamed, with cup and stirrer.
     explicit Recipe(QObject* parent = nullptr);
@@ -35,7 +48,11 @@ public:
 
     /// The database row id; negative until the recipe is stored.
     int dbId() const { return m_dbId; }
-    void setDbId(int id) { m_dbId = id; }
+    void setDbId(int id)
+    {
+        m_dbId = id;
+        CatalogueRevision::bump();
+    }
 
     QString name() const { return m_name; }
     void setName(const QString& name) { m_name = name; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/catalogue/cataloguerevision.h"
 #include "nonstd/optional.hpp"
 
 #include <QList>
@@ -61,7 +62,11 @@ public:
 
     /// The database row id; negative until the customization is stored.
     int dbId() const { return m_dbId; }
-    void setDbId(int id) { m_dbId = id; }
+    void setDbId(int id)
+    {
+        m_dbId = id;
+        CatalogueRevision::bump();
+    }
 
     CustomizationType type() const { return m_type; }
     QString name() const { return m_name; }

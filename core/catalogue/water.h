@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaType>
+
 /// The water a preparation step dispenses: a dose in the step's dose unit and
 /// a pump speed in core speed units.
 class Water
@@ -15,3 +17,5 @@ private:
     int m_dose = 0;
     int m_speed = 0;
 };
+
+Q_DECLARE_METATYPE(Water)

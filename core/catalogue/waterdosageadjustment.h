@@ -7,6 +7,8 @@
 class WaterDosageAdjustment : public AbstractCustomizationAdjustment
 {
     Q_OBJECT
+    Q_PROPERTY(int waterDeltaMin READ waterDeltaMin WRITE setWaterDeltaMin)
+    Q_PROPERTY(int waterDeltaMax READ waterDeltaMax WRITE setWaterDeltaMax)
 
 public:
     WaterDosageAdjustment(const RecipeCustomization* customization,

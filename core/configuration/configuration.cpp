@@ -1,5 +1,6 @@
 #include "core/configuration/configuration.h"
 
+#include "core/configuration/catalogueindex.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
 
@@ -7,6 +8,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     : QObject(parent)
     , m_group(group)
     , m_loader(new ConfigurationLoader(this))
+    , m_index(std::make_unique<CatalogueIndex>(*this))
 {
     m_loader->setDatabase(group.database());
     loadCatalogue();

@@ -10,7 +10,9 @@
 
 class AbstractCustomizationAdjustment;
 class AbstractIngredient;
+class AbstractPreparationStep;
 class Beverage;
+class CatalogueIndex;
 class Category;
 class ConfigurationGroup;
 class ConfigurationLoader;
@@ -43,8 +45,18 @@ public:
     int id() const { return m_id; }
 
     QList<Recipe*> recipes() const { return m_recipes; }
-    /// The first loaded recipe with that database id, or null.
+
+    // Look-ups by database id in the loaded catalogue: the first object with
+    // that id in catalogue order, or null. Each costs a hash look-up.
+
     Recipe* recipe(int id) const;
+    AbstractPreparationStep* preparationStep(int id) const;
+    AbstractIngredient* ingredient(int id) const;
+    RecipeCustomization* customization(int id) const;
+    AbstractCustomizationAdjustment* adjustment(int id) const;
+    Canister* canisterById(int id) const;
+    Category* category(int id) const;
+
     /// A recipe read from the database, with its steps, customizations and
     /// adjustments; not part of the configuration. Null when there is no such row.
     std::unique_ptr<Recipe> loadAndFillRecipe(int id) const;
@@ -128,4 +140,5 @@ private:
     int m_categorySecondLayoutValue = 0;
     QList<Beverage*> m_beverages;
     PhysicalMachine* m_physicalMachine = new PhysicalMachine(this);
+    std::unique_ptr<CatalogueIndex> m_index;
 };

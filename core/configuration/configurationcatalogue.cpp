@@ -5,8 +5,10 @@
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/abstractpreparationstep.h"
 #include "core/catalogue/beverage.h"
+#include "core/catalogue/cataloguerevision.h"
 #include "core/catalogue/category.h"
 #include "core/catalogue/recipe.h"
+#include "core/configuration/catalogueindex.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
@@ -46,15 +48,44 @@ void Configuration::loadCatalogue()
         beverage->setParent(this);
         m_beverages << beverage.release();
     }
+    CatalogueRevision::bump();
 }
 
 // --- Recipes -------------------------------------------------------------------
 
 Recipe* Configuration::recipe(int id) const
 {
-    const auto it = std::find_if(
-        m_recipes.cbegin(), m_recipes.cend(), [id](const Recipe* recipe) { return recipe->dbId() == id; });
-    return it == m_recipes.cend() ? nullptr : *it;
+    return m_index->recipe(id);
+}
+
+AbstractPreparationStep* Configuration::preparationStep(int id) const
+{
+    return m_index->preparationStep(id);
+}
+
+AbstractIngredient* Configuration::ingredient(int id) const
+{
+    return m_index->ingredient(id);
+}
+
+RecipeCustomization* Configuration::customization(int id) const
+{
+    return m_index->customization(id);
+}
+
+AbstractCustomizationAdjustment* Configuration::adjustment(int id) const
+{
+    return m_index->adjustment(id);
+}
+
+Canister* Configuration::canisterById(int id) const
+{
+    return m_index->canister(id);
+}
+
+Category* Configuration::category(int id) const
+{
+    return m_index->category(id);
 }
 
 std::unique_ptr<Recipe> Configuration::loadAndFillRecipe(int id) const
@@ -69,6 +100,7 @@ Recipe* Configuration::appendLoadedRecipe(std::unique_ptr<Recipe> recipe)
     Recipe* appended = recipe.release();
     appended->setParent(this);
     m_recipes << appended;
+    CatalogueRevision::bump();
     emit recipesChanged(m_recipes);
     return appended;
 }
@@ -77,6 +109,7 @@ void Configuration::removeLoadedRecipe(Recipe* recipe)
 {
     if (!m_recipes.removeOne(recipe))
         return;
+    CatalogueRevision::bump();
     emit recipesChanged(m_recipes);
 }
 
@@ -167,6 +200,7 @@ void Configuration::loadCategories()
     m_categoryScreenEnabled = screen.enabled;
     m_categoryFirstLayoutValue = screen.firstLayoutValue;
     m_categorySecondLayoutValue = screen.secondLayoutValue;
+    CatalogueRevision::bump();
     // Callers may still hold the previous objects until they return.
     for (Category* category : previous)
         category->deleteLater();
@@ -185,6 +219,7 @@ Category* Configuration::appendLoadedCategory(std::unique_ptr<Category> category
     Category* appended = category.release();
     appended->setParent(this);
     m_categories << appended;
+    CatalogueRevision::bump();
     emit categoriesChanged(m_categories);
     return appended;
 }
@@ -193,9 +228,7 @@ Category* Configuration::appendLoadedCategory(std::unique_ptr<Category> category
 
 Beverage* Configuration::beverage(int productId) const
 {
-    const auto it = std::find_if(m_beverages.cbegin(), m_beverages.cend(),
-        [productId](const Beverage* beverage) { return beverage->id() == productId; });
-    return it == m_beverages.cend() ? nullptr : *it;
+    return m_index->beverage(productId);
 }
 
 bool Configuration::saveBeverage(Beverage* beverage)

@@ -129,6 +129,9 @@ public:
         int recipeId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
     std::vector<std::unique_ptr<AbstractPreparationStep>> loadRecipeSteps(
         int recipeId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
+    /// A stored step with its ingredients, linked to a recipe or not; null when there is no such row.
+    std::unique_ptr<AbstractPreparationStep> loadPreparationStep(
+        int stepId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
     /// Beverages of configuration `configurationId`, bound to `recipes` by id.
     std::vector<std::unique_ptr<Beverage>> loadBeverages(
         int configurationId, const QList<Recipe*>& recipes) const;

@@ -469,6 +469,28 @@ void sortByColumn(Rows& rows, const char* column)
     });
 }
 
+/// A stored step with its ingredients in order; null when there is no such row.
+std::unique_ptr<AbstractPreparationStep> loadStep(const Sql& sql, int stepId, const CanisterMap& canisters)
+{
+    Rows rows;
+    Rows ingredients;
+    if (!sql.select(kSteps, whereId(stepId), rows) || rows.isEmpty()
+        || !sql.select(kIngredients, where(QStringLiteral("step_id"), stepId), ingredients))
+        return nullptr;
+    std::unique_ptr<AbstractPreparationStep> step = stepFromRow(rows.first());
+    if (!step) {
+        logFailure(sql.caller(), QStringLiteral("Step %1 has an unknown type").arg(stepId));
+        return nullptr;
+    }
+    sortByColumn(ingredients, "position");
+    for (const QSqlRecord& row : ingredients) {
+        std::unique_ptr<AbstractIngredient> ingredient = ingredientFromRow(row, canisters);
+        if (ingredient && step->addIngredient(ingredient.get()))
+            ingredient.release();
+    }
+    return step;
+}
+
 } // namespace
 
 // --- Recipes -------------------------------------------------------------------
@@ -1061,25 +1083,16 @@ std::vector<std::unique_ptr<AbstractPreparationStep>> ConfigurationLoader::loadR
     if (!chainOrder(sql, recipeId, order))
         return steps;
     for (int stepId : order) {
-        Rows rows;
-        Rows ingredients;
-        if (!sql.select(kSteps, whereId(stepId), rows) || rows.isEmpty()
-            || !sql.select(kIngredients, where(QStringLiteral("step_id"), stepId), ingredients))
-            continue;
-        std::unique_ptr<AbstractPreparationStep> step = stepFromRow(rows.first());
-        if (!step) {
-            logFailure(sql.caller(), QStringLiteral("Step %1 has an unknown type").arg(stepId));
-            continue;
-        }
-        sortByColumn(ingredients, "position");
-        for (const QSqlRecord& row : ingredients) {
-            std::unique_ptr<AbstractIngredient> ingredient = ingredientFromRow(row, canisters);
-            if (ingredient && step->addIngredient(ingredient.get()))
-                ingredient.release();
-        }
-        steps.push_back(std::move(step));
+        if (std::unique_ptr<AbstractPreparationStep> step = loadStep(sql, stepId, canisters))
+            steps.push_back(std::move(step));
     }
     return steps;
+}
+
+std::unique_ptr<AbstractPreparationStep> ConfigurationLoader::loadPreparationStep(
+    int stepId, const CanisterMap& canisters) const
+{
+    return loadStep(Sql(connection(), __PRETTY_FUNCTION__), stepId, canisters);
 }
 
 std::unique_ptr<Recipe> ConfigurationLoader::loadRecipe(int recipeId, const CanisterMap& canisters) const

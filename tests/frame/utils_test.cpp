@@ -15,57 +15,26 @@
 
 namespace {
 
-using bridge::utils::withConfiguration;
 using ::testing::ElementsAre;
 
 class Utils : public MachineTest
 {
 };
 
-const char* const kSignature = "virtual bool bridge::misc::Example::operation(int) const";
-
-template <class Result> class ConfigurationGuard : public MachineTest
+TEST_F(Utils, GuardGivesTheLoadedConfigurationOrLogsOnce)
 {
-};
+    const char* const signature = "virtual bool bridge::misc::Example::operation(int) const";
+    Configuration* loaded = loadConfiguration();
+    EXPECT_EQ(bridge::utils::loadedConfiguration(signature), loaded);
+    EXPECT_TRUE(logEntries().isEmpty());
 
-using GuardResults
-    = ::testing::Types<bool, int, QList<int>, nonstd::optional<lea::ProductDbId>, std::vector<QString>>;
-TYPED_TEST_SUITE(ConfigurationGuard, GuardResults);
-
-TYPED_TEST(ConfigurationGuard, WithoutConfigurationLogsOnceAndGivesTheNeutralResult)
-{
-    bool ran = false;
-    const TypeParam result = withConfiguration(kSignature, [&](Configuration&) {
-        ran = true;
-        return TypeParam {};
-    });
-    EXPECT_FALSE(ran);
-    EXPECT_EQ(result, TypeParam {});
-    const auto entries = this->logEntries();
+    unloadConfiguration();
+    EXPECT_EQ(bridge::utils::loadedConfiguration(signature), nullptr);
+    const auto entries = logEntries();
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].level, LogLevel::Warning);
     EXPECT_EQ(entries[0].modules, QStringList { "Global" });
-    EXPECT_EQ(entries[0].text, QString(kSignature) + " Configuration is not loaded. Operation canceled.");
-}
-
-TEST_F(Utils, GuardRunsTheOperationOnTheLoadedConfiguration)
-{
-    Configuration* loaded = loadConfiguration();
-    Configuration* seen = nullptr;
-    const int result = withConfiguration(kSignature, [&](Configuration& c) {
-        seen = &c;
-        return 42;
-    });
-    EXPECT_EQ(result, 42);
-    EXPECT_EQ(seen, loaded);
-    EXPECT_TRUE(logEntries().isEmpty());
-
-    int calls = 0;
-    withConfiguration(kSignature, [&](Configuration&) { ++calls; });
-    unloadConfiguration();
-    withConfiguration(kSignature, [&](Configuration&) { ++calls; });
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(logEntries().size(), 1);
+    EXPECT_EQ(entries[0].text, QString(signature) + " Configuration is not loaded. Operation canceled.");
 }
 
 // Stands for an interface-layer accessor whose slot lives in the base class.
