@@ -3,80 +3,48 @@
 #include "core/configuration/translationsmanager.h"
 #include "core/database/abstractdatabase.h"
 #include "core/database/vqsqlquery.h"
+#include "core/log/logformatter.h"
+#include "core/settings/settingsstore.h"
+
+#include <QFile>
 
 namespace {
 
-const char* const kSchema[] = {
-    "CREATE TABLE IF NOT EXISTS TypedStrings (id INTEGER PRIMARY KEY, type INTEGER NOT NULL, original TEXT "
-    "NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS TypedString_Translations (string_id INTEGER NOT NULL, language INTEGER NOT "
-    "NULL, "
-    "text TEXT NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS Images (entity INTEGER NOT NULL, type TEXT NOT NULL, owner_id INTEGER NOT "
-    "NULL, "
-    "data BLOB, PRIMARY KEY (entity, type, owner_id))",
-    // Catalogue. A recipe's steps form a chain: each link names the step it follows (-1: first).
-    "CREATE TABLE IF NOT EXISTS Recipes (id INTEGER PRIMARY KEY, name TEXT NOT NULL, has_cup INTEGER NOT "
-    "NULL, "
-    "has_stirrer INTEGER NOT NULL, drip_time_cs INTEGER NOT NULL, cup_type INTEGER NOT NULL, "
-    "cup_turret INTEGER NOT NULL, hidden INTEGER NOT NULL, extra_text TEXT)",
-    "CREATE TABLE IF NOT EXISTS PreparationSteps (id INTEGER PRIMARY KEY, type INTEGER NOT NULL, "
-    "description TEXT NOT NULL, water_type INTEGER NOT NULL, water_dose INTEGER NOT NULL, "
-    "water_speed INTEGER NOT NULL, start_delay_cs INTEGER NOT NULL, mixer_speed INTEGER, absolute_mix_time "
-    "INTEGER, "
-    "pre_infusion_dose INTEGER, pre_infusion_time INTEGER, squeeze_enabled INTEGER, pressure_current "
-    "INTEGER, "
-    "extra_text TEXT)",
-    "CREATE TABLE IF NOT EXISTS Recipe_Steps (recipe_id INTEGER NOT NULL, step_id INTEGER NOT NULL, "
-    "previous_step_id INTEGER NOT NULL, PRIMARY KEY (recipe_id, step_id))",
-    "CREATE TABLE IF NOT EXISTS Ingredients (id INTEGER PRIMARY KEY, step_id INTEGER NOT NULL, "
-    "position INTEGER NOT NULL, type INTEGER NOT NULL, logical_canister_id INTEGER NOT NULL, "
-    "product_id INTEGER NOT NULL, dose INTEGER NOT NULL, powder_speed INTEGER, powder_cycle INTEGER, "
-    "powder_cycle_value INTEGER, extra_text TEXT)",
-    "CREATE TABLE IF NOT EXISTS Customizations (id INTEGER PRIMARY KEY, type INTEGER NOT NULL, name TEXT NOT "
-    "NULL, "
-    "default_index INTEGER NOT NULL, hundred_percent_index INTEGER NOT NULL, step_count INTEGER NOT NULL, "
-    "cost_variation REAL NOT NULL, horizontal INTEGER NOT NULL, parameter_kind INTEGER NOT NULL, "
-    "icon INTEGER NOT NULL, parameter_min INTEGER NOT NULL, parameter_max INTEGER NOT NULL, "
-    "enabled INTEGER NOT NULL, available INTEGER NOT NULL, adjustment_required INTEGER NOT NULL, extra_text "
-    "TEXT)",
-    "CREATE TABLE IF NOT EXISTS Recipe_Customizations (recipe_id INTEGER NOT NULL, "
-    "customization_id INTEGER NOT NULL, position INTEGER NOT NULL, PRIMARY KEY (recipe_id, "
-    "customization_id))",
-    "CREATE TABLE IF NOT EXISTS Adjustments (id INTEGER PRIMARY KEY, recipe_id INTEGER NOT NULL, "
-    "customization_id INTEGER NOT NULL, type INTEGER NOT NULL, logical_canister_id INTEGER, step_type "
-    "INTEGER, "
-    "delta_min INTEGER, delta_max INTEGER, quantity INTEGER, extra_text TEXT)",
-    "CREATE TABLE IF NOT EXISTS Canisters (id INTEGER PRIMARY KEY, logical_canister_id INTEGER NOT NULL "
-    "UNIQUE, "
-    "name TEXT NOT NULL, product_name TEXT NOT NULL, type INTEGER NOT NULL, allergens TEXT NOT NULL, "
-    "enabled INTEGER NOT NULL, calibration_min INTEGER NOT NULL, calibration_max INTEGER NOT NULL, "
-    "empty_check_enabled INTEGER NOT NULL, level_sensor_enabled INTEGER NOT NULL, "
-    "grams_empty_threshold INTEGER NOT NULL, weight_when_full INTEGER NOT NULL, current_level INTEGER NOT "
-    "NULL)",
-    "CREATE TABLE IF NOT EXISTS General_Settings (configuration_id INTEGER PRIMARY KEY, "
-    "global_allergens TEXT NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS Categories (id INTEGER PRIMARY KEY, type INTEGER NOT NULL, title TEXT NOT "
-    "NULL, "
-    "grid_rows INTEGER NOT NULL, grid_columns INTEGER NOT NULL, displayed INTEGER NOT NULL, "
-    "display_order INTEGER NOT NULL, image_source TEXT, image_hash TEXT, extra_text TEXT)",
-    "CREATE TABLE IF NOT EXISTS Category_Products (category_id INTEGER NOT NULL, position INTEGER NOT NULL, "
-    "product_id INTEGER NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS Category_Screen (configuration_id INTEGER PRIMARY KEY, enabled INTEGER NOT "
-    "NULL, "
-    "first_layout_value INTEGER NOT NULL, second_layout_value INTEGER NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS Beverages (id INTEGER PRIMARY KEY, configuration_id INTEGER NOT NULL, "
-    "recipe_id INTEGER)",
-};
+/// The statements of the schema resource: each ends with ';' at the end of a
+/// line; lines starting with "--" are comments.
+QStringList schemaStatements()
+{
+    QFile file(QStringLiteral(":/core/schema.sql"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        LogFormatter(LogLevel::Error).log(Log::Database)
+            << __PRETTY_FUNCTION__ << "Cannot read the schema" << file.fileName();
+        return {};
+    }
+    QStringList statements;
+    QString statement;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("--")))
+            continue;
+        statement += line + QLatin1Char('\n');
+        if (trimmed.endsWith(QLatin1Char(';'))) {
+            statements << statement.trimmed();
+            statement.clear();
+        }
+    }
+    if (!statement.trimmed().isEmpty())
+        statements << statement.trimmed();
+    return statements;
+}
 
 void createSchema(AbstractDatabase& database)
 {
     // One transaction: one disk flush for the whole schema instead of one per table.
     QSqlDatabase db = database.database();
     const bool transaction = db.transaction();
-    for (const char* statement : kSchema) {
+    for (const QString& statement : schemaStatements()) {
         VqSqlQuery query(db, __PRETTY_FUNCTION__);
-        if (query.prepare(QString::fromLatin1(statement)))
+        if (query.prepare(statement))
             query.exec();
     }
     if (transaction)
@@ -91,6 +59,7 @@ ConfigurationGroup::ConfigurationGroup(const QString& databasePath, QObject* par
 {
     createSchema(*m_database);
     m_translations = std::make_unique<TranslationsManager>(*m_database);
+    m_settings = std::make_unique<SettingsStore>(*m_database);
 }
 
 ConfigurationGroup::~ConfigurationGroup() = default;

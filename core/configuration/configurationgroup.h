@@ -4,10 +4,11 @@
 #include <QObject>
 
 class AbstractDatabase;
+class SettingsStore;
 class TranslationsManager;
 
-/// The active set of configuration data: the machine's SQLite database and the
-/// translations kept in it.
+/// The active set of configuration data: the machine's SQLite database with the
+/// translations and the settings kept in it.
 class ConfigurationGroup : public QObject
 {
     Q_OBJECT
@@ -19,8 +20,10 @@ public:
 
     AbstractDatabase* database() const { return m_database.get(); }
     TranslationsManager* translationsManager() const { return m_translations.get(); }
+    SettingsStore* settingsStore() const { return m_settings.get(); }
 
 private:
     std::unique_ptr<AbstractDatabase> m_database;
     std::unique_ptr<TranslationsManager> m_translations;
+    std::unique_ptr<SettingsStore> m_settings;
 };

@@ -1,5 +1,6 @@
 #include "core/configuration/configurationloader.h"
 
+#include "core/configuration/cataloguetables.h"
 #include "core/database/abstractdatabase.h"
 #include "core/database/vqsqlquery.h"
 
@@ -22,17 +23,17 @@ QSqlDatabase ConfigurationLoader::connection() const
 
 // --- Images -----------------------------------------------------------------
 
-namespace {
+namespace db = CatalogueTables;
 
-const QString kImagesTable = QStringLiteral("Images");
+namespace {
 
 AbstractDatabase::Conditions imageKey(ConfigurationLoader::ImageOwner owner, const QString& type, int id)
 {
     AbstractDatabase::Conditions key;
-    key.insert(QStringLiteral("entity"), static_cast<int>(owner));
+    key.insert(db::Images::Entity, static_cast<int>(owner));
     // A null text would bind as SQL NULL, which matches nothing.
-    key.insert(QStringLiteral("type"), type.isNull() ? QString::fromLatin1("") : type);
-    key.insert(QStringLiteral("owner_id"), id);
+    key.insert(db::Images::Type, type.isNull() ? QString::fromLatin1("") : type);
+    key.insert(db::Images::OwnerId, id);
     return key;
 }
 
@@ -42,10 +43,10 @@ QByteArray ConfigurationLoader::loadImage(ImageOwner owner, const QString& type,
 {
     VqSqlQuery query(connection(), __PRETTY_FUNCTION__);
     query.setForwardOnly(true);
-    if (!AbstractDatabase::prepareSELECTALLQuery(query, kImagesTable, imageKey(owner, type, id))
+    if (!AbstractDatabase::prepareSELECTALLQuery(query, db::Images::Table, imageKey(owner, type, id))
         || !query.exec() || !query.next())
         return QByteArray();
-    return query.value(QStringLiteral("data")).toByteArray();
+    return query.value(db::Images::Data).toByteArray();
 }
 
 QByteArray ConfigurationLoader::loadNutritionalImage(const QString& type, int id) const
@@ -86,10 +87,11 @@ QByteArray ConfigurationLoader::loadProductFilterImage(int id) const
 bool ConfigurationLoader::saveImage(ImageOwner owner, const QString& type, int id, const QByteArray& base64)
 {
     const AbstractDatabase::Conditions key = imageKey(owner, type, id);
-    const AbstractDatabase::Values data { { QStringLiteral("data"), base64 } };
+    const AbstractDatabase::Values data { { db::Images::Data, base64 } };
     {
         VqSqlQuery update(connection(), __PRETTY_FUNCTION__);
-        if (!AbstractDatabase::prepareUPDATEQuery(update, kImagesTable, data, key, AbstractDatabase::AllEqual)
+        if (!AbstractDatabase::prepareUPDATEQuery(
+                update, db::Images::Table, data, key, AbstractDatabase::AllEqual)
             || !update.exec())
             return false;
         if (update.numRowsAffected() > 0)
@@ -99,5 +101,5 @@ bool ConfigurationLoader::saveImage(ImageOwner owner, const QString& type, int i
     for (auto it = key.cbegin(); it != key.cend(); ++it)
         row.insert(it.key(), it.value());
     VqSqlQuery insert(connection(), __PRETTY_FUNCTION__);
-    return AbstractDatabase::prepareINSERTQuery(insert, kImagesTable, row) && insert.exec();
+    return AbstractDatabase::prepareINSERTQuery(insert, db::Images::Table, row) && insert.exec();
 }

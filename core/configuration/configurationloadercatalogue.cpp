@@ -19,6 +19,7 @@
 #include "core/catalogue/totalquantityadjustment.h"
 #include "core/catalogue/waterdosageadjustment.h"
 #include "core/catalogue/wateronlypreparationstep.h"
+#include "core/configuration/cataloguetables.h"
 #include "core/configuration/configurationloader.h"
 #include "core/database/abstractdatabase.h"
 #include "core/database/vqsqlquery.h"
@@ -29,27 +30,14 @@
 #include <QSet>
 #include <QSqlRecord>
 
+namespace db = CatalogueTables;
+
 namespace {
 
 using Values = AbstractDatabase::Values;
 using Conditions = AbstractDatabase::Conditions;
 using Rows = QList<QSqlRecord>;
 using CanisterMap = QMap<Canister::LogicalCanisterId, Canister*>;
-
-const QString kRecipes = QStringLiteral("Recipes");
-const QString kSteps = QStringLiteral("PreparationSteps");
-const QString kChain = QStringLiteral("Recipe_Steps");
-const QString kIngredients = QStringLiteral("Ingredients");
-const QString kCustomizations = QStringLiteral("Customizations");
-const QString kRecipeCustomizations = QStringLiteral("Recipe_Customizations");
-const QString kAdjustments = QStringLiteral("Adjustments");
-const QString kCanisters = QStringLiteral("Canisters");
-const QString kGeneralSettings = QStringLiteral("General_Settings");
-const QString kCategories = QStringLiteral("Categories");
-const QString kCategoryProducts = QStringLiteral("Category_Products");
-const QString kCategoryScreen = QStringLiteral("Category_Screen");
-const QString kBeverages = QStringLiteral("Beverages");
-const QString kImages = QStringLiteral("Images");
 
 Conditions where(const QString& column, const QVariant& value)
 {
@@ -67,7 +55,7 @@ Conditions where(const QString& column, const QVariant& value, const QString& co
 
 Conditions whereId(int id)
 {
-    return where(QStringLiteral("id"), id);
+    return where(db::Id, id);
 }
 
 QVariant textValue(const nonstd::optional<QString>& text)
@@ -86,9 +74,9 @@ nonstd::optional<QString> optionalText(const QSqlRecord& row, const QString& col
     return value.toString();
 }
 
-int intValue(const QSqlRecord& row, const char* column)
+int intValue(const QSqlRecord& row, const QString& column)
 {
-    return row.value(QLatin1String(column)).toInt();
+    return row.value(column).toInt();
 }
 
 /// The statements of one loader operation, all named after it.
@@ -153,7 +141,7 @@ public:
             if (affected > 0)
                 return true;
             Values row = values;
-            row.insert(QStringLiteral("id"), id);
+            row.insert(db::Id, id);
             return insert(table, row);
         }
         return insert(table, values, &id);
@@ -254,16 +242,16 @@ void logFailure(const char* caller, const QString& what)
 bool unlinkStep(const Sql& sql, int recipeId, int stepId)
 {
     Rows links;
-    if (!sql.select(
-            kChain, where(QStringLiteral("recipe_id"), recipeId, QStringLiteral("step_id"), stepId), links))
+    if (!sql.select(db::RecipeSteps::Table,
+            where(db::RecipeSteps::RecipeId, recipeId, db::RecipeSteps::StepId, stepId), links))
         return false;
     if (links.isEmpty())
         return true;
-    const int previous = intValue(links.first(), "previous_step_id");
-    return sql.update(kChain, { { QStringLiteral("previous_step_id"), previous } },
-               where(QStringLiteral("recipe_id"), recipeId, QStringLiteral("previous_step_id"), stepId))
-        && sql.remove(
-            kChain, where(QStringLiteral("recipe_id"), recipeId, QStringLiteral("step_id"), stepId));
+    const int previous = intValue(links.first(), db::RecipeSteps::PreviousStepId);
+    return sql.update(db::RecipeSteps::Table, { { db::RecipeSteps::PreviousStepId, previous } },
+               where(db::RecipeSteps::RecipeId, recipeId, db::RecipeSteps::PreviousStepId, stepId))
+        && sql.remove(db::RecipeSteps::Table,
+            where(db::RecipeSteps::RecipeId, recipeId, db::RecipeSteps::StepId, stepId));
 }
 
 /// Step ids of a recipe in chain order. Links that the chain does not reach
@@ -271,13 +259,14 @@ bool unlinkStep(const Sql& sql, int recipeId, int stepId)
 bool chainOrder(const Sql& sql, int recipeId, QList<int>& order)
 {
     Rows links;
-    if (!sql.select(kChain, where(QStringLiteral("recipe_id"), recipeId), links))
+    if (!sql.select(db::RecipeSteps::Table, where(db::RecipeSteps::RecipeId, recipeId), links))
         return false;
     QMultiMap<int, int> byPrevious;
     QList<int> all;
     for (const QSqlRecord& link : links) {
-        byPrevious.insert(intValue(link, "previous_step_id"), intValue(link, "step_id"));
-        all << intValue(link, "step_id");
+        byPrevious.insert(
+            intValue(link, db::RecipeSteps::PreviousStepId), intValue(link, db::RecipeSteps::StepId));
+        all << intValue(link, db::RecipeSteps::StepId);
     }
     order.clear();
     QSet<int> seen;
@@ -306,36 +295,37 @@ bool chainOrder(const Sql& sql, int recipeId, QList<int>& order)
 bool deleteStepRows(const Sql& sql, int stepId)
 {
     Rows links;
-    if (!sql.select(kChain, where(QStringLiteral("step_id"), stepId), links))
+    if (!sql.select(db::RecipeSteps::Table, where(db::RecipeSteps::StepId, stepId), links))
         return false;
     for (const QSqlRecord& link : links) {
-        if (!unlinkStep(sql, intValue(link, "recipe_id"), stepId))
+        if (!unlinkStep(sql, intValue(link, db::RecipeSteps::RecipeId), stepId))
             return false;
     }
-    return sql.remove(kIngredients, where(QStringLiteral("step_id"), stepId))
-        && sql.remove(kSteps, whereId(stepId));
+    return sql.remove(db::Ingredients::Table, where(db::Ingredients::StepId, stepId))
+        && sql.remove(db::PreparationSteps::Table, whereId(stepId));
 }
 
 /// Unlinks a customization from a recipe with that recipe's adjustments of it;
 /// the customization's row goes with its last link.
 bool unlinkCustomization(const Sql& sql, int recipeId, int customizationId)
 {
-    const Conditions link
-        = where(QStringLiteral("recipe_id"), recipeId, QStringLiteral("customization_id"), customizationId);
+    const Conditions link = where(db::RecipeCustomizations::RecipeId, recipeId,
+        db::RecipeCustomizations::CustomizationId, customizationId);
     Rows remaining;
-    return sql.remove(kRecipeCustomizations, link) && sql.remove(kAdjustments, link)
-        && sql.select(
-            kRecipeCustomizations, where(QStringLiteral("customization_id"), customizationId), remaining)
+    return sql.remove(db::RecipeCustomizations::Table, link) && sql.remove(db::Adjustments::Table, link)
+        && sql.select(db::RecipeCustomizations::Table,
+            where(db::RecipeCustomizations::CustomizationId, customizationId), remaining)
         && (!remaining.isEmpty()
-            || (sql.remove(kAdjustments, where(QStringLiteral("customization_id"), customizationId))
-                && sql.remove(kCustomizations, whereId(customizationId))));
+            || (sql.remove(db::Adjustments::Table, where(db::Adjustments::CustomizationId, customizationId))
+                && sql.remove(db::Customizations::Table, whereId(customizationId))));
 }
 
 // --- Rows to objects ----------------------------------------------------------
 
 std::unique_ptr<AbstractPreparationStep> stepFromRow(const QSqlRecord& row)
 {
-    const auto type = static_cast<AbstractPreparationStep::PreparationStepType>(intValue(row, "type"));
+    const auto type = static_cast<AbstractPreparationStep::PreparationStepType>(
+        intValue(row, db::PreparationSteps::Type));
     std::unique_ptr<AbstractPreparationStep> step;
     switch (type) {
     case AbstractPreparationStep::DrySugarStep:
@@ -345,18 +335,19 @@ std::unique_ptr<AbstractPreparationStep> stepFromRow(const QSqlRecord& row)
     case AbstractPreparationStep::LongEspressoStep:
     case AbstractPreparationStep::ShortEspressoStep: {
         auto espresso = std::make_unique<EspressoPreparationStep>(type);
-        espresso->setPreInfusionDose(intValue(row, "pre_infusion_dose"));
-        espresso->setPreInfusionTime(intValue(row, "pre_infusion_time"));
-        espresso->setSqueezeEnabled(row.value(QStringLiteral("squeeze_enabled")).toBool());
-        espresso->setPressureCurrent(
-            static_cast<EspressoPreparationStep::CurrentValue>(intValue(row, "pressure_current")));
+        espresso->setPreInfusionDose(intValue(row, db::PreparationSteps::PreInfusionDose));
+        espresso->setPreInfusionTime(intValue(row, db::PreparationSteps::PreInfusionTime));
+        espresso->setSqueezeEnabled(row.value(db::PreparationSteps::SqueezeEnabled).toBool());
+        espresso->setPressureCurrent(static_cast<EspressoPreparationStep::CurrentValue>(
+            intValue(row, db::PreparationSteps::PressureCurrent)));
         step = std::move(espresso);
         break;
     }
     case AbstractPreparationStep::InstantStep: {
         auto instant = std::make_unique<InstantPreparationStep>();
-        instant->setMixerSpeed(static_cast<InstantPreparationStep::MixerSpeed>(intValue(row, "mixer_speed")));
-        instant->setMixerAbsoluteMixTime(row.value(QStringLiteral("absolute_mix_time")).toBool());
+        instant->setMixerSpeed(
+            static_cast<InstantPreparationStep::MixerSpeed>(intValue(row, db::PreparationSteps::MixerSpeed)));
+        instant->setMixerAbsoluteMixTime(row.value(db::PreparationSteps::AbsoluteMixTime).toBool());
         step = std::move(instant);
         break;
     }
@@ -372,19 +363,20 @@ std::unique_ptr<AbstractPreparationStep> stepFromRow(const QSqlRecord& row)
     default:
         return nullptr;
     }
-    step->setDbId(intValue(row, "id"));
-    step->setDescription(row.value(QStringLiteral("description")).toString());
-    step->setWaterType(static_cast<AbstractPreparationStep::WaterType>(intValue(row, "water_type")));
-    step->water().setDose(intValue(row, "water_dose"));
-    step->water().setSpeed(intValue(row, "water_speed"));
-    step->setStartDelayCS(intValue(row, "start_delay_cs"));
-    step->setExtraText(optionalText(row, QStringLiteral("extra_text")));
+    step->setDbId(intValue(row, db::Id));
+    step->setDescription(row.value(db::PreparationSteps::Description).toString());
+    step->setWaterType(
+        static_cast<AbstractPreparationStep::WaterType>(intValue(row, db::PreparationSteps::WaterType)));
+    step->water().setDose(intValue(row, db::PreparationSteps::WaterDose));
+    step->water().setSpeed(intValue(row, db::PreparationSteps::WaterSpeed));
+    step->setStartDelayCS(intValue(row, db::PreparationSteps::StartDelayCs));
+    step->setExtraText(optionalText(row, db::PreparationSteps::ExtraText));
     return step;
 }
 
 std::unique_ptr<AbstractIngredient> ingredientFromRow(const QSqlRecord& row, const CanisterMap& canisters)
 {
-    const auto type = static_cast<AbstractIngredient::IngredientType>(intValue(row, "type"));
+    const auto type = static_cast<AbstractIngredient::IngredientType>(intValue(row, db::Ingredients::Type));
     std::unique_ptr<AbstractIngredient> ingredient;
     switch (type) {
     case AbstractIngredient::DrySugarIngredientType:
@@ -395,9 +387,10 @@ std::unique_ptr<AbstractIngredient> ingredientFromRow(const QSqlRecord& row, con
         break;
     case AbstractIngredient::InstantIngredientType: {
         auto instant = std::make_unique<InstantIngredient>();
-        instant->setPowderSpeed(intValue(row, "powder_speed"));
-        instant->setPowderCycle(static_cast<InstantIngredient::PowderCycle>(intValue(row, "powder_cycle")),
-            intValue(row, "powder_cycle_value"));
+        instant->setPowderSpeed(intValue(row, db::Ingredients::PowderSpeed));
+        instant->setPowderCycle(
+            static_cast<InstantIngredient::PowderCycle>(intValue(row, db::Ingredients::PowderCycle)),
+            intValue(row, db::Ingredients::PowderCycleValue));
         ingredient = std::move(instant);
         break;
     }
@@ -407,31 +400,33 @@ std::unique_ptr<AbstractIngredient> ingredientFromRow(const QSqlRecord& row, con
     default:
         return nullptr;
     }
-    const auto canisterId = static_cast<Canister::LogicalCanisterId>(intValue(row, "logical_canister_id"));
-    ingredient->setDbId(intValue(row, "id"));
+    const auto canisterId
+        = static_cast<Canister::LogicalCanisterId>(intValue(row, db::Ingredients::LogicalCanisterId));
+    ingredient->setDbId(intValue(row, db::Id));
     ingredient->setCanisterId(canisterId);
     ingredient->setCanister(canisters.value(canisterId));
-    ingredient->setProductId(intValue(row, "product_id"));
-    ingredient->setDose(intValue(row, "dose"));
-    ingredient->setExtraText(optionalText(row, QStringLiteral("extra_text")));
+    ingredient->setProductId(intValue(row, db::Ingredients::ProductId));
+    ingredient->setDose(intValue(row, db::Ingredients::Dose));
+    ingredient->setExtraText(optionalText(row, db::Ingredients::ExtraText));
     return ingredient;
 }
 
 std::unique_ptr<RecipeCustomization> customizationFromRow(const QSqlRecord& row)
 {
     auto customization = std::make_unique<RecipeCustomization>(
-        static_cast<RecipeCustomization::CustomizationType>(intValue(row, "type")),
-        row.value(QStringLiteral("name")).toString(), intValue(row, "default_index"),
-        intValue(row, "hundred_percent_index"), intValue(row, "step_count"),
-        row.value(QStringLiteral("cost_variation")).toFloat(),
-        static_cast<quint8>(intValue(row, "horizontal")), intValue(row, "parameter_kind"),
-        static_cast<RecipeCustomization::IconType>(intValue(row, "icon")), intValue(row, "parameter_min"),
-        intValue(row, "parameter_max"));
-    customization->setDbId(intValue(row, "id"));
-    customization->setIsEnabled(row.value(QStringLiteral("enabled")).toBool());
-    customization->setIsAvailable(row.value(QStringLiteral("available")).toBool());
-    customization->setIsAdjustmentRequired(row.value(QStringLiteral("adjustment_required")).toBool());
-    customization->setExtraText(optionalText(row, QStringLiteral("extra_text")));
+        static_cast<RecipeCustomization::CustomizationType>(intValue(row, db::Customizations::Type)),
+        row.value(db::Customizations::Name).toString(), intValue(row, db::Customizations::DefaultIndex),
+        intValue(row, db::Customizations::HundredPercentIndex), intValue(row, db::Customizations::StepCount),
+        row.value(db::Customizations::CostVariation).toFloat(),
+        static_cast<quint8>(intValue(row, db::Customizations::Horizontal)),
+        intValue(row, db::Customizations::ParameterKind),
+        static_cast<RecipeCustomization::IconType>(intValue(row, db::Customizations::Icon)),
+        intValue(row, db::Customizations::ParameterMin), intValue(row, db::Customizations::ParameterMax));
+    customization->setDbId(intValue(row, db::Id));
+    customization->setIsEnabled(row.value(db::Customizations::Enabled).toBool());
+    customization->setIsAvailable(row.value(db::Customizations::Available).toBool());
+    customization->setIsAdjustmentRequired(row.value(db::Customizations::AdjustmentRequired).toBool());
+    customization->setExtraText(optionalText(row, db::Customizations::ExtraText));
     return customization;
 }
 
@@ -439,33 +434,35 @@ std::unique_ptr<AbstractCustomizationAdjustment> adjustmentFromRow(
     const QSqlRecord& row, const RecipeCustomization* customization)
 {
     std::unique_ptr<AbstractCustomizationAdjustment> adjustment;
-    switch (intValue(row, "type")) {
+    switch (intValue(row, db::Adjustments::Type)) {
     case AbstractCustomizationAdjustment::PowderDosage:
         adjustment = std::make_unique<PowderDosageAdjustment>(customization,
-            static_cast<Canister::LogicalCanisterId>(intValue(row, "logical_canister_id")),
-            intValue(row, "delta_min"), intValue(row, "delta_max"));
+            static_cast<Canister::LogicalCanisterId>(intValue(row, db::Adjustments::LogicalCanisterId)),
+            intValue(row, db::Adjustments::DeltaMin), intValue(row, db::Adjustments::DeltaMax));
         break;
     case AbstractCustomizationAdjustment::WaterDosage:
         adjustment = std::make_unique<WaterDosageAdjustment>(customization,
-            static_cast<AbstractPreparationStep::PreparationStepType>(intValue(row, "step_type")),
-            intValue(row, "delta_min"), intValue(row, "delta_max"));
+            static_cast<AbstractPreparationStep::PreparationStepType>(
+                intValue(row, db::Adjustments::StepType)),
+            intValue(row, db::Adjustments::DeltaMin), intValue(row, db::Adjustments::DeltaMax));
         break;
     case AbstractCustomizationAdjustment::TotalQuantity:
-        adjustment = std::make_unique<TotalQuantityAdjustment>(customization, intValue(row, "quantity"));
+        adjustment = std::make_unique<TotalQuantityAdjustment>(
+            customization, intValue(row, db::Adjustments::Quantity));
         break;
     default:
         return nullptr;
     }
-    adjustment->setDbId(intValue(row, "id"));
-    adjustment->setExtraText(optionalText(row, QStringLiteral("extra_text")));
+    adjustment->setDbId(intValue(row, db::Id));
+    adjustment->setExtraText(optionalText(row, db::Adjustments::ExtraText));
     return adjustment;
 }
 
-void sortByColumn(Rows& rows, const char* column)
+void sortByColumn(Rows& rows, const QString& column)
 {
-    std::stable_sort(rows.begin(), rows.end(), [column](const QSqlRecord& a, const QSqlRecord& b) {
-        return std::make_pair(intValue(a, column), intValue(a, "id"))
-            < std::make_pair(intValue(b, column), intValue(b, "id"));
+    std::stable_sort(rows.begin(), rows.end(), [&column](const QSqlRecord& a, const QSqlRecord& b) {
+        return std::make_pair(intValue(a, column), intValue(a, db::Id))
+            < std::make_pair(intValue(b, column), intValue(b, db::Id));
     });
 }
 
@@ -474,15 +471,15 @@ std::unique_ptr<AbstractPreparationStep> loadStep(const Sql& sql, int stepId, co
 {
     Rows rows;
     Rows ingredients;
-    if (!sql.select(kSteps, whereId(stepId), rows) || rows.isEmpty()
-        || !sql.select(kIngredients, where(QStringLiteral("step_id"), stepId), ingredients))
+    if (!sql.select(db::PreparationSteps::Table, whereId(stepId), rows) || rows.isEmpty()
+        || !sql.select(db::Ingredients::Table, where(db::Ingredients::StepId, stepId), ingredients))
         return nullptr;
     std::unique_ptr<AbstractPreparationStep> step = stepFromRow(rows.first());
     if (!step) {
         logFailure(sql.caller(), QStringLiteral("Step %1 has an unknown type").arg(stepId));
         return nullptr;
     }
-    sortByColumn(ingredients, "position");
+    sortByColumn(ingredients, db::Ingredients::Position);
     for (const QSqlRecord& row : ingredients) {
         std::unique_ptr<AbstractIngredient> ingredient = ingredientFromRow(row, canisters);
         if (ingredient && step->addIngredient(ingredient.get()))
@@ -501,14 +498,14 @@ bool ConfigurationLoader::saveRecipe(Recipe* recipe)
         return false;
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     int id = recipe->dbId();
-    const bool saved = sql.upsert(kRecipes,
-        { { QStringLiteral("name"), recipe->name() }, { QStringLiteral("has_cup"), recipe->hasCup() },
-            { QStringLiteral("has_stirrer"), recipe->hasStirrer() },
-            { QStringLiteral("drip_time_cs"), recipe->dripTimeCS() },
-            { QStringLiteral("cup_type"), int(recipe->cupType()) },
-            { QStringLiteral("cup_turret"), int(recipe->cupToDropFromTurret()) },
-            { QStringLiteral("hidden"), recipe->isHidden() },
-            { QStringLiteral("extra_text"), textValue(recipe->extraText()) } },
+    const bool saved = sql.upsert(db::Recipes::Table,
+        { { db::Recipes::Name, recipe->name() }, { db::Recipes::HasCup, recipe->hasCup() },
+            { db::Recipes::HasStirrer, recipe->hasStirrer() },
+            { db::Recipes::DripTimeCs, recipe->dripTimeCS() },
+            { db::Recipes::CupType, int(recipe->cupType()) },
+            { db::Recipes::CupTurret, int(recipe->cupToDropFromTurret()) },
+            { db::Recipes::Hidden, recipe->isHidden() },
+            { db::Recipes::ExtraText, textValue(recipe->extraText()) } },
         id);
     if (saved)
         recipe->setDbId(id);
@@ -520,33 +517,36 @@ bool ConfigurationLoader::deleteRecipe(int recipeId)
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     return atomically(sql, [&] {
         Rows links;
-        if (!sql.select(kChain, where(QStringLiteral("recipe_id"), recipeId), links))
+        if (!sql.select(db::RecipeSteps::Table, where(db::RecipeSteps::RecipeId, recipeId), links))
             return false;
         for (const QSqlRecord& link : links) {
-            const int stepId = intValue(link, "step_id");
+            const int stepId = intValue(link, db::RecipeSteps::StepId);
             Rows users;
             if (!unlinkStep(sql, recipeId, stepId)
-                || !sql.select(kChain, where(QStringLiteral("step_id"), stepId), users))
+                || !sql.select(db::RecipeSteps::Table, where(db::RecipeSteps::StepId, stepId), users))
                 return false;
             // A step that another recipe links stays for it.
             if (users.isEmpty() && !deleteStepRows(sql, stepId))
                 return false;
         }
         Rows customizations;
-        if (!sql.select(kRecipeCustomizations, where(QStringLiteral("recipe_id"), recipeId), customizations))
+        if (!sql.select(db::RecipeCustomizations::Table, where(db::RecipeCustomizations::RecipeId, recipeId),
+                customizations))
             return false;
         for (const QSqlRecord& link : customizations) {
-            if (!unlinkCustomization(sql, recipeId, intValue(link, "customization_id")))
+            if (!unlinkCustomization(
+                    sql, recipeId, intValue(link, db::RecipeCustomizations::CustomizationId)))
                 return false;
         }
         Rows beverages;
-        if (!sql.select(kBeverages, where(QStringLiteral("recipe_id"), recipeId), beverages))
+        if (!sql.select(db::Beverages::Table, where(db::Beverages::RecipeId, recipeId), beverages))
             return false;
         return (beverages.isEmpty()
-                   || sql.update(kBeverages, { { QStringLiteral("recipe_id"), QVariant(QVariant::Int) } },
-                       where(QStringLiteral("recipe_id"), recipeId)))
-            && sql.remove(kAdjustments, where(QStringLiteral("recipe_id"), recipeId))
-            && sql.remove(kRecipes, whereId(recipeId));
+                   || sql.update(db::Beverages::Table,
+                       { { db::Beverages::RecipeId, QVariant(QVariant::Int) } },
+                       where(db::Beverages::RecipeId, recipeId)))
+            && sql.remove(db::Adjustments::Table, where(db::Adjustments::RecipeId, recipeId))
+            && sql.remove(db::Recipes::Table, whereId(recipeId));
     });
 }
 
@@ -554,27 +554,27 @@ bool ConfigurationLoader::savePreparationStep(AbstractPreparationStep* step)
 {
     if (!step)
         return false;
-    Values values { { QStringLiteral("type"), int(step->type()) },
-        { QStringLiteral("description"),
+    Values values { { db::PreparationSteps::Type, int(step->type()) },
+        { db::PreparationSteps::Description,
             step->description().isNull() ? QString(QLatin1String("")) : step->description() },
-        { QStringLiteral("water_type"), int(step->waterType()) },
-        { QStringLiteral("water_dose"), step->water().dose() },
-        { QStringLiteral("water_speed"), step->water().speed() },
-        { QStringLiteral("start_delay_cs"), step->startDelayCS() },
-        { QStringLiteral("extra_text"), textValue(step->extraText()) } };
+        { db::PreparationSteps::WaterType, int(step->waterType()) },
+        { db::PreparationSteps::WaterDose, step->water().dose() },
+        { db::PreparationSteps::WaterSpeed, step->water().speed() },
+        { db::PreparationSteps::StartDelayCs, step->startDelayCS() },
+        { db::PreparationSteps::ExtraText, textValue(step->extraText()) } };
     if (const auto* instant = qobject_cast<const InstantPreparationStep*>(step)) {
-        values.insert(QStringLiteral("mixer_speed"), int(instant->mixerSpeed()));
-        values.insert(QStringLiteral("absolute_mix_time"), instant->mixerAbsoluteMixTime());
+        values.insert(db::PreparationSteps::MixerSpeed, int(instant->mixerSpeed()));
+        values.insert(db::PreparationSteps::AbsoluteMixTime, instant->mixerAbsoluteMixTime());
     }
     if (const auto* espresso = qobject_cast<const EspressoPreparationStep*>(step)) {
-        values.insert(QStringLiteral("pre_infusion_dose"), espresso->preInfusionDose());
-        values.insert(QStringLiteral("pre_infusion_time"), espresso->preInfusionTime());
-        values.insert(QStringLiteral("squeeze_enabled"), espresso->squeezeEnabled());
-        values.insert(QStringLiteral("pressure_current"), int(espresso->pressureCurrent()));
+        values.insert(db::PreparationSteps::PreInfusionDose, espresso->preInfusionDose());
+        values.insert(db::PreparationSteps::PreInfusionTime, espresso->preInfusionTime());
+        values.insert(db::PreparationSteps::SqueezeEnabled, espresso->squeezeEnabled());
+        values.insert(db::PreparationSteps::PressureCurrent, int(espresso->pressureCurrent()));
     }
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     int id = step->dbId();
-    if (!sql.upsert(kSteps, values, id))
+    if (!sql.upsert(db::PreparationSteps::Table, values, id))
         return false;
     step->setDbId(id);
     return true;
@@ -591,8 +591,8 @@ bool ConfigurationLoader::addStepToRecipe(int recipeId, int stepId, int previous
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     return atomically(sql, [&] {
         Rows existing;
-        if (!sql.select(kChain,
-                where(QStringLiteral("recipe_id"), recipeId, QStringLiteral("step_id"), stepId), existing))
+        if (!sql.select(db::RecipeSteps::Table,
+                where(db::RecipeSteps::RecipeId, recipeId, db::RecipeSteps::StepId, stepId), existing))
             return false;
         if (!existing.isEmpty()) {
             logFailure(
@@ -601,7 +601,8 @@ bool ConfigurationLoader::addStepToRecipe(int recipeId, int stepId, int previous
         }
         Rows recipe;
         Rows step;
-        if (!sql.select(kRecipes, whereId(recipeId), recipe) || !sql.select(kSteps, whereId(stepId), step))
+        if (!sql.select(db::Recipes::Table, whereId(recipeId), recipe)
+            || !sql.select(db::PreparationSteps::Table, whereId(stepId), step))
             return false;
         if (recipe.isEmpty() || step.isEmpty()) {
             logFailure(
@@ -610,8 +611,8 @@ bool ConfigurationLoader::addStepToRecipe(int recipeId, int stepId, int previous
         }
         if (previousStepId >= 0) {
             Rows previous;
-            if (!sql.select(kChain,
-                    where(QStringLiteral("recipe_id"), recipeId, QStringLiteral("step_id"), previousStepId),
+            if (!sql.select(db::RecipeSteps::Table,
+                    where(db::RecipeSteps::RecipeId, recipeId, db::RecipeSteps::StepId, previousStepId),
                     previous))
                 return false;
             if (previous.isEmpty()) {
@@ -621,12 +622,12 @@ bool ConfigurationLoader::addStepToRecipe(int recipeId, int stepId, int previous
             }
         }
         // The step that followed the insertion point now follows the new step.
-        return sql.update(kChain, { { QStringLiteral("previous_step_id"), stepId } },
-                   where(QStringLiteral("recipe_id"), recipeId, QStringLiteral("previous_step_id"),
+        return sql.update(db::RecipeSteps::Table, { { db::RecipeSteps::PreviousStepId, stepId } },
+                   where(db::RecipeSteps::RecipeId, recipeId, db::RecipeSteps::PreviousStepId,
                        previousStepId < 0 ? -1 : previousStepId))
-            && sql.insert(kChain,
-                { { QStringLiteral("recipe_id"), recipeId }, { QStringLiteral("step_id"), stepId },
-                    { QStringLiteral("previous_step_id"), previousStepId < 0 ? -1 : previousStepId } });
+            && sql.insert(db::RecipeSteps::Table,
+                { { db::RecipeSteps::RecipeId, recipeId }, { db::RecipeSteps::StepId, stepId },
+                    { db::RecipeSteps::PreviousStepId, previousStepId < 0 ? -1 : previousStepId } });
     });
 }
 
@@ -640,32 +641,31 @@ bool ConfigurationLoader::saveIngredient(AbstractIngredient* ingredient, int ste
 {
     if (!ingredient)
         return false;
-    Values values { { QStringLiteral("step_id"), stepId },
-        { QStringLiteral("type"), int(ingredient->type()) },
-        { QStringLiteral("logical_canister_id"), int(ingredient->logicalCanisterId()) },
-        { QStringLiteral("product_id"), ingredient->productId() },
-        { QStringLiteral("dose"), ingredient->dose() },
-        { QStringLiteral("extra_text"), textValue(ingredient->extraText()) } };
+    Values values { { db::Ingredients::StepId, stepId }, { db::Ingredients::Type, int(ingredient->type()) },
+        { db::Ingredients::LogicalCanisterId, int(ingredient->logicalCanisterId()) },
+        { db::Ingredients::ProductId, ingredient->productId() },
+        { db::Ingredients::Dose, ingredient->dose() },
+        { db::Ingredients::ExtraText, textValue(ingredient->extraText()) } };
     if (const auto* instant = qobject_cast<const InstantIngredient*>(ingredient)) {
-        values.insert(QStringLiteral("powder_speed"), instant->powderSpeed());
-        values.insert(QStringLiteral("powder_cycle"), int(instant->powderCycle()));
-        values.insert(QStringLiteral("powder_cycle_value"), instant->powderCycleValue());
+        values.insert(db::Ingredients::PowderSpeed, instant->powderSpeed());
+        values.insert(db::Ingredients::PowderCycle, int(instant->powderCycle()));
+        values.insert(db::Ingredients::PowderCycleValue, instant->powderCycleValue());
     }
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     int id = ingredient->dbId();
     const bool saved = atomically(sql, [&] {
         Rows current;
-        if (id >= 0 && !sql.select(kIngredients, whereId(id), current))
+        if (id >= 0 && !sql.select(db::Ingredients::Table, whereId(id), current))
             return false;
         // A new ingredient, or one moved to another step, goes last in its step.
-        if (current.isEmpty() || intValue(current.first(), "step_id") != stepId) {
+        if (current.isEmpty() || intValue(current.first(), db::Ingredients::StepId) != stepId) {
             int position = 0;
-            if (!sql.nextPosition(kIngredients, QStringLiteral("position"),
-                    where(QStringLiteral("step_id"), stepId), position))
+            if (!sql.nextPosition(db::Ingredients::Table, db::Ingredients::Position,
+                    where(db::Ingredients::StepId, stepId), position))
                 return false;
-            values.insert(QStringLiteral("position"), position);
+            values.insert(db::Ingredients::Position, position);
         }
-        return sql.upsert(kIngredients, values, id);
+        return sql.upsert(db::Ingredients::Table, values, id);
     });
     if (saved)
         ingredient->setDbId(id);
@@ -675,7 +675,7 @@ bool ConfigurationLoader::saveIngredient(AbstractIngredient* ingredient, int ste
 bool ConfigurationLoader::deleteIngredient(int ingredientId)
 {
     const Sql sql(connection(), __PRETTY_FUNCTION__);
-    return sql.remove(kIngredients, whereId(ingredientId));
+    return sql.remove(db::Ingredients::Table, whereId(ingredientId));
 }
 
 // --- Customizations ------------------------------------------------------------
@@ -684,41 +684,41 @@ bool ConfigurationLoader::saveCustomization(RecipeCustomization* customization, 
 {
     if (!customization)
         return false;
-    const Values values { { QStringLiteral("type"), int(customization->type()) },
-        { QStringLiteral("name"),
+    const Values values { { db::Customizations::Type, int(customization->type()) },
+        { db::Customizations::Name,
             customization->name().isNull() ? QString(QLatin1String("")) : customization->name() },
-        { QStringLiteral("default_index"), customization->defaultIndex() },
-        { QStringLiteral("hundred_percent_index"), customization->hundredPercentIndex() },
-        { QStringLiteral("step_count"), customization->stepCount() },
-        { QStringLiteral("cost_variation"), customization->costVariation() },
-        { QStringLiteral("horizontal"), int(customization->horizontal()) },
-        { QStringLiteral("parameter_kind"), customization->parameterKind() },
-        { QStringLiteral("icon"), int(customization->iconType()) },
-        { QStringLiteral("parameter_min"), customization->parameterMin() },
-        { QStringLiteral("parameter_max"), customization->parameterMax() },
-        { QStringLiteral("enabled"), customization->isEnabled() },
-        { QStringLiteral("available"), customization->isAvailable() },
-        { QStringLiteral("adjustment_required"), customization->isAdjustmentRequired() },
-        { QStringLiteral("extra_text"), textValue(customization->extraText()) } };
+        { db::Customizations::DefaultIndex, customization->defaultIndex() },
+        { db::Customizations::HundredPercentIndex, customization->hundredPercentIndex() },
+        { db::Customizations::StepCount, customization->stepCount() },
+        { db::Customizations::CostVariation, customization->costVariation() },
+        { db::Customizations::Horizontal, int(customization->horizontal()) },
+        { db::Customizations::ParameterKind, customization->parameterKind() },
+        { db::Customizations::Icon, int(customization->iconType()) },
+        { db::Customizations::ParameterMin, customization->parameterMin() },
+        { db::Customizations::ParameterMax, customization->parameterMax() },
+        { db::Customizations::Enabled, customization->isEnabled() },
+        { db::Customizations::Available, customization->isAvailable() },
+        { db::Customizations::AdjustmentRequired, customization->isAdjustmentRequired() },
+        { db::Customizations::ExtraText, textValue(customization->extraText()) } };
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     int id = customization->dbId();
     const bool saved = atomically(sql, [&] {
-        if (!sql.upsert(kCustomizations, values, id))
+        if (!sql.upsert(db::Customizations::Table, values, id))
             return false;
         if (recipeId < 0)
             return true;
-        const Conditions link
-            = where(QStringLiteral("recipe_id"), recipeId, QStringLiteral("customization_id"), id);
+        const Conditions link = where(
+            db::RecipeCustomizations::RecipeId, recipeId, db::RecipeCustomizations::CustomizationId, id);
         Rows linked;
         int position = 0;
-        return sql.select(kRecipeCustomizations, link, linked)
+        return sql.select(db::RecipeCustomizations::Table, link, linked)
             && (!linked.isEmpty()
-                || (sql.nextPosition(kRecipeCustomizations, QStringLiteral("position"),
-                        where(QStringLiteral("recipe_id"), recipeId), position)
-                    && sql.insert(kRecipeCustomizations,
-                        { { QStringLiteral("recipe_id"), recipeId },
-                            { QStringLiteral("customization_id"), id },
-                            { QStringLiteral("position"), position } })));
+                || (sql.nextPosition(db::RecipeCustomizations::Table, db::RecipeCustomizations::Position,
+                        where(db::RecipeCustomizations::RecipeId, recipeId), position)
+                    && sql.insert(db::RecipeCustomizations::Table,
+                        { { db::RecipeCustomizations::RecipeId, recipeId },
+                            { db::RecipeCustomizations::CustomizationId, id },
+                            { db::RecipeCustomizations::Position, position } })));
     });
     if (saved)
         customization->setDbId(id);
@@ -742,24 +742,24 @@ bool ConfigurationLoader::saveAdjustment(AbstractCustomizationAdjustment* adjust
             __PRETTY_FUNCTION__, QStringLiteral("The customization and the recipe must be stored first"));
         return false;
     }
-    Values values { { QStringLiteral("recipe_id"), recipeId },
-        { QStringLiteral("customization_id"), customizationId },
-        { QStringLiteral("type"), int(adjustment->type()) },
-        { QStringLiteral("extra_text"), textValue(adjustment->extraText()) } };
+    Values values { { db::Adjustments::RecipeId, recipeId },
+        { db::Adjustments::CustomizationId, customizationId },
+        { db::Adjustments::Type, int(adjustment->type()) },
+        { db::Adjustments::ExtraText, textValue(adjustment->extraText()) } };
     if (const auto* powder = qobject_cast<const PowderDosageAdjustment*>(adjustment)) {
-        values.insert(QStringLiteral("logical_canister_id"), int(powder->logicalCanisterId()));
-        values.insert(QStringLiteral("delta_min"), powder->powderDeltaMin());
-        values.insert(QStringLiteral("delta_max"), powder->powderDeltaMax());
+        values.insert(db::Adjustments::LogicalCanisterId, int(powder->logicalCanisterId()));
+        values.insert(db::Adjustments::DeltaMin, powder->powderDeltaMin());
+        values.insert(db::Adjustments::DeltaMax, powder->powderDeltaMax());
     } else if (const auto* water = qobject_cast<const WaterDosageAdjustment*>(adjustment)) {
-        values.insert(QStringLiteral("step_type"), int(water->stepType()));
-        values.insert(QStringLiteral("delta_min"), water->waterDeltaMin());
-        values.insert(QStringLiteral("delta_max"), water->waterDeltaMax());
+        values.insert(db::Adjustments::StepType, int(water->stepType()));
+        values.insert(db::Adjustments::DeltaMin, water->waterDeltaMin());
+        values.insert(db::Adjustments::DeltaMax, water->waterDeltaMax());
     } else if (const auto* quantity = qobject_cast<const TotalQuantityAdjustment*>(adjustment)) {
-        values.insert(QStringLiteral("quantity"), quantity->quantity());
+        values.insert(db::Adjustments::Quantity, quantity->quantity());
     }
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     int id = adjustment->dbId();
-    if (!sql.upsert(kAdjustments, values, id))
+    if (!sql.upsert(db::Adjustments::Table, values, id))
         return false;
     adjustment->setDbId(id);
     return true;
@@ -768,7 +768,7 @@ bool ConfigurationLoader::saveAdjustment(AbstractCustomizationAdjustment* adjust
 bool ConfigurationLoader::deleteAdjustment(int adjustmentId)
 {
     const Sql sql(connection(), __PRETTY_FUNCTION__);
-    return sql.remove(kAdjustments, whereId(adjustmentId));
+    return sql.remove(db::Adjustments::Table, whereId(adjustmentId));
 }
 
 // --- Canisters -----------------------------------------------------------------
@@ -778,24 +778,24 @@ namespace {
 Values canisterLevelValues(const Canister& canister)
 {
     const PowderLevel& level = *canister.powderLevel();
-    return { { QStringLiteral("empty_check_enabled"), level.isEmptyCheckEnabled() },
-        { QStringLiteral("level_sensor_enabled"), level.isLevelSensorEnabled() },
-        { QStringLiteral("grams_empty_threshold"), level.gramsEmptyTreshold() },
-        { QStringLiteral("weight_when_full"), level.weightWhenFull() },
-        { QStringLiteral("current_level"), level.currentValue() } };
+    return { { db::Canisters::EmptyCheckEnabled, level.isEmptyCheckEnabled() },
+        { db::Canisters::LevelSensorEnabled, level.isLevelSensorEnabled() },
+        { db::Canisters::GramsEmptyThreshold, level.gramsEmptyTreshold() },
+        { db::Canisters::WeightWhenFull, level.weightWhenFull() },
+        { db::Canisters::CurrentLevel, level.currentValue() } };
 }
 
 Values canisterCalibrationValues(const Canister& canister)
 {
-    return { { QStringLiteral("calibration_min"), canister.calibrationMin() },
-        { QStringLiteral("calibration_max"), canister.calibrationMax() } };
+    return { { db::Canisters::CalibrationMin, canister.calibrationMin() },
+        { db::Canisters::CalibrationMax, canister.calibrationMax() } };
 }
 
 /// Updates the row of a stored canister; false when it has none.
 bool updateCanister(const Sql& sql, const Canister& canister, const Values& values)
 {
     int affected = 0;
-    if (!sql.update(kCanisters, values, whereId(canister.id()), &affected))
+    if (!sql.update(db::Canisters::Table, values, whereId(canister.id()), &affected))
         return false;
     if (affected == 0)
         logFailure(sql.caller(), QStringLiteral("No stored canister with id %1").arg(canister.id()));
@@ -812,18 +812,18 @@ bool ConfigurationLoader::saveCanister(Canister* canister)
     const Values calibration = canisterCalibrationValues(*canister);
     for (auto it = calibration.cbegin(); it != calibration.cend(); ++it)
         values.insert(it.key(), it.value());
-    values.insert(QStringLiteral("logical_canister_id"), int(canister->logicalCanisterId()));
+    values.insert(db::Canisters::LogicalCanisterId, int(canister->logicalCanisterId()));
     values.insert(
-        QStringLiteral("name"), canister->name().isNull() ? QString(QLatin1String("")) : canister->name());
-    values.insert(QStringLiteral("product_name"),
+        db::Canisters::Name, canister->name().isNull() ? QString(QLatin1String("")) : canister->name());
+    values.insert(db::Canisters::ProductName,
         canister->productName().isNull() ? QString(QLatin1String("")) : canister->productName());
-    values.insert(QStringLiteral("type"), canister->type());
-    values.insert(QStringLiteral("allergens"),
+    values.insert(db::Canisters::Type, canister->type());
+    values.insert(db::Canisters::Allergens,
         canister->allergens().isNull() ? QString(QLatin1String("")) : canister->allergens());
-    values.insert(QStringLiteral("enabled"), canister->isEnabled());
+    values.insert(db::Canisters::Enabled, canister->isEnabled());
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     int id = canister->id();
-    if (!sql.upsert(kCanisters, values, id))
+    if (!sql.upsert(db::Canisters::Table, values, id))
         return false;
     canister->setId(id);
     return true;
@@ -848,16 +848,16 @@ bool ConfigurationLoader::saveCanistersCalibration(const QList<Canister*>& canis
 bool ConfigurationLoader::saveGlobalAllergens(int configurationId, const QString& allergens)
 {
     const Sql sql(connection(), __PRETTY_FUNCTION__);
-    const Values values { { QStringLiteral("global_allergens"),
+    const Values values { { db::GeneralSettings::GlobalAllergens,
         allergens.isNull() ? QString(QLatin1String("")) : allergens } };
     return atomically(sql, [&] {
         int affected = 0;
-        if (!sql.update(kGeneralSettings, values, where(QStringLiteral("configuration_id"), configurationId),
-                &affected))
+        if (!sql.update(db::GeneralSettings::Table, values,
+                where(db::GeneralSettings::ConfigurationId, configurationId), &affected))
             return false;
         Values row = values;
-        row.insert(QStringLiteral("configuration_id"), configurationId);
-        return affected > 0 || sql.insert(kGeneralSettings, row);
+        row.insert(db::GeneralSettings::ConfigurationId, configurationId);
+        return affected > 0 || sql.insert(db::GeneralSettings::Table, row);
     });
 }
 
@@ -867,15 +867,14 @@ bool ConfigurationLoader::saveCategoryInfos(Category* category)
 {
     if (!category)
         return false;
-    const Values values { { QStringLiteral("type"), int(category->categoryType()) },
-        { QStringLiteral("title"),
+    const Values values { { db::Categories::Type, int(category->categoryType()) },
+        { db::Categories::Title,
             category->title().isNull() ? QString(QLatin1String("")) : category->title() },
-        { QStringLiteral("grid_rows"), category->rows() },
-        { QStringLiteral("grid_columns"), category->columns() },
-        { QStringLiteral("displayed"), category->isDisplayed() },
-        { QStringLiteral("image_source"), category->imageSource().toString() },
-        { QStringLiteral("image_hash"), category->imageHash() },
-        { QStringLiteral("extra_text"), textValue(category->extraText()) } };
+        { db::Categories::GridRows, category->rows() }, { db::Categories::GridColumns, category->columns() },
+        { db::Categories::Displayed, category->isDisplayed() },
+        { db::Categories::ImageSource, category->imageSource().toString() },
+        { db::Categories::ImageHash, category->imageHash() },
+        { db::Categories::ExtraText, textValue(category->extraText()) } };
     QByteArray image;
     if (category->imageSource().isLocalFile()) {
         QFile file(category->imageSource().toLocalFile());
@@ -886,24 +885,24 @@ bool ConfigurationLoader::saveCategoryInfos(Category* category)
     int id = category->id();
     const bool saved = atomically(sql, [&] {
         Rows current;
-        if (id >= 0 && !sql.select(kCategories, whereId(id), current))
+        if (id >= 0 && !sql.select(db::Categories::Table, whereId(id), current))
             return false;
         Values row = values;
         if (current.isEmpty()) {
             // A new category is displayed last.
             int order = 0;
-            if (!sql.nextPosition(kCategories, QStringLiteral("display_order"), {}, order))
+            if (!sql.nextPosition(db::Categories::Table, db::Categories::DisplayOrder, {}, order))
                 return false;
-            row.insert(QStringLiteral("display_order"), order);
+            row.insert(db::Categories::DisplayOrder, order);
         }
-        if (!sql.upsert(kCategories, row, id)
-            || !sql.remove(kCategoryProducts, where(QStringLiteral("category_id"), id)))
+        if (!sql.upsert(db::Categories::Table, row, id)
+            || !sql.remove(db::CategoryProducts::Table, where(db::CategoryProducts::CategoryId, id)))
             return false;
         const QList<int> products = category->productIds();
         for (int position = 0; position < products.size(); ++position) {
-            if (!sql.insert(kCategoryProducts,
-                    { { QStringLiteral("category_id"), id }, { QStringLiteral("position"), position },
-                        { QStringLiteral("product_id"), products.at(position) } }))
+            if (!sql.insert(db::CategoryProducts::Table,
+                    { { db::CategoryProducts::CategoryId, id }, { db::CategoryProducts::Position, position },
+                        { db::CategoryProducts::ProductId, products.at(position) } }))
                 return false;
         }
         return image.isEmpty() || saveImage(ImageOwner::Category, QString(), id, image);
@@ -917,12 +916,12 @@ bool ConfigurationLoader::deleteBeverageCategory(int categoryId)
 {
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     Conditions image;
-    image.insert(QStringLiteral("entity"), int(ImageOwner::Category));
-    image.insert(QStringLiteral("owner_id"), categoryId);
+    image.insert(db::Images::Entity, int(ImageOwner::Category));
+    image.insert(db::Images::OwnerId, categoryId);
     // The image goes too: a later category may be given the same id.
     return atomically(sql, [&] {
-        return sql.remove(kCategoryProducts, where(QStringLiteral("category_id"), categoryId))
-            && sql.remove(kImages, image) && sql.remove(kCategories, whereId(categoryId));
+        return sql.remove(db::CategoryProducts::Table, where(db::CategoryProducts::CategoryId, categoryId))
+            && sql.remove(db::Images::Table, image) && sql.remove(db::Categories::Table, whereId(categoryId));
     });
 }
 
@@ -930,27 +929,27 @@ bool ConfigurationLoader::saveDisplayedCategories(int configurationId, const QLi
     int firstLayoutValue, int secondLayoutValue, bool enabled)
 {
     const Sql sql(connection(), __PRETTY_FUNCTION__);
-    const Values screen { { QStringLiteral("enabled"), enabled },
-        { QStringLiteral("first_layout_value"), firstLayoutValue },
-        { QStringLiteral("second_layout_value"), secondLayoutValue } };
+    const Values screen { { db::CategoryScreen::Enabled, enabled },
+        { db::CategoryScreen::FirstLayoutValue, firstLayoutValue },
+        { db::CategoryScreen::SecondLayoutValue, secondLayoutValue } };
     return atomically(sql, [&] {
         int order = 0;
         for (const Category* category : categories) {
             if (!category || category->id() < 0)
                 continue;
-            if (!sql.update(kCategories,
-                    { { QStringLiteral("displayed"), category->isDisplayed() },
-                        { QStringLiteral("display_order"), order++ } },
+            if (!sql.update(db::Categories::Table,
+                    { { db::Categories::Displayed, category->isDisplayed() },
+                        { db::Categories::DisplayOrder, order++ } },
                     whereId(category->id())))
                 return false;
         }
         int affected = 0;
-        if (!sql.update(kCategoryScreen, screen, where(QStringLiteral("configuration_id"), configurationId),
-                &affected))
+        if (!sql.update(db::CategoryScreen::Table, screen,
+                where(db::CategoryScreen::ConfigurationId, configurationId), &affected))
             return false;
         Values row = screen;
-        row.insert(QStringLiteral("configuration_id"), configurationId);
-        return affected > 0 || sql.insert(kCategoryScreen, row);
+        row.insert(db::CategoryScreen::ConfigurationId, configurationId);
+        return affected > 0 || sql.insert(db::CategoryScreen::Table, row);
     });
 }
 
@@ -963,9 +962,9 @@ bool ConfigurationLoader::saveBeverage(Beverage* beverage, int configurationId)
     const Recipe* recipe = beverage->recipe();
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     int id = beverage->id();
-    if (!sql.upsert(kBeverages,
-            { { QStringLiteral("configuration_id"), configurationId },
-                { QStringLiteral("recipe_id"),
+    if (!sql.upsert(db::Beverages::Table,
+            { { db::Beverages::ConfigurationId, configurationId },
+                { db::Beverages::RecipeId,
                     recipe && recipe->dbId() >= 0 ? QVariant(recipe->dbId()) : QVariant(QVariant::Int) } },
             id))
         return false;
@@ -980,26 +979,26 @@ std::vector<std::unique_ptr<Canister>> ConfigurationLoader::loadCanisters() cons
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     Rows rows;
     std::vector<std::unique_ptr<Canister>> canisters;
-    if (!sql.select(kCanisters, {}, rows))
+    if (!sql.select(db::Canisters::Table, {}, rows))
         return canisters;
     for (const QSqlRecord& row : rows) {
         auto canister = std::make_unique<Canister>();
-        canister->setId(intValue(row, "id"));
+        canister->setId(intValue(row, db::Id));
         canister->setLogicalCanisterId(
-            static_cast<Canister::LogicalCanisterId>(intValue(row, "logical_canister_id")));
-        canister->setName(row.value(QStringLiteral("name")).toString());
-        canister->setProductName(row.value(QStringLiteral("product_name")).toString());
-        canister->setType(intValue(row, "type"));
-        canister->setAllergens(row.value(QStringLiteral("allergens")).toString());
-        canister->setEnabled(row.value(QStringLiteral("enabled")).toBool());
-        canister->setCalibrationMin(intValue(row, "calibration_min"));
-        canister->setCalibrationMax(intValue(row, "calibration_max"));
+            static_cast<Canister::LogicalCanisterId>(intValue(row, db::Canisters::LogicalCanisterId)));
+        canister->setName(row.value(db::Canisters::Name).toString());
+        canister->setProductName(row.value(db::Canisters::ProductName).toString());
+        canister->setType(intValue(row, db::Canisters::Type));
+        canister->setAllergens(row.value(db::Canisters::Allergens).toString());
+        canister->setEnabled(row.value(db::Canisters::Enabled).toBool());
+        canister->setCalibrationMin(intValue(row, db::Canisters::CalibrationMin));
+        canister->setCalibrationMax(intValue(row, db::Canisters::CalibrationMax));
         PowderLevel& level = *canister->powderLevel();
-        level.setEmptyCheckEnabled(row.value(QStringLiteral("empty_check_enabled")).toBool());
-        level.setLevelSensorEnabled(row.value(QStringLiteral("level_sensor_enabled")).toBool());
-        level.setGramsEmptyTreshold(intValue(row, "grams_empty_threshold"));
-        level.setWeightWhenFull(intValue(row, "weight_when_full"));
-        level.setCurrentValue(intValue(row, "current_level"));
+        level.setEmptyCheckEnabled(row.value(db::Canisters::EmptyCheckEnabled).toBool());
+        level.setLevelSensorEnabled(row.value(db::Canisters::LevelSensorEnabled).toBool());
+        level.setGramsEmptyTreshold(intValue(row, db::Canisters::GramsEmptyThreshold));
+        level.setWeightWhenFull(intValue(row, db::Canisters::WeightWhenFull));
+        level.setCurrentValue(intValue(row, db::Canisters::CurrentLevel));
         canisters.push_back(std::move(canister));
     }
     return canisters;
@@ -1009,10 +1008,11 @@ QString ConfigurationLoader::loadGlobalAllergens(int configurationId) const
 {
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     Rows rows;
-    if (!sql.select(kGeneralSettings, where(QStringLiteral("configuration_id"), configurationId), rows)
+    if (!sql.select(
+            db::GeneralSettings::Table, where(db::GeneralSettings::ConfigurationId, configurationId), rows)
         || rows.isEmpty())
         return QString();
-    return rows.first().value(QStringLiteral("global_allergens")).toString();
+    return rows.first().value(db::GeneralSettings::GlobalAllergens).toString();
 }
 
 std::vector<std::unique_ptr<Category>> ConfigurationLoader::loadCategories() const
@@ -1021,26 +1021,27 @@ std::vector<std::unique_ptr<Category>> ConfigurationLoader::loadCategories() con
     Rows rows;
     Rows products;
     std::vector<std::unique_ptr<Category>> categories;
-    if (!sql.select(kCategories, {}, rows) || !sql.select(kCategoryProducts, {}, products))
+    if (!sql.select(db::Categories::Table, {}, rows)
+        || !sql.select(db::CategoryProducts::Table, {}, products))
         return categories;
-    sortByColumn(rows, "display_order");
+    sortByColumn(rows, db::Categories::DisplayOrder);
     std::stable_sort(products.begin(), products.end(), [](const QSqlRecord& a, const QSqlRecord& b) {
-        return intValue(a, "position") < intValue(b, "position");
+        return intValue(a, db::CategoryProducts::Position) < intValue(b, db::CategoryProducts::Position);
     });
     for (const QSqlRecord& row : rows) {
         auto category = std::make_unique<Category>();
-        category->setId(intValue(row, "id"));
-        category->setCategoryType(static_cast<Category::CategoryType>(intValue(row, "type")));
-        category->setTitle(row.value(QStringLiteral("title")).toString());
-        category->setRows(intValue(row, "grid_rows"));
-        category->setColumns(intValue(row, "grid_columns"));
-        category->setIsDisplayed(row.value(QStringLiteral("displayed")).toBool());
-        category->setImageSource(QUrl(row.value(QStringLiteral("image_source")).toString()), true);
-        category->setImageHash(row.value(QStringLiteral("image_hash")).toString());
-        category->setExtraText(optionalText(row, QStringLiteral("extra_text")));
+        category->setId(intValue(row, db::Id));
+        category->setCategoryType(static_cast<Category::CategoryType>(intValue(row, db::Categories::Type)));
+        category->setTitle(row.value(db::Categories::Title).toString());
+        category->setRows(intValue(row, db::Categories::GridRows));
+        category->setColumns(intValue(row, db::Categories::GridColumns));
+        category->setIsDisplayed(row.value(db::Categories::Displayed).toBool());
+        category->setImageSource(QUrl(row.value(db::Categories::ImageSource).toString()), true);
+        category->setImageHash(row.value(db::Categories::ImageHash).toString());
+        category->setExtraText(optionalText(row, db::Categories::ExtraText));
         for (const QSqlRecord& product : products) {
-            if (intValue(product, "category_id") == category->id())
-                category->addProductId(intValue(product, "product_id"));
+            if (intValue(product, db::CategoryProducts::CategoryId) == category->id())
+                category->addProductId(intValue(product, db::CategoryProducts::ProductId));
         }
         categories.push_back(std::move(category));
     }
@@ -1052,12 +1053,13 @@ ConfigurationLoader::CategoryScreen ConfigurationLoader::loadCategoryScreen(int 
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     Rows rows;
     CategoryScreen screen;
-    if (!sql.select(kCategoryScreen, where(QStringLiteral("configuration_id"), configurationId), rows)
+    if (!sql.select(
+            db::CategoryScreen::Table, where(db::CategoryScreen::ConfigurationId, configurationId), rows)
         || rows.isEmpty())
         return screen;
-    screen.enabled = rows.first().value(QStringLiteral("enabled")).toBool();
-    screen.firstLayoutValue = intValue(rows.first(), "first_layout_value");
-    screen.secondLayoutValue = intValue(rows.first(), "second_layout_value");
+    screen.enabled = rows.first().value(db::CategoryScreen::Enabled).toBool();
+    screen.firstLayoutValue = intValue(rows.first(), db::CategoryScreen::FirstLayoutValue);
+    screen.secondLayoutValue = intValue(rows.first(), db::CategoryScreen::SecondLayoutValue);
     return screen;
 }
 
@@ -1066,10 +1068,10 @@ QList<int> ConfigurationLoader::loadRecipeIds() const
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     Rows rows;
     QList<int> ids;
-    if (!sql.select(kRecipes, {}, rows))
+    if (!sql.select(db::Recipes::Table, {}, rows))
         return ids;
     for (const QSqlRecord& row : rows)
-        ids << intValue(row, "id");
+        ids << intValue(row, db::Id);
     std::sort(ids.begin(), ids.end());
     return ids;
 }
@@ -1099,16 +1101,17 @@ std::unique_ptr<Recipe> ConfigurationLoader::loadRecipe(int recipeId, const Cani
 {
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     Rows rows;
-    if (!sql.select(kRecipes, whereId(recipeId), rows) || rows.isEmpty())
+    if (!sql.select(db::Recipes::Table, whereId(recipeId), rows) || rows.isEmpty())
         return nullptr;
     const QSqlRecord& row = rows.first();
-    auto recipe = std::make_unique<Recipe>(row.value(QStringLiteral("name")).toString(),
-        row.value(QStringLiteral("has_cup")).toBool(), row.value(QStringLiteral("has_stirrer")).toBool(),
-        intValue(row, "drip_time_cs"), static_cast<Recipe::CupTypeEnum>(intValue(row, "cup_type")),
-        static_cast<Product::CupToDropFromTurretEnum>(intValue(row, "cup_turret")),
-        row.value(QStringLiteral("hidden")).toBool());
+    auto recipe = std::make_unique<Recipe>(row.value(db::Recipes::Name).toString(),
+        row.value(db::Recipes::HasCup).toBool(), row.value(db::Recipes::HasStirrer).toBool(),
+        intValue(row, db::Recipes::DripTimeCs),
+        static_cast<Recipe::CupTypeEnum>(intValue(row, db::Recipes::CupType)),
+        static_cast<Product::CupToDropFromTurretEnum>(intValue(row, db::Recipes::CupTurret)),
+        row.value(db::Recipes::Hidden).toBool());
     recipe->setDbId(recipeId);
-    recipe->setExtraText(optionalText(row, QStringLiteral("extra_text")));
+    recipe->setExtraText(optionalText(row, db::Recipes::ExtraText));
 
     QList<AbstractPreparationStep*> steps;
     for (auto& step : loadRecipeSteps(recipeId, canisters))
@@ -1116,11 +1119,13 @@ std::unique_ptr<Recipe> ConfigurationLoader::loadRecipe(int recipeId, const Cani
     recipe->setPreparationSteps(steps);
 
     Rows links;
-    if (sql.select(kRecipeCustomizations, where(QStringLiteral("recipe_id"), recipeId), links)) {
-        sortByColumn(links, "position");
+    if (sql.select(
+            db::RecipeCustomizations::Table, where(db::RecipeCustomizations::RecipeId, recipeId), links)) {
+        sortByColumn(links, db::RecipeCustomizations::Position);
         for (const QSqlRecord& link : links) {
             Rows customization;
-            if (!sql.select(kCustomizations, whereId(intValue(link, "customization_id")), customization)
+            if (!sql.select(db::Customizations::Table,
+                    whereId(intValue(link, db::RecipeCustomizations::CustomizationId)), customization)
                 || customization.isEmpty())
                 continue;
             std::unique_ptr<RecipeCustomization> loaded = customizationFromRow(customization.first());
@@ -1129,11 +1134,11 @@ std::unique_ptr<Recipe> ConfigurationLoader::loadRecipe(int recipeId, const Cani
         }
     }
     Rows adjustments;
-    if (sql.select(kAdjustments, where(QStringLiteral("recipe_id"), recipeId), adjustments)) {
-        sortByColumn(adjustments, "id");
+    if (sql.select(db::Adjustments::Table, where(db::Adjustments::RecipeId, recipeId), adjustments)) {
+        sortByColumn(adjustments, db::Id);
         const QList<RecipeCustomization*> customizations = recipe->customizations();
         for (const QSqlRecord& adjustmentRow : adjustments) {
-            const int customizationId = intValue(adjustmentRow, "customization_id");
+            const int customizationId = intValue(adjustmentRow, db::Adjustments::CustomizationId);
             const auto owner = std::find_if(customizations.cbegin(), customizations.cend(),
                 [customizationId](const RecipeCustomization* c) { return c->dbId() == customizationId; });
             // An adjustment of a customization the recipe no longer offers has no effect.
@@ -1154,13 +1159,13 @@ std::vector<std::unique_ptr<Beverage>> ConfigurationLoader::loadBeverages(
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     Rows rows;
     std::vector<std::unique_ptr<Beverage>> beverages;
-    if (!sql.select(kBeverages, where(QStringLiteral("configuration_id"), configurationId), rows))
+    if (!sql.select(db::Beverages::Table, where(db::Beverages::ConfigurationId, configurationId), rows))
         return beverages;
-    sortByColumn(rows, "id");
+    sortByColumn(rows, db::Id);
     for (const QSqlRecord& row : rows) {
         auto beverage = std::make_unique<Beverage>();
-        beverage->setId(intValue(row, "id"));
-        const QVariant recipeId = row.value(QStringLiteral("recipe_id"));
+        beverage->setId(intValue(row, db::Id));
+        const QVariant recipeId = row.value(db::Beverages::RecipeId);
         if (!recipeId.isNull()) {
             const auto recipe = std::find_if(recipes.cbegin(), recipes.cend(),
                 [id = recipeId.toInt()](const Recipe* r) { return r->dbId() == id; });

@@ -1,0 +1,58 @@
+-- The tables of a configuration group's database, created when missing.
+-- Stored databases rely on these names and types: add, never rename.
+-- Each statement ends with ';' at the end of a line.
+
+CREATE TABLE IF NOT EXISTS TypedStrings (id INTEGER PRIMARY KEY, type INTEGER NOT NULL,
+    original TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS TypedString_Translations (string_id INTEGER NOT NULL,
+    language INTEGER NOT NULL, text TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS Images (entity INTEGER NOT NULL, type TEXT NOT NULL, owner_id INTEGER NOT NULL,
+    data BLOB, PRIMARY KEY (entity, type, owner_id));
+
+-- Catalogue. A recipe's steps form a chain: each link names the step it follows (-1: first).
+CREATE TABLE IF NOT EXISTS Recipes (id INTEGER PRIMARY KEY, name TEXT NOT NULL, has_cup INTEGER NOT NULL,
+    has_stirrer INTEGER NOT NULL, drip_time_cs INTEGER NOT NULL, cup_type INTEGER NOT NULL,
+    cup_turret INTEGER NOT NULL, hidden INTEGER NOT NULL, extra_text TEXT);
+CREATE TABLE IF NOT EXISTS PreparationSteps (id INTEGER PRIMARY KEY, type INTEGER NOT NULL,
+    description TEXT NOT NULL, water_type INTEGER NOT NULL, water_dose INTEGER NOT NULL,
+    water_speed INTEGER NOT NULL, start_delay_cs INTEGER NOT NULL, mixer_speed INTEGER,
+    absolute_mix_time INTEGER, pre_infusion_dose INTEGER, pre_infusion_time INTEGER,
+    squeeze_enabled INTEGER, pressure_current INTEGER, extra_text TEXT);
+CREATE TABLE IF NOT EXISTS Recipe_Steps (recipe_id INTEGER NOT NULL, step_id INTEGER NOT NULL,
+    previous_step_id INTEGER NOT NULL, PRIMARY KEY (recipe_id, step_id));
+CREATE TABLE IF NOT EXISTS Ingredients (id INTEGER PRIMARY KEY, step_id INTEGER NOT NULL,
+    position INTEGER NOT NULL, type INTEGER NOT NULL, logical_canister_id INTEGER NOT NULL,
+    product_id INTEGER NOT NULL, dose INTEGER NOT NULL, powder_speed INTEGER, powder_cycle INTEGER,
+    powder_cycle_value INTEGER, extra_text TEXT);
+CREATE TABLE IF NOT EXISTS Customizations (id INTEGER PRIMARY KEY, type INTEGER NOT NULL, name TEXT NOT NULL,
+    default_index INTEGER NOT NULL, hundred_percent_index INTEGER NOT NULL, step_count INTEGER NOT NULL,
+    cost_variation REAL NOT NULL, horizontal INTEGER NOT NULL, parameter_kind INTEGER NOT NULL,
+    icon INTEGER NOT NULL, parameter_min INTEGER NOT NULL, parameter_max INTEGER NOT NULL,
+    enabled INTEGER NOT NULL, available INTEGER NOT NULL, adjustment_required INTEGER NOT NULL,
+    extra_text TEXT);
+CREATE TABLE IF NOT EXISTS Recipe_Customizations (recipe_id INTEGER NOT NULL,
+    customization_id INTEGER NOT NULL, position INTEGER NOT NULL,
+    PRIMARY KEY (recipe_id, customization_id));
+CREATE TABLE IF NOT EXISTS Adjustments (id INTEGER PRIMARY KEY, recipe_id INTEGER NOT NULL,
+    customization_id INTEGER NOT NULL, type INTEGER NOT NULL, logical_canister_id INTEGER,
+    step_type INTEGER, delta_min INTEGER, delta_max INTEGER, quantity INTEGER, extra_text TEXT);
+CREATE TABLE IF NOT EXISTS Canisters (id INTEGER PRIMARY KEY, logical_canister_id INTEGER NOT NULL UNIQUE,
+    name TEXT NOT NULL, product_name TEXT NOT NULL, type INTEGER NOT NULL, allergens TEXT NOT NULL,
+    enabled INTEGER NOT NULL, calibration_min INTEGER NOT NULL, calibration_max INTEGER NOT NULL,
+    empty_check_enabled INTEGER NOT NULL, level_sensor_enabled INTEGER NOT NULL,
+    grams_empty_threshold INTEGER NOT NULL, weight_when_full INTEGER NOT NULL,
+    current_level INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS General_Settings (configuration_id INTEGER PRIMARY KEY,
+    global_allergens TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS Categories (id INTEGER PRIMARY KEY, type INTEGER NOT NULL, title TEXT NOT NULL,
+    grid_rows INTEGER NOT NULL, grid_columns INTEGER NOT NULL, displayed INTEGER NOT NULL,
+    display_order INTEGER NOT NULL, image_source TEXT, image_hash TEXT, extra_text TEXT);
+CREATE TABLE IF NOT EXISTS Category_Products (category_id INTEGER NOT NULL, position INTEGER NOT NULL,
+    product_id INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS Category_Screen (configuration_id INTEGER PRIMARY KEY, enabled INTEGER NOT NULL,
+    first_layout_value INTEGER NOT NULL, second_layout_value INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS Beverages (id INTEGER PRIMARY KEY, configuration_id INTEGER NOT NULL,
+    recipe_id INTEGER);
+
+-- Every other area's saved settings: one row per "<area>/<setting>" key, the value as compact JSON.
+CREATE TABLE IF NOT EXISTS Settings ("key" TEXT PRIMARY KEY, value TEXT NOT NULL);
