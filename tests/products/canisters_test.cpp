@@ -1,6 +1,6 @@
 #include "bridge/localimagestore.h"
 #include "bridge/products/canisters.h"
-#include "catalogue/cataloguetest.h"
+#include "support/cataloguetest.h"
 #include "core/gui/guimanager.h"
 #include "core/machine/physicalmachine.h"
 

@@ -1,7 +1,7 @@
 #include "bridge/localimagestore.h"
 #include "bridge/products/categories.h"
 #include "bridge/products/categorytypeconverter.h"
-#include "catalogue/cataloguetest.h"
+#include "support/cataloguetest.h"
 #include "core/catalogue/category.h"
 #include "core/configuration/translationsmanager.h"
 

@@ -1,7 +1,7 @@
 #include "bridge/products/customizationconverter.h"
 #include "bridge/products/customizations.h"
 #include "bridge/products/customizationtypeconverter.h"
-#include "catalogue/cataloguetest.h"
+#include "support/cataloguetest.h"
 #include "core/catalogue/totalquantityadjustment.h"
 #include "core/selection/userselectionmanager.h"
 

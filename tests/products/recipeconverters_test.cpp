@@ -9,7 +9,7 @@
 #include "bridge/products/stepconverter.h"
 #include "bridge/products/steptypeconverter.h"
 #include "bridge/products/watertypeconverter.h"
-#include "catalogue/cataloguetest.h"
+#include "support/cataloguetest.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/espressopreparationstep.h"
 #include "core/catalogue/instantingredient.h"

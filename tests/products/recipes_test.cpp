@@ -1,5 +1,5 @@
 #include "bridge/products/recipes.h"
-#include "catalogue/cataloguetest.h"
+#include "support/cataloguetest.h"
 #include "core/catalogue/beverage.h"
 #include "core/selection/userselectionmanager.h"
 

@@ -57,15 +57,18 @@ protected:
         throw std::runtime_error("no such step");
     }
 
-    /// Every row of every catalogue table, as text, for before/after comparisons.
+    /// Every row of every table of the database, as text, for before/after comparisons.
     QStringList snapshot() const
     {
+        QStringList tables;
+        QSqlQuery query(database());
+        if (query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))) {
+            while (query.next())
+                tables << query.value(0).toString();
+        }
         QStringList rows;
-        for (const char* table : { "Recipes", "PreparationSteps", "Recipe_Steps", "Ingredients",
-                 "Customizations", "Recipe_Customizations", "Adjustments", "Canisters", "General_Settings",
-                 "Categories", "Category_Products", "Category_Screen", "Beverages" })
-            rows += tableRows(QLatin1String(table))
-                        .value_or(QStringList { QStringLiteral("unreadable ") + QLatin1String(table) });
+        for (const QString& table : tables)
+            rows += tableRows(table).value_or(QStringList { QStringLiteral("unreadable ") + table });
         rows.sort();
         return rows;
     }
