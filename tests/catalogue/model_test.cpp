@@ -1,4 +1,4 @@
-#include "cataloguetest.h"
+#include "support/cataloguetest.h"
 #include "core/catalogue/category.h"
 #include "core/catalogue/drysugarpreparationstep.h"
 #include "core/catalogue/espressopreparationstep.h"

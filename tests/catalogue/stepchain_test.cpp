@@ -1,4 +1,4 @@
-#include "cataloguetest.h"
+#include "support/cataloguetest.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/beverage.h"
 
