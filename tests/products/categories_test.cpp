@@ -1,9 +1,10 @@
 #include "bridge/localimagestore.h"
 #include "bridge/products/categories.h"
 #include "bridge/products/categorytypeconverter.h"
-#include "support/cataloguetest.h"
 #include "core/catalogue/category.h"
 #include "core/configuration/translationsmanager.h"
+#include "support/cataloguetest.h"
+#include "support/guardtest.h"
 
 #include <algorithm>
 #include <functional>
@@ -225,38 +226,76 @@ TEST_F(CategoriesTest, AddedCategoryIsStoredLastAndRemovedOneLeavesTheOthersInOr
     EXPECT_EQ(positions(left), (Positions { nonstd::nullopt, 0, 1, 2 }));
 }
 
-TEST_F(CategoriesTest, FailedAddAndRemoveLogAndLeaveTheDatabaseAsItWas)
+// A write that the database refuses (a trigger on `event`) and the line it logs.
+struct RefusedCategoryWrite
 {
-    for (const char* event : { "INSERT", "DELETE" }) {
-        execute(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON Categories "
-                               "BEGIN SELECT RAISE(ABORT, 'injected'); END")
-                    .arg(QLatin1String(event)));
-    }
-    const QStringList before = snapshot();
-    const quint32 changes = databaseChangeCounter();
-    const Lea::Category cold
-        = record(Lea::Type0, true, "Cold drinks", { { QLocale::German, QStringLiteral("Kaltgetränke") } });
+    const char* operation;
+    const char* event;
+    const char* logged;
+    LogLevel::Level level;
+    std::function<void(bridge::products::Categories&, int hot)> write;
+};
 
-    EXPECT_FALSE(categories->addCategory(cold));
-    categories->removeCategory(lea::CategoryDbId(hot));
-
-    const QList<LogEntry> added = logEntriesContaining(QStringLiteral("Failed saving category to database"));
-    ASSERT_EQ(added.size(), 1);
-    EXPECT_EQ(added[0].level, LogLevel::Warning);
-    EXPECT_EQ(added[0].modules, QStringList { QStringLiteral("Product") });
-    EXPECT_TRUE(added[0].text.startsWith(QLatin1String(
-        "virtual nonstd::optional_lite::optional<lea::priv::NewType<lea::priv::tag::CategoryDbId, "
-        "unsigned int> > bridge::products::Categories::addCategory(")))
-        << qPrintable(added[0].text);
-    const QList<LogEntry> removed
-        = logEntriesContaining(QStringLiteral("Failed deleting category from database"));
-    ASSERT_EQ(removed.size(), 1);
-    EXPECT_EQ(removed[0].level, LogLevel::Error);
-    EXPECT_EQ(databaseChangeCounter(), changes);
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_FALSE(titleStored(cold.title));
-    EXPECT_EQ(positions(stored()), (Positions { 0, nonstd::nullopt, 1, 2 }));
+void PrintTo(const RefusedCategoryWrite& write, std::ostream* os)
+{
+    *os << write.operation;
 }
+
+class RefusedCategoryWrites : public CategoriesTest,
+                              public ::testing::WithParamInterface<RefusedCategoryWrite>
+{
+};
+
+TEST_P(RefusedCategoryWrites, LogAndLeaveTheLoadedCategoriesAndTheDatabaseAsTheyWere)
+{
+    const RefusedCategoryWrite& write = GetParam();
+    execute(QStringLiteral("CREATE TRIGGER refuse BEFORE %1 BEGIN SELECT RAISE(ABORT, 'injected'); END")
+                .arg(QLatin1String(write.event)));
+    const QStringList before = snapshot();
+    const Categories loaded = categories->categories();
+    const auto config = settings(categories->config());
+    QSignalSpy changed(categories.get(), &Lea::changed);
+
+    write.write(*categories, hot);
+
+    const QList<LogEntry> entries = logEntriesContaining(QLatin1String(write.logged));
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].level, write.level);
+    EXPECT_EQ(entries[0].modules, QStringList { QStringLiteral("Product") });
+    EXPECT_TRUE(entries[0].items[0].contains(QStringLiteral("Categories::%1(").arg(write.operation)));
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(keys(categories->categories()), keys(loaded));
+    EXPECT_EQ(positions(categories->categories()), positions(loaded));
+    EXPECT_EQ(categories->categories().at(key(hot)).title, QStringLiteral("Hot drinks"));
+    EXPECT_EQ(settings(categories->config()), config);
+    EXPECT_EQ(positions(stored()), positions(loaded));
+}
+
+const Lea::Category kCold
+    = record(Lea::Type0, false, "Cold drinks", { { QLocale::German, QStringLiteral("Kaltgetränke") } });
+
+INSTANTIATE_TEST_SUITE_P(Categories, RefusedCategoryWrites,
+    ::testing::Values(
+        RefusedCategoryWrite { "addCategory", "INSERT ON Categories", "Failed saving category to database",
+            LogLevel::Warning, [](auto& c, int) { EXPECT_FALSE(c.addCategory(kCold)); } },
+        RefusedCategoryWrite { "updateCategory", "UPDATE ON Categories", "Failed saving category to database",
+            LogLevel::Warning, [](auto& c, int hot) { c.updateCategory(key(hot), kCold); } },
+        RefusedCategoryWrite { "removeCategory", "DELETE ON Categories",
+            "Failed deleting category from database", LogLevel::Error,
+            [](auto& c, int hot) { c.removeCategory(lea::CategoryDbId(hot)); } },
+        RefusedCategoryWrite { "setDisplayedCategories", "UPDATE ON Categories",
+            "Failed saving displayed categories to database", LogLevel::Error,
+            [](auto& c, int hot) { c.setDisplayedCategories({ key(hot) }); } },
+        RefusedCategoryWrite { "setConfig", "UPDATE ON Category_Screen",
+            "Failed saving displayed categories to database", LogLevel::Error,
+            [](auto& c, int) {
+                c.setConfig({ false, 7, 1 });
+            } },
+        RefusedCategoryWrite { "setImagePath", "UPDATE ON Categories", "Failed saving category to database",
+            LogLevel::Warning,
+            [](auto& c, int hot) { c.setImagePath(lea::CategoryDbId(hot), QFileInfo("x.png")); } }),
+    [](const auto& info) { return std::string(info.param.operation); });
 
 TEST_F(CategoriesTest, DisplayListAndConfigAreStoredApartAndSignalledAlsoAfterTheConfigurationWasReplaced)
 {
@@ -327,39 +366,24 @@ TEST_F(CategoriesTest, UnconvertibleTypesAreRejected)
     EXPECT_EQ(categories->categories().at(key(hot)).title, QStringLiteral("Hot drinks"));
 }
 
-TEST_F(CategoriesTest, WithoutConfigurationEveryOperationLogsAndDoesNothing)
-{
-    unloadConfiguration();
-    const QStringList before = snapshot();
-    const lea::CategoryDbId id(hot);
-    Lea::Category none;
-    // Each operation, true when it gave its neutral result.
-    const std::vector<std::pair<const char*, std::function<bool()>>> operations = {
-        { "categories()", [&] { return categories->categories().empty(); } },
-        { "updateCategory(", [&] { return categories->updateCategory(key(hot), none), true; } },
-        { "addCategory(", [&] { return !categories->addCategory(none); } },
-        { "removeCategory(", [&] { return categories->removeCategory(id), true; } },
-        { "setDisplayedCategories(", [&] { return categories->setDisplayedCategories({ key(hot) }), true; } },
-        { "getImageBase64(", [&] { return categories->getImageBase64(id).isEmpty(); } },
-        { "getImageHash(", [&] { return categories->getImageHash(id).isEmpty(); } },
-        { "setImagePath(", [&] { return categories->setImagePath(id, QFileInfo()), true; } },
-        { "config()", [&] { return settings(categories->config()) == settings({}); } },
-        { "setConfig(", [&] { return categories->setConfig(Lea::Config()), true; } },
-    };
-    for (const auto& [name, call] : operations) {
-        clearLog();
-        EXPECT_TRUE(call()) << name;
-        const QList<LogEntry> entries = logEntries();
-        ASSERT_EQ(entries.size(), 1) << name;
-        EXPECT_TRUE(entries[0].text.contains(QLatin1String("bridge::products::Categories::") + name)
-            && entries[0].text.endsWith(QLatin1String("Configuration is not loaded. Operation canceled.")))
-            << qPrintable(entries[0].text);
-    }
-    clearLog();
-    EXPECT_TRUE(categories->getImagePath(id).filePath().isEmpty());
-    EXPECT_TRUE(logEntries().isEmpty());
-    EXPECT_EQ(snapshot(), before);
-}
+using Accessor = bridge::products::Categories;
+const lea::CategoryDbId kAny(1);
+const GuardCase<Accessor> kGuard[] = {
+    { "categories", [](Accessor& a) { return a.categories().empty(); } },
+    { "updateCategory", [](Accessor& a) { return a.updateCategory(kAny, {}), true; } },
+    { "addCategory", [](Accessor& a) { return !a.addCategory({}); } },
+    { "removeCategory", [](Accessor& a) { return a.removeCategory(kAny), true; } },
+    { "setDisplayedCategories", [](Accessor& a) { return a.setDisplayedCategories({ kAny }), true; } },
+    { "subCategories", [](Accessor& a) { return a.subCategories({}, {}).empty(); }, false },
+    { "getImageBase64", [](Accessor& a) { return a.getImageBase64(kAny).isEmpty(); } },
+    // Image paths come from the image store alone: nothing to log.
+    { "getImagePath", [](Accessor& a) { return a.getImagePath(kAny).filePath().isEmpty(); }, false },
+    { "getImageHash", [](Accessor& a) { return a.getImageHash(kAny).isEmpty(); } },
+    { "setImagePath", [](Accessor& a) { return a.setImagePath(kAny, QFileInfo()), true; } },
+    { "config", [](Accessor& a) { return settings(a.config()) == settings({}); } },
+    { "setConfig", [](Accessor& a) { return a.setConfig({}), true; } },
+};
+GUARD_TEST(CategoriesGuard, lea::products::Categories, Accessor, kGuard);
 
 TEST_F(CategoriesTest, SubCategoriesFollowTheGroupingRules)
 {

@@ -9,12 +9,12 @@
 #include "bridge/products/stepconverter.h"
 #include "bridge/products/steptypeconverter.h"
 #include "bridge/products/watertypeconverter.h"
-#include "support/cataloguetest.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/espressopreparationstep.h"
 #include "core/catalogue/instantingredient.h"
 #include "core/catalogue/instantpreparationstep.h"
 #include "core/catalogue/wateronlypreparationstep.h"
+#include "support/cataloguetest.h"
 
 #include <functional>
 #include <gtest/gtest.h>

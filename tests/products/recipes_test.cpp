@@ -1,8 +1,11 @@
 #include "bridge/products/recipes.h"
-#include "support/cataloguetest.h"
 #include "core/catalogue/beverage.h"
 #include "core/selection/userselectionmanager.h"
+#include "support/cataloguetest.h"
+#include "support/guardtest.h"
 
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -57,12 +60,12 @@ protected:
         CatalogueTest::TearDown();
     }
 
-    /// The warnings containing `text` that the Products module wrote.
+    /// The entries containing `text` that the Products module wrote.
     static int productFailures(const char* text)
     {
         int count = 0;
         for (const LogEntry& entry : logEntriesContaining(QString::fromLatin1(text)))
-            count += entry.level == LogLevel::Warning && entry.modules.contains(QStringLiteral("Product"));
+            count += entry.level >= LogLevel::Warning && entry.modules.contains(QStringLiteral("Product"));
         return count;
     }
 
@@ -149,9 +152,11 @@ TEST_F(RecipesTest, StepChainKeepsEveryOrderAcrossReloads)
     }
     Lea::Recipe record = recipes->defaultRecipe();
     record.name = QStringLiteral("Layered");
-    record.steps = created;
+    // An unknown step is left out; the steps after it are still linked.
+    record.steps = { created[0], stepId(99999), created[1], created[2] };
     const auto id = recipes->createRecipe(record);
     ASSERT_TRUE(id);
+    EXPECT_EQ(productFailures("Unknown step left out of the recipe"), 1);
     const auto stepsAfterReload = [&] {
         reload();
         const auto stored = recipes->recipe(*id);
@@ -232,85 +237,166 @@ TEST_F(RecipesTest, BeverageIngredientsSumDosesPerIngredientInOrderOfFirstUse)
     EXPECT_EQ(recipes->beverageIngredients(beverageId(ids.espressoBeverage)).at(0).dose, 8);
 }
 
-template <Lea::StepType type> bool createStepOf(Bridge& recipes, const TestCatalogue&)
-{
-    Lea::Step step;
-    step.type = type;
-    return bool(recipes.createStep(step));
-}
-
-// A write refused by the database (a trigger aborting inserts into `refusingTable`) or by the bridge.
+// A write refused by the database (a trigger on `event`) or by the bridge (no trigger).
 struct RefusedWrite
 {
-    const char* refusingTable;
-    bool (*write)(Bridge&, const TestCatalogue&); // true when it reported success
+    const char* name;
+    const char* event;
     const char* logged;
-    const char* alsoLogged = nullptr;
+    std::function<void(Bridge&, const TestCatalogue&)> write;
+    int times = 1;
 };
 
 void PrintTo(const RefusedWrite& write, std::ostream* os)
 {
-    *os << write.logged << (write.refusingTable ? " by a trigger" : "");
+    *os << write.name;
 }
 
 class RefusedWrites : public RecipesTest, public ::testing::WithParamInterface<RefusedWrite>
 {
+protected:
+    /// Every recipe, step and ingredient as the accessor reads it.
+    QStringList view() const
+    {
+        QStringList lines;
+        for (const auto& [id, recipe] : recipes->recipes()) {
+            lines << QStringLiteral("recipe %1 %2 %3 %4")
+                         .arg(id.value())
+                         .arg(recipe.name)
+                         .arg(recipe.dripTime_cs)
+                         .arg(recipe.customizations.size());
+            for (const lea::RecipeStepDbId step : recipe.steps) {
+                const Lea::Step record = storedStep(int(step.value()));
+                lines << QStringLiteral(" step %1 %2 %3 %4")
+                             .arg(step.value())
+                             .arg(record.description)
+                             .arg(record.waterDose)
+                             .arg(record.waterSpeed);
+                for (const lea::RecipeStepIngredientDbId ingredient : record.ingredients) {
+                    const Lea::Ingredient i = recipes->ingredient(ingredient).value_or(Lea::Ingredient {});
+                    lines << QStringLiteral("  ingredient %1 %2 %3")
+                                 .arg(ingredient.value())
+                                 .arg(i.type)
+                                 .arg(i.dose);
+                }
+            }
+        }
+        return lines;
+    }
 };
 
-TEST_P(RefusedWrites, AreLoggedAndChangeNothing)
+TEST_P(RefusedWrites, AreLoggedAndLeaveMemoryAndDatabaseAsTheyWere)
 {
-    if (GetParam().refusingTable)
-        execute(
-            QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'no'); END")
-                .arg(QLatin1String(GetParam().refusingTable)));
+    if (GetParam().event)
+        execute(QStringLiteral("CREATE TRIGGER refuse BEFORE %1 BEGIN SELECT RAISE(ABORT, 'no'); END")
+                    .arg(QLatin1String(GetParam().event)));
+    const QStringList before = view();
     const quint32 counter = databaseChangeCounter();
-    EXPECT_FALSE(GetParam().write(*recipes, ids));
-    for (const char* text : { GetParam().logged, GetParam().alsoLogged })
-        EXPECT_TRUE(!text || productFailures(text) == 1) << text;
+    GetParam().write(*recipes, ids);
+    EXPECT_EQ(productFailures(GetParam().logged), GetParam().times) << GetParam().logged;
     EXPECT_EQ(databaseChangeCounter(), counter);
-    for (const bool reloaded : { false, true }) {
-        if (reloaded)
-            reload();
-        EXPECT_EQ(recipes->recipes().size(), 3u);
-        const int mixStep = ids.hotChocolateSteps[0];
-        EXPECT_EQ(storedStep(mixStep).ingredients.size(), 2u);
-        const auto chocolate = recipes->ingredient(ingredientId(ids.stepIngredients[mixStep][0]));
-        EXPECT_TRUE(chocolate && chocolate->dose == 25 && chocolate->type == Lea::IngredientInstant);
-    }
+    EXPECT_EQ(view(), before);
+    reload();
+    EXPECT_EQ(view(), before);
+}
+
+Lea::Recipe named(const char* name)
+{
+    Lea::Recipe recipe;
+    recipe.name = QString::fromUtf8(name);
+    return recipe;
+}
+
+Lea::Step stepOf(Lea::StepType type)
+{
+    Lea::Step step;
+    step.type = type;
+    return step;
 }
 
 INSTANTIATE_TEST_SUITE_P(Writes, RefusedWrites,
-    ::testing::Values(RefusedWrite { "Recipes",
-                          [](Bridge& recipes, const TestCatalogue&) {
-                              Lea::Recipe recipe;
-                              recipe.name = QStringLiteral("Refused");
-                              return bool(recipes.createRecipe(recipe));
-                          },
-                          "Failed saving recipe" },
-        RefusedWrite { "PreparationSteps", createStepOf<Lea::Tea>, "Failed creating step" },
-        RefusedWrite { "Ingredients",
-            [](Bridge& recipes, const TestCatalogue& ids) {
-                return bool(recipes.createIngredient(
-                    instantIngredient(Canisters::Ingredient14, 5, 50), stepId(ids.hotChocolateSteps[0])));
-            },
-            "Failed creating new ingredient" },
-        RefusedWrite { nullptr,
-            [](Bridge& recipes, const TestCatalogue& ids) {
-                const int mixStep = ids.hotChocolateSteps[0];
-                const auto chocolate = ingredientId(ids.stepIngredients[mixStep][0]);
-                Lea::Ingredient record = recipes.ingredient(chocolate).value_or(Lea::Ingredient {});
-                record.type = Lea::IngredientEspresso;
-                record.dose = 99;
-                recipes.updateIngredient(chocolate, stepId(mixStep), record);
-                return false;
-            },
-            "Cannot change ingredient type" },
+    ::testing::Values(
+        RefusedWrite { "createRecipe", "INSERT ON Recipes", "Failed saving recipe",
+            [](Bridge& r, const TestCatalogue&) { EXPECT_FALSE(r.createRecipe(named("Refused"))); } },
+        RefusedWrite { "createRecipeLinkingSteps", "INSERT ON Recipe_Steps", "Failed saving recipe",
+            [](Bridge& r, const TestCatalogue& ids) {
+                Lea::Recipe record = named("Refused");
+                record.steps = { stepId(ids.hotChocolateSteps[1]) };
+                EXPECT_FALSE(r.createRecipe(record));
+            } },
+        RefusedWrite { "createStep", "INSERT ON PreparationSteps", "Failed creating step",
+            [](Bridge& r, const TestCatalogue&) { EXPECT_FALSE(r.createStep(stepOf(Lea::Tea))); } },
         // Interface types 2, 3 and 9 have no step of their own: only a flat recipe builds them.
-        RefusedWrite {
-            nullptr, createStepOf<Lea::LongEspresso>, "Failed creating step", "Invalid step type" },
-        RefusedWrite {
-            nullptr, createStepOf<Lea::ShortEspresso>, "Failed creating step", "Invalid step type" },
-        RefusedWrite { nullptr, createStepOf<Lea::FreshMilk>, "Failed creating step", "Invalid step type" }));
+        RefusedWrite { "createStepOfAFlatKind", nullptr, "Invalid step type",
+            [](Bridge& r, const TestCatalogue&) {
+                for (const Lea::StepType type : { Lea::LongEspresso, Lea::ShortEspresso, Lea::FreshMilk })
+                    EXPECT_FALSE(r.createStep(stepOf(type)));
+            },
+            3 },
+        RefusedWrite { "createIngredient", "INSERT ON Ingredients", "Failed creating new ingredient",
+            [](Bridge& r, const TestCatalogue& ids) {
+                EXPECT_FALSE(r.createIngredient(
+                    instantIngredient(Canisters::Ingredient14, 5, 50), stepId(ids.hotChocolateSteps[0])));
+            } },
+        RefusedWrite { "updateRecipe", "UPDATE ON Recipes", "Failed saving recipe",
+            [](Bridge& r, const TestCatalogue& ids) {
+                Lea::Recipe record = *r.recipe(recipeId(ids.hotChocolate));
+                record.dripTime_cs = 90;
+                r.updateRecipe(recipeId(ids.hotChocolate), record);
+            } },
+        RefusedWrite { "updateStep", "UPDATE ON PreparationSteps", "Failed saving step",
+            [](Bridge& r, const TestCatalogue& ids) {
+                Lea::Step record = *r.step(stepId(ids.hotChocolateSteps[1]));
+                record.description = QStringLiteral("Changed");
+                record.waterDose = 99;
+                r.updateStep(stepId(ids.hotChocolateSteps[1]), record);
+            } },
+        RefusedWrite { "updateIngredient", "UPDATE ON Ingredients", "Failed saving ingredient",
+            [](Bridge& r, const TestCatalogue& ids) {
+                const int mixStep = ids.hotChocolateSteps[0];
+                r.updateIngredient(ingredientId(ids.stepIngredients[mixStep][0]), stepId(mixStep),
+                    instantIngredient(Canisters::Ingredient14, 40, 50));
+            } },
+        RefusedWrite { "updateIngredientType", nullptr, "Cannot change ingredient type",
+            [](Bridge& r, const TestCatalogue& ids) {
+                const int mixStep = ids.hotChocolateSteps[0];
+                Lea::Ingredient record = instantIngredient(Canisters::Ingredient14, 99, 50);
+                record.type = Lea::IngredientEspresso;
+                r.updateIngredient(ingredientId(ids.stepIngredients[mixStep][0]), stepId(mixStep), record);
+            } },
+        RefusedWrite { "updateIngredientOfAnotherStep", nullptr, "Ingredient not found in step",
+            [](Bridge& r, const TestCatalogue& ids) {
+                r.updateIngredient(ingredientId(ids.stepIngredients[ids.hotChocolateSteps[0]][0]),
+                    stepId(ids.espressoSteps[0]), instantIngredient(Canisters::Ingredient14, 40, 50));
+            } },
+        RefusedWrite { "deleteRecipe", "DELETE ON Recipes", "Failed deleting recipe from database",
+            [](Bridge& r, const TestCatalogue& ids) { r.deleteRecipe(recipeId(ids.cappuccino)); } },
+        RefusedWrite { "reorderRecipeSteps", "INSERT ON Recipe_Steps", "Failed saving recipe steps",
+            [](Bridge& r, const TestCatalogue& ids) {
+                Lea::Recipe record = *r.recipe(recipeId(ids.cappuccino));
+                std::reverse(record.steps.begin(), record.steps.end());
+                r.reorderRecipeSteps(recipeId(ids.cappuccino), record);
+            } },
+        RefusedWrite { "deleteStep", "DELETE ON PreparationSteps", "Failed deleting step from database",
+            [](Bridge& r, const TestCatalogue& ids) {
+                r.deleteStep(stepId(ids.hotChocolateSteps[0]), recipeId(ids.hotChocolate));
+            } },
+        RefusedWrite { "deleteStepOfAnotherRecipe", nullptr, "Failed to get core and recipe in configuration",
+            [](Bridge& r, const TestCatalogue& ids) {
+                r.deleteStep(stepId(ids.hotChocolateSteps[0]), recipeId(ids.espresso));
+            } },
+        RefusedWrite { "deleteIngredient", "DELETE ON Ingredients",
+            "Failed deleting ingredient from database",
+            [](Bridge& r, const TestCatalogue& ids) {
+                const int mixStep = ids.hotChocolateSteps[0];
+                r.deleteIngredient(ingredientId(ids.stepIngredients[mixStep][1]), stepId(mixStep));
+            } },
+        RefusedWrite { "deleteIngredientOfAnotherStep", nullptr, "Ingredient not found in step",
+            [](Bridge& r, const TestCatalogue& ids) {
+                r.deleteIngredient(ingredientId(ids.stepIngredients[ids.hotChocolateSteps[0]][1]),
+                    stepId(ids.espressoSteps[0]));
+            } }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RecipesTest, UnconvertibleRecordsThrowBeforeAnythingIsWritten)
 {
@@ -385,28 +471,34 @@ TEST_F(RecipesTest, UpdatedRecipeAndIngredientsAreStored)
     EXPECT_FALSE(recipes->ingredient(ingredientId(milk)));
 }
 
-TEST_F(RecipesTest, WithoutConfigurationEveryOperationIsCanceled)
-{
-    unloadConfiguration();
-    clearLog();
-    EXPECT_FALSE(recipes->recipe(recipeId(ids.espresso)));
-    EXPECT_TRUE(recipes->recipes().empty());
-    EXPECT_FALSE(recipes->createRecipe(Lea::Recipe {}));
-    EXPECT_FALSE(recipes->step(stepId(ids.espressoSteps[0])));
-    EXPECT_FALSE(recipes->canAdjustWaterDose(stepId(ids.espressoSteps[0])));
-    EXPECT_TRUE(recipes->beverageIngredients(beverageId(ids.espressoBeverage)).empty());
-    recipes->deleteRecipe(recipeId(ids.espresso));
-
-    const QList<LogEntry> entries = logEntries();
-    ASSERT_EQ(entries.size(), 7);
-    for (const LogEntry& entry : entries) {
-        EXPECT_TRUE(entry.items[0].contains(QStringLiteral("bridge::products::Recipes::")))
-            << entry.text.toStdString();
-        EXPECT_EQ(entry.items[1], QStringLiteral("Configuration is not loaded. Operation canceled."));
-        EXPECT_EQ(entry.modules, QStringList { QStringLiteral("Global") });
-    }
-    reload();
-    EXPECT_TRUE(recipes->recipe(recipeId(ids.espresso)));
-}
+const GuardCase<Bridge> kGuard[] = {
+    { "recipe", [](Bridge& r) { return !r.recipe(recipeId(1)); } },
+    { "recipes", [](Bridge& r) { return r.recipes().empty(); } },
+    { "createRecipe", [](Bridge& r) { return !r.createRecipe({}); } },
+    { "updateRecipe", [](Bridge& r) { return r.updateRecipe(recipeId(1), {}), true; } },
+    { "deleteRecipe", [](Bridge& r) { return r.deleteRecipe(recipeId(1)), true; } },
+    { "reorderRecipeSteps", [](Bridge& r) { return r.reorderRecipeSteps(recipeId(1), {}), true; } },
+    { "defaultRecipe", [](Bridge& r) { return r.defaultRecipe().name.isNull(); } },
+    { "reload", [](Bridge& r) { return r.reload(), true; } },
+    { "step", [](Bridge& r) { return !r.step(stepId(1)); } },
+    { "createStep", [](Bridge& r) { return !r.createStep({}); } },
+    { "updateStep", [](Bridge& r) { return r.updateStep(stepId(1), {}), true; } },
+    { "deleteStep", [](Bridge& r) { return r.deleteStep(stepId(1), recipeId(1)), true; } },
+    { "isTeskMilkStep", [](Bridge& r) { return !r.isTeskMilkStep(stepId(1)); } },
+    { "canAdjustWaterDose", [](Bridge& r) { return !r.canAdjustWaterDose(stepId(1)); } },
+    { "waterVolumeInfo_ml",
+        [](Bridge& r) {
+            const Lea::WaterVolumeInfo info = r.waterVolumeInfo_ml(stepId(1));
+            return info.volume_ml == 0 && info.maxVolume_ml == 0;
+        } },
+    { "ingredient", [](Bridge& r) { return !r.ingredient(ingredientId(1)); } },
+    { "createIngredient", [](Bridge& r) { return !r.createIngredient({}, stepId(1)); } },
+    { "updateIngredient",
+        [](Bridge& r) { return r.updateIngredient(ingredientId(1), stepId(1), {}), true; } },
+    { "deleteIngredient", [](Bridge& r) { return r.deleteIngredient(ingredientId(1), stepId(1)), true; } },
+    { "beverageIngredients", [](Bridge& r) { return r.beverageIngredients(beverageId(1)).empty(); } },
+    { "canAdjustPowderDose", [](Bridge& r) { return !r.canAdjustPowderDose(ingredientId(1)); } },
+};
+GUARD_TEST(RecipesGuard, lea::products::Recipes, Bridge, kGuard);
 
 } // namespace

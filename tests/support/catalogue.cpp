@@ -192,7 +192,7 @@ private:
         m_ids.strengthAdjustment = saveAdjustment(strengthAdjustment, m_ids.espresso);
 
         RecipeCustomization sugarChoice(RecipeCustomization::SugarCustomization, QStringLiteral("Sugar"), 2,
-            2, 5, 0.0f, 1, 0, RecipeCustomization::CubeIcon, 0, 0);
+            2, 5, 0.0f, 1, 2, RecipeCustomization::CubeIcon, 1, 9);
         check(m_loader.saveCustomization(&sugarChoice, m_ids.cappuccino), "customization");
         m_ids.sugarCustomization = sugarChoice.dbId();
         PowderDosageAdjustment sugarAdjustment(&sugarChoice, Canister::Sugar, -100, 100);

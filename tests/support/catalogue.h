@@ -14,7 +14,8 @@ class CoreEnvironment;
 ///   customization Strength (type 0) with a powder adjustment of the coffee beans.
 /// - Hot chocolate: instant [chocolate 25 g, milk powder 10 g], water only 50 ml.
 /// - Cappuccino: espresso [coffee beans 9 g], instant [milk powder 12 g],
-///   instant [chocolate 3 g, milk powder 4 g]; customizations Sugar (type 4) with
+///   instant [chocolate 3 g, milk powder 4 g]; customizations Sugar (type 4,
+///   parameter kind 2 from 1 to 9) with
 ///   a powder adjustment of the sugar canister (logical id 7) and Milk
 ///   alternative (type 25) with a water adjustment of the instant steps.
 /// Canisters: coffee beans (min 20, max 80), milk powder, chocolate, sugar

@@ -48,19 +48,20 @@ protected:
         const QString signature = entries[0].items.value(0);
         EXPECT_TRUE(signature.contains(QStringLiteral("::%1(").arg(QLatin1String(entry.operation))))
             << qPrintable(signature);
-        EXPECT_EQ(entries[0].items.value(1), QStringLiteral("Configuration is not loaded. Operation canceled."));
+        EXPECT_EQ(
+            entries[0].items.value(1), QStringLiteral("Configuration is not loaded. Operation canceled."));
     }
 };
 
 /// Checks every operation of `table` (an array of GuardCase<Accessor>) of the
 /// accessor made for `Interface`.
-#define GUARD_TEST(Suite, Interface, Accessor, table)                                                   \
-    using Suite = GuardTest<Interface, Accessor>;                                                       \
-    TEST_P(Suite, WithoutConfigurationLogsOnceAndGivesTheNeutralResult)                                 \
-    {                                                                                                   \
-        check();                                                                                        \
-    }                                                                                                   \
-    INSTANTIATE_TEST_SUITE_P(Operations, Suite, ::testing::ValuesIn(table),                             \
-        [](const ::testing::TestParamInfo<GuardCase<Accessor>>& info) {                                 \
-            return std::string(info.param.operation);                                                   \
+#define GUARD_TEST(Suite, Interface, Accessor, table)                                                        \
+    using Suite = GuardTest<Interface, Accessor>;                                                            \
+    TEST_P(Suite, WithoutConfigurationLogsOnceAndGivesTheNeutralResult)                                      \
+    {                                                                                                        \
+        check();                                                                                             \
+    }                                                                                                        \
+    INSTANTIATE_TEST_SUITE_P(Operations, Suite, ::testing::ValuesIn(table),                                  \
+        [](const ::testing::TestParamInfo<GuardCase<Accessor>>& info) {                                      \
+            return std::string(info.param.operation);                                                        \
         })
