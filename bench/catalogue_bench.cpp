@@ -4,7 +4,6 @@
 // core calls, translations looked up in an index of the typed strings built
 // once per call.
 
-#include "bridge/bridge.h"
 #include "bridge/products/categorytypeconverter.h"
 #include "bridge/products/cuptypeconverter.h"
 #include "bridge/products/logicalingredientconverter.h"
@@ -13,12 +12,6 @@
 #include "core/catalogue/abstractpreparationstep.h"
 #include "core/catalogue/canister.h"
 #include "core/catalogue/category.h"
-#include "core/catalogue/drysugaringredient.h"
-#include "core/catalogue/drysugarpreparationstep.h"
-#include "core/catalogue/espressoingredient.h"
-#include "core/catalogue/espressopreparationstep.h"
-#include "core/catalogue/instantingredient.h"
-#include "core/catalogue/instantpreparationstep.h"
 #include "core/catalogue/recipe.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
@@ -31,6 +24,8 @@
 #include "core/gui/guimanager.h"
 #include "core/log/logsink.h"
 #include "lea/products/factory.h"
+#include "support/accessors.h"
+#include "support/catalogue.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -49,182 +44,13 @@ using LeaCategories = lea::products::Categories;
 using LeaCanisters = lea::products::Canisters;
 using lea::products::AnyCategoryId;
 
-constexpr int kRecipes = 1000;
-constexpr int kStepsPerRecipe = 4;
-constexpr int kIngredientsPerStep = 2;
-constexpr int kCategories = 60;
-constexpr int kProductsPerCategory = 12;
-constexpr int kCanisters = 36;
-
-const QList<QLocale::Language> kLanguages { QLocale::English, QLocale::German, QLocale::French,
-    QLocale::Italian, QLocale::Spanish, QLocale::Dutch, QLocale::Portuguese, QLocale::Polish };
+const GeneratedCatalogue kShape { 1000, 4, 2, 60, 12, 36,
+    { QLocale::English, QLocale::German, QLocale::French, QLocale::Italian, QLocale::Spanish, QLocale::Dutch,
+        QLocale::Portuguese, QLocale::Polish } };
 
 LeaRecipes* gRecipes = nullptr;
 LeaCategories* gCategories = nullptr;
 LeaCanisters* gCanisters = nullptr;
-
-// --- Seeding ---------------------------------------------------------------
-
-QString recipeName(int i)
-{
-    return QStringLiteral("Recipe %1").arg(i, 4, 10, QLatin1Char('0'));
-}
-
-QString categoryTitle(int i)
-{
-    return QStringLiteral("Category %1").arg(i, 2, 10, QLatin1Char('0'));
-}
-
-QString canisterName(int i)
-{
-    return QStringLiteral("Canister %1").arg(i, 2, 10, QLatin1Char('0'));
-}
-
-Canister::LogicalCanisterId logicalId(int i)
-{
-    // Every canister holds an ingredient: ids 1 to 36.
-    return Canister::LogicalCanisterId(1 + i % kCanisters);
-}
-
-class Seeder
-{
-public:
-    explicit Seeder(ConfigurationGroup& group)
-        : m_group(group)
-    {
-        m_loader.setDatabase(group.database());
-    }
-
-    bool seed()
-    {
-        // One commit for the whole catalogue keeps the start-up short.
-        QSqlDatabase db = m_group.database()->database();
-        if (!db.transaction())
-            return false;
-        const bool ok = seedCanisters() && seedRecipes() && seedCategories();
-        if (!ok || !db.commit()) {
-            db.rollback();
-            return false;
-        }
-        seedTranslations();
-        return m_group.translationsManager()->save();
-    }
-
-private:
-    bool seedCanisters()
-    {
-        for (int i = 0; i < kCanisters; ++i) {
-            Canister canister;
-            canister.setLogicalCanisterId(logicalId(i));
-            canister.setName(canisterName(i));
-            canister.setProductName(QStringLiteral("Product %1").arg(i));
-            canister.setType(i % 4);
-            canister.setAllergens(i % 3 == 0 ? QStringLiteral("milk,soy,") : QString());
-            canister.setCalibrationMin(10);
-            canister.setCalibrationMax(90);
-            canister.powderLevel()->setCurrentValue(5000);
-            if (!m_loader.saveCanister(&canister))
-                return false;
-        }
-        return true;
-    }
-
-    bool addIngredients(AbstractPreparationStep& step, int recipe, int stepIndex)
-    {
-        for (int k = 0; k < kIngredientsPerStep; ++k) {
-            std::unique_ptr<AbstractIngredient> ingredient;
-            if (step.type() == AbstractPreparationStep::EspressoStep)
-                ingredient = std::make_unique<EspressoIngredient>();
-            else if (step.type() == AbstractPreparationStep::DrySugarStep)
-                ingredient = std::make_unique<DrySugarIngredient>();
-            else
-                ingredient = std::make_unique<InstantIngredient>();
-            const Canister::LogicalCanisterId canister
-                = logicalId(recipe + stepIndex * kIngredientsPerStep + k);
-            ingredient->setCanisterId(canister);
-            ingredient->setProductId(int(canister));
-            ingredient->setDose(5 + k);
-            if (!m_loader.saveIngredient(ingredient.get(), step.dbId()))
-                return false;
-        }
-        return true;
-    }
-
-    bool addStep(AbstractPreparationStep& step, int recipeId, int recipe, int stepIndex, int& previous)
-    {
-        step.setDescription(QStringLiteral("Step %1").arg(stepIndex));
-        step.setDose(40 + stepIndex * 10);
-        step.water().setSpeed(100);
-        if (!m_loader.savePreparationStep(&step) || !m_loader.addStepToRecipe(recipeId, step.dbId(), previous)
-            || !addIngredients(step, recipe, stepIndex))
-            return false;
-        previous = step.dbId();
-        return true;
-    }
-
-    bool seedRecipes()
-    {
-        for (int i = 0; i < kRecipes; ++i) {
-            Recipe recipe(recipeName(i), true, i % 2 == 0, 150, Recipe::CupTypeEnum(i % 4),
-                Product::FirstTurret, false);
-            if (!m_loader.saveRecipe(&recipe))
-                return false;
-            int previous = -1;
-            EspressoPreparationStep coffee;
-            InstantPreparationStep milk;
-            InstantPreparationStep foam;
-            DrySugarPreparationStep sugar;
-            AbstractPreparationStep* steps[] = { &coffee, &milk, &foam, &sugar };
-            static_assert(sizeof(steps) / sizeof(steps[0]) == kStepsPerRecipe, "one object per step");
-            for (int s = 0; s < kStepsPerRecipe; ++s) {
-                if (!addStep(*steps[s], recipe.dbId(), i, s, previous))
-                    return false;
-            }
-        }
-        return true;
-    }
-
-    bool seedCategories()
-    {
-        QObject owner;
-        QList<Category*> categories;
-        for (int i = 0; i < kCategories; ++i) {
-            auto* category = new Category(&owner);
-            category->setCategoryType(i % 10 == 0 ? Category::GroupingCategory : Category::StandardCategory);
-            category->setTitle(categoryTitle(i));
-            category->setIsDisplayed(i % 3 != 0);
-            category->setRows(3);
-            category->setColumns(4);
-            for (int p = 0; p < kProductsPerCategory; ++p)
-                category->addProductId(p % 5 == 4 ? -1 : i * kProductsPerCategory + p);
-            if (!m_loader.saveCategoryInfos(category))
-                return false;
-            categories << category;
-        }
-        return m_loader.saveDisplayedCategories(1, categories, 3, 4, true);
-    }
-
-    void translate(const QString& original, TypedString::StringType type)
-    {
-        TranslationsManager& manager = *m_group.translationsManager();
-        for (const QLocale::Language language : kLanguages)
-            manager.addTranslation(
-                original, type, language, original + QLatin1Char(' ') + QLocale::languageToString(language));
-    }
-
-    void seedTranslations()
-    {
-        for (int i = 0; i < kRecipes; ++i)
-            translate(recipeName(i), TypedString::RecipeName);
-        for (int i = 0; i < kCategories; ++i)
-            translate(categoryTitle(i), TypedString::CategoryTitle);
-        for (int i = 0; i < kCanisters; ++i)
-            translate(canisterName(i), TypedString::CanisterName);
-    }
-
-    ConfigurationGroup& m_group;
-    ConfigurationLoader m_loader;
-};
 
 // --- Floors ----------------------------------------------------------------
 
@@ -449,23 +275,24 @@ bool report(bool ok, const char* area, const char* what)
 /// floor must build exactly what its accessor returns.
 bool checkCatalogue()
 {
-    const std::size_t languages = std::size_t(kLanguages.size());
+    const std::size_t languages = std::size_t(kShape.languages.size());
     const auto recipes = gRecipes->recipes();
-    bool recipesOk = recipes.size() == std::size_t(kRecipes);
+    bool recipesOk = recipes.size() == std::size_t(kShape.recipes);
     for (const auto& entry : recipes) {
-        recipesOk = recipesOk && entry.second.steps.size() == std::size_t(kStepsPerRecipe)
+        recipesOk = recipesOk && entry.second.steps.size() == std::size_t(kShape.stepsPerRecipe)
             && entry.second.translations.size() == languages && entry.second.validForLayout;
         for (const lea::RecipeStepDbId step : entry.second.steps) {
             const auto record = gRecipes->step(step);
-            recipesOk = recipesOk && record && record->ingredients.size() == std::size_t(kIngredientsPerStep);
+            recipesOk
+                = recipesOk && record && record->ingredients.size() == std::size_t(kShape.ingredientsPerStep);
         }
     }
     const auto categories = gCategories->categories();
-    bool categoriesOk = categories.size() == std::size_t(kCategories);
+    bool categoriesOk = categories.size() == std::size_t(kShape.categories);
     for (const auto& entry : categories)
         categoriesOk = categoriesOk && entry.second.translations.size() == languages;
     const auto canisters = gCanisters->canisters();
-    bool canistersOk = canisters.size() == std::size_t(kCanisters);
+    bool canistersOk = canisters.size() == std::size_t(kShape.canisters);
     for (const auto& canister : canisters)
         canistersOk = canistersOk && canister.translations.size() == languages && canister.installed;
 
@@ -524,12 +351,6 @@ BENCHMARK(Categories_floor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Canisters_canisters)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Canisters_floor)->Unit(benchmark::kMicrosecond);
 
-template <class Accessor> std::unique_ptr<Accessor> create(lea::products::Factory& factory)
-{
-    auto& imp = static_cast<lea::priv::AbstractFactoryImp<Accessor>&>(factory);
-    return std::unique_ptr<Accessor>(imp.createImp(static_cast<Accessor*>(nullptr), nullptr));
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -541,20 +362,19 @@ int main(int argc, char* argv[])
     QTemporaryDir tempDir;
     CoreSimulator machine(
         tempDir.filePath(QStringLiteral("machine.sqlite")), CoreSimulator::Storage::Scratch);
-    machine.guiManager().setAvailableLanguages(kLanguages);
+    machine.guiManager().setAvailableLanguages(kShape.languages);
     machine.guiManager().setCurrentLanguage(QLocale::German);
-    if (!Seeder(*machine.core().configurationGroup()).seed()) {
+    if (!seedGeneratedCatalogue(machine.core(), kShape)) {
         std::fprintf(stderr, "Seeding the catalogue failed.\n");
         return 1;
     }
     Configuration* configuration = machine.core().loadConfiguration();
-    for (int i = 0; i < kCanisters; ++i)
-        configuration->physicalMachine()->addCanister(logicalId(i));
+    for (int i = 0; i < kShape.canisters; ++i)
+        configuration->physicalMachine()->addCanister(generatedLogicalId(i));
 
-    bridge::Bridge bridge;
-    const auto recipes = create<LeaRecipes>(bridge.productsFactory());
-    const auto categories = create<LeaCategories>(bridge.productsFactory());
-    const auto canisters = create<LeaCanisters>(bridge.productsFactory());
+    const auto recipes = createAccessor<LeaRecipes>();
+    const auto categories = createAccessor<LeaCategories>();
+    const auto canisters = createAccessor<LeaCanisters>();
     if (!recipes || !categories || !canisters) {
         std::fprintf(stderr, "An accessor is not available.\n");
         return 1;

@@ -1,6 +1,7 @@
 #include "support/catalogue.h"
 
 #include "core/catalogue/beverage.h"
+#include "core/catalogue/canister.h"
 #include "core/catalogue/category.h"
 #include "core/catalogue/drysugaringredient.h"
 #include "core/catalogue/drysugarpreparationstep.h"
@@ -283,4 +284,179 @@ TestCatalogue seedTestCatalogue(CoreEnvironment& core)
     TestCatalogue ids;
     Seeder(core, ids).seed();
     return ids;
+}
+
+// --- Generated catalogue -------------------------------------------------------
+
+QString generatedRecipeName(int i)
+{
+    return QStringLiteral("Recipe %1").arg(i, 4, 10, QLatin1Char('0'));
+}
+
+QString generatedCategoryTitle(int i)
+{
+    return QStringLiteral("Category %1").arg(i, 2, 10, QLatin1Char('0'));
+}
+
+QString generatedCanisterName(int i)
+{
+    return QStringLiteral("Canister %1").arg(i, 2, 10, QLatin1Char('0'));
+}
+
+Canister::LogicalCanisterId generatedLogicalId(int i)
+{
+    // Every canister holds an ingredient: ids 1 to 36.
+    return Canister::LogicalCanisterId(1 + i % 36);
+}
+
+namespace {
+
+class Generator
+{
+public:
+    Generator(ConfigurationGroup& group, const GeneratedCatalogue& shape)
+        : m_group(group)
+        , m_shape(shape)
+    {
+        m_loader.setDatabase(group.database());
+    }
+
+    bool seed()
+    {
+        // One commit for the whole catalogue keeps the start-up short.
+        QSqlDatabase db = m_group.database()->database();
+        if (!db.transaction())
+            return false;
+        const bool ok = seedCanisters() && seedRecipes() && seedCategories();
+        if (!ok || !db.commit()) {
+            db.rollback();
+            return false;
+        }
+        seedTranslations();
+        return m_group.translationsManager()->save();
+    }
+
+private:
+    bool seedCanisters()
+    {
+        for (int i = 0; i < m_shape.canisters; ++i) {
+            Canister canister;
+            canister.setLogicalCanisterId(generatedLogicalId(i));
+            canister.setName(generatedCanisterName(i));
+            canister.setProductName(QStringLiteral("Product %1").arg(i));
+            canister.setType(i % 4);
+            canister.setAllergens(i % 3 == 0 ? QStringLiteral("milk,soy,") : QString());
+            canister.setCalibrationMin(10);
+            canister.setCalibrationMax(90);
+            canister.powderLevel()->setCurrentValue(5000);
+            if (!m_loader.saveCanister(&canister))
+                return false;
+        }
+        return true;
+    }
+
+    bool addIngredients(AbstractPreparationStep& step, int recipe, int stepIndex)
+    {
+        for (int k = 0; k < m_shape.ingredientsPerStep; ++k) {
+            std::unique_ptr<AbstractIngredient> ingredient;
+            if (step.type() == AbstractPreparationStep::EspressoStep)
+                ingredient = std::make_unique<EspressoIngredient>();
+            else if (step.type() == AbstractPreparationStep::DrySugarStep)
+                ingredient = std::make_unique<DrySugarIngredient>();
+            else
+                ingredient = std::make_unique<InstantIngredient>();
+            const Canister::LogicalCanisterId canister
+                = generatedLogicalId(recipe + stepIndex * m_shape.ingredientsPerStep + k);
+            ingredient->setCanisterId(canister);
+            ingredient->setProductId(int(canister));
+            ingredient->setDose(5 + k);
+            if (!m_loader.saveIngredient(ingredient.get(), step.dbId()))
+                return false;
+        }
+        return true;
+    }
+
+    static std::unique_ptr<AbstractPreparationStep> stepOfKind(int stepIndex)
+    {
+        switch (stepIndex % 4) {
+        case 0:
+            return std::make_unique<EspressoPreparationStep>();
+        case 3:
+            return std::make_unique<DrySugarPreparationStep>();
+        default:
+            return std::make_unique<InstantPreparationStep>();
+        }
+    }
+
+    bool seedRecipes()
+    {
+        for (int i = 0; i < m_shape.recipes; ++i) {
+            Recipe recipe(generatedRecipeName(i), true, i % 2 == 0, 150, Recipe::CupTypeEnum(i % 4),
+                Product::FirstTurret, false);
+            if (!m_loader.saveRecipe(&recipe))
+                return false;
+            int previous = -1;
+            for (int s = 0; s < m_shape.stepsPerRecipe; ++s) {
+                const std::unique_ptr<AbstractPreparationStep> step = stepOfKind(s);
+                step->setDescription(QStringLiteral("Step %1").arg(s));
+                step->setDose(40 + s * 10);
+                step->water().setSpeed(100);
+                if (!m_loader.savePreparationStep(step.get())
+                    || !m_loader.addStepToRecipe(recipe.dbId(), step->dbId(), previous)
+                    || !addIngredients(*step, i, s))
+                    return false;
+                previous = step->dbId();
+            }
+        }
+        return true;
+    }
+
+    bool seedCategories()
+    {
+        QObject owner;
+        QList<Category*> categories;
+        for (int i = 0; i < m_shape.categories; ++i) {
+            auto* category = new Category(&owner);
+            category->setCategoryType(i % 10 == 0 ? Category::GroupingCategory : Category::StandardCategory);
+            category->setTitle(generatedCategoryTitle(i));
+            category->setIsDisplayed(i % 3 != 0);
+            category->setRows(3);
+            category->setColumns(4);
+            for (int p = 0; p < m_shape.productsPerCategory; ++p)
+                category->addProductId(p % 5 == 4 ? -1 : i * m_shape.productsPerCategory + p);
+            if (!m_loader.saveCategoryInfos(category))
+                return false;
+            categories << category;
+        }
+        return m_loader.saveDisplayedCategories(1, categories, 3, 4, true);
+    }
+
+    void translate(const QString& original, TypedString::StringType type)
+    {
+        TranslationsManager& manager = *m_group.translationsManager();
+        for (const QLocale::Language language : m_shape.languages)
+            manager.addTranslation(
+                original, type, language, original + QLatin1Char(' ') + QLocale::languageToString(language));
+    }
+
+    void seedTranslations()
+    {
+        for (int i = 0; i < m_shape.recipes; ++i)
+            translate(generatedRecipeName(i), TypedString::RecipeName);
+        for (int i = 0; i < m_shape.categories; ++i)
+            translate(generatedCategoryTitle(i), TypedString::CategoryTitle);
+        for (int i = 0; i < m_shape.canisters; ++i)
+            translate(generatedCanisterName(i), TypedString::CanisterName);
+    }
+
+    ConfigurationGroup& m_group;
+    const GeneratedCatalogue& m_shape;
+    ConfigurationLoader m_loader;
+};
+
+} // namespace
+
+bool seedGeneratedCatalogue(CoreEnvironment& core, const GeneratedCatalogue& shape)
+{
+    return Generator(*core.configurationGroup(), shape).seed();
 }

@@ -3,7 +3,9 @@
 #include "core/catalogue/canister.h"
 
 #include <QList>
+#include <QLocale>
 #include <QMap>
+#include <QString>
 
 class CoreEnvironment;
 
@@ -53,3 +55,28 @@ struct TestCatalogue
 /// failed write is reported as a test failure. Load a configuration afterwards
 /// to see it.
 TestCatalogue seedTestCatalogue(CoreEnvironment& core);
+
+/// The shape of a generated catalogue, for benchmarks and tests at scale:
+/// recipes "Recipe 0000" ... whose steps cycle through espresso, instant,
+/// instant and dry sugar, each with `ingredientsPerStep` ingredients;
+/// categories "Category 00" ... of `productsPerCategory` products (every
+/// fifth cell empty); canisters "Canister 00" ... holding the logical
+/// ingredients 1 to 36 in turn; every name translated into `languages`.
+struct GeneratedCatalogue
+{
+    int recipes = 1000;
+    int stepsPerRecipe = 4;
+    int ingredientsPerStep = 2;
+    int categories = 60;
+    int productsPerCategory = 12;
+    int canisters = 36;
+    QList<QLocale::Language> languages;
+};
+
+/// Stores a generated catalogue in one transaction; false when a write fails.
+bool seedGeneratedCatalogue(CoreEnvironment& core, const GeneratedCatalogue& shape);
+QString generatedRecipeName(int i);
+QString generatedCategoryTitle(int i);
+QString generatedCanisterName(int i);
+/// The logical ingredient of generated canister `i`.
+Canister::LogicalCanisterId generatedLogicalId(int i);
