@@ -28,22 +28,12 @@ protected:
     }
 };
 
-struct RoundTrip
-{
-    const char* name;
-    QJsonValue value;
-};
-
-void PrintTo(const RoundTrip& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
-class SettingsRoundTrip : public Settings, public ::testing::WithParamInterface<RoundTrip>
+class SettingsRoundTrip : public Settings,
+                          public ::testing::WithParamInterface<std::pair<const char*, QJsonValue>>
 {
 };
 
-const RoundTrip kRoundTrips[] = {
+const std::pair<const char*, QJsonValue> kRoundTrips[] = {
     { "Null", QJsonValue::Null },
     { "False", false },
     { "Double", -2.5e-7 },
@@ -62,11 +52,11 @@ const RoundTrip kRoundTrips[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SettingsRoundTrip, ::testing::ValuesIn(kRoundTrips),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.first); });
 
 TEST_P(SettingsRoundTrip, ReadsBackExactlyFromTheFile)
 {
-    const QJsonValue value = GetParam().value;
+    const QJsonValue value = GetParam().second;
     ASSERT_TRUE(store().setValue(QStringLiteral("area/setting"), value));
     const QJsonValue stored = storedValue(QStringLiteral("area/setting"));
     EXPECT_EQ(stored.toVariant().userType(), value.toVariant().userType()); // an integer stays one
@@ -107,11 +97,6 @@ struct Refusal
     QJsonValue value;
     QJsonObject several;
 };
-
-void PrintTo(const Refusal& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class SettingsRefusal : public Settings, public ::testing::WithParamInterface<Refusal>
 {

@@ -1,4 +1,3 @@
-#include "bridge/sharedsignal.h"
 #include "bridge/utils.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
@@ -8,9 +7,11 @@
 #include "support/machinetest.h"
 
 #include <gmock/gmock.h>
+#include <memory>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTextCodec>
 #include <QTranslator>
 
 namespace {
@@ -21,22 +22,6 @@ class Utils : public MachineTest
 {
 };
 
-TEST_F(Utils, GuardGivesTheLoadedConfigurationOrLogsOnce)
-{
-    const char* const signature = "virtual bool bridge::misc::Example::operation(int) const";
-    Configuration* loaded = loadConfiguration();
-    EXPECT_EQ(bridge::utils::loadedConfiguration(signature), loaded);
-    EXPECT_TRUE(logEntries().isEmpty());
-
-    unloadConfiguration();
-    EXPECT_EQ(bridge::utils::loadedConfiguration(signature), nullptr);
-    const auto entries = logEntries();
-    ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].level, LogLevel::Warning);
-    EXPECT_EQ(entries[0].modules, QStringList { "Global" });
-    EXPECT_EQ(entries[0].text, QString(signature) + " Configuration is not loaded. Operation canceled.");
-}
-
 // Stands for an interface-layer accessor whose slot lives in the base class.
 class ReceiverBase : public QObject
 {
@@ -44,9 +29,11 @@ public:
     bool onEnabled(bool enabled)
     {
         values.push_back(enabled);
+        ++*calls;
         return enabled;
     }
     std::vector<bool> values;
+    std::shared_ptr<int> calls = std::make_shared<int>(0); // outlives the receiver
 };
 class Receiver : public ReceiverBase
 {
@@ -84,35 +71,17 @@ TEST_F(Utils, ConnectionMadeWhileLoadedDeliversOnceAcrossRepeatedAnnouncements)
     loaded->setEndLineTestEnabled(true);
     EXPECT_THAT(receiver.values, ElementsAre(true));
 
+    // A receiver that is gone is no longer called.
+    auto gone = std::make_unique<Receiver>();
+    const std::shared_ptr<int> goneCalls = gone->calls;
+    bridge::utils::connectToConfiguration(
+        &Configuration::endLineTestEnabledChanged, gone.get(), &ReceiverBase::onEnabled);
+    gone.reset();
+    loaded->setEndLineTestEnabled(false);
     unloadConfiguration();
     loadConfiguration()->setEndLineTestEnabled(true);
-    EXPECT_THAT(receiver.values, ElementsAre(true, true));
-}
-
-TEST_F(Utils, ConnectionEndsWithTheReceiver)
-{
-    auto receiver = std::make_unique<Receiver>();
-    bridge::utils::connectToConfiguration(
-        &Configuration::endLineTestEnabledChanged, receiver.get(), &ReceiverBase::onEnabled);
-    loadConfiguration();
-    receiver.reset();
-    loadConfiguration()->setEndLineTestEnabled(true);
-    gCoreEnv->configuration()->setEndLineTestEnabled(false);
-    SUCCEED();
-}
-
-TEST_F(Utils, SharedSignalReachesEveryConnectedInstanceOnce)
-{
-    bridge::SharedSignal shared;
-    QObject a;
-    QObject b;
-    int countA = 0;
-    int countB = 0;
-    QObject::connect(&shared, &bridge::SharedSignal::signal, &a, [&] { ++countA; });
-    QObject::connect(&shared, &bridge::SharedSignal::signal, &b, [&] { ++countB; });
-    emit shared.signal();
-    EXPECT_EQ(countA, 1);
-    EXPECT_EQ(countB, 1);
+    EXPECT_THAT(receiver.values, ElementsAre(true, false, true));
+    EXPECT_EQ(*goneCalls, 0);
 }
 
 std::vector<std::pair<QLocale::Language, QString>> pairs(const std::vector<lea::Translation>& list)
@@ -168,25 +137,47 @@ TEST_F(Utils, StringTranslationsAnswerEveryRequestedLanguage)
         ElementsAre(P { QLocale::English, "Tea" }));
 }
 
-class UppercaseTranslator : public QTranslator
+// Answers only the UTF-8 bytes of one context and source text, as a translator loaded from a .qm file does.
+class Utf8Translator : public QTranslator
 {
 public:
     QString translate(const char* context, const char* source, const char*, int) const override
     {
-        return QString::fromLocal8Bit(context) + ':' + QString::fromLocal8Bit(source).toUpper();
+        if (QByteArray(context) == QStringLiteral("Café").toUtf8()
+            && QByteArray(source) == QStringLiteral("Crème brûlée").toUtf8())
+            return QStringLiteral("Crème brûlée (de)");
+        return QString();
     }
     bool isEmpty() const override { return false; }
 };
 
-TEST_F(Utils, QmTranslationsUseTheCurrentLanguage)
+// Sets the locale's encoding while it lives.
+class LocaleCodec
 {
-    UppercaseTranslator translator;
+public:
+    explicit LocaleCodec(const char* name) { QTextCodec::setCodecForLocale(QTextCodec::codecForName(name)); }
+    ~LocaleCodec() { QTextCodec::setCodecForLocale(m_previous); }
+
+private:
+    QTextCodec* const m_previous = QTextCodec::codecForLocale();
+};
+
+TEST_F(Utils, QmTranslationsOfUtf8TextsInTheCurrentLanguageWhateverTheLocaleEncoding)
+{
+    const LocaleCodec latin1("ISO-8859-1");
+    Utf8Translator translator;
     QCoreApplication::installTranslator(&translator);
     machine().guiManager().setCurrentLanguage(nonstd::nullopt);
-    EXPECT_TRUE(bridge::utils::translationsFromQm("Canister", "milk").empty());
+    EXPECT_TRUE(
+        bridge::utils::translationsFromQm(QStringLiteral("Café"), QStringLiteral("Crème brûlée")).empty());
     machine().guiManager().setCurrentLanguage(QLocale::German);
-    EXPECT_THAT(pairs(bridge::utils::translationsFromQm("Canister", "milk")),
-        ElementsAre(P { QLocale::German, "Canister:MILK" }));
+    EXPECT_THAT(
+        pairs(bridge::utils::translationsFromQm(QStringLiteral("Café"), QStringLiteral("Crème brûlée"))),
+        ElementsAre(P { QLocale::German, "Crème brûlée (de)" }));
+    // Without a translation the source text comes back whole.
+    EXPECT_THAT(
+        pairs(bridge::utils::translationsFromQm(QStringLiteral("Café"), QStringLiteral("Île flottante"))),
+        ElementsAre(P { QLocale::German, "Île flottante" }));
     QCoreApplication::removeTranslator(&translator);
 }
 

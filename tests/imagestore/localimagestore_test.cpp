@@ -5,6 +5,7 @@
 #include "core/coreenvironment.h"
 #include "core/gui/guicustomization.h"
 #include "core/gui/guienvironment.h"
+#include "support/accessors.h"
 #include "support/machinetest.h"
 
 #include <functional>
@@ -33,26 +34,10 @@ QByteArray base64Image(const QSize& size, const char* format)
     return bytes.toBase64();
 }
 
-// The message of the std::runtime_error that `operation` throws.
-QString thrown(const std::function<void()>& operation)
-{
-    try {
-        operation();
-    } catch (const std::runtime_error& error) {
-        return QString::fromStdString(error.what());
-    }
-    return QString();
-}
-
 QSize pngSize(const QString& path)
 {
     QImage image;
     return image.load(path, "PNG") ? image.size() : QSize();
-}
-
-void saveImage(Owner owner, const QString& type, int id, const QByteArray& base64)
-{
-    ASSERT_TRUE(gCoreEnv->configuration()->loader()->saveImage(owner, type, id, base64));
 }
 
 // One getter of the store, its source and how it names files ("<stamp>" is the time of writing).
@@ -64,20 +49,16 @@ struct ImageKind
     nonstd::optional<Owner> owner; ///< none: a GUI customization image
     QString type;
     std::function<QString(LocalImageStore&)> get;
+    friend void PrintTo(const ImageKind& kind, std::ostream* os) { *os << kind.name; }
 
     void setData(const QByteArray& base64) const
     {
         if (owner)
-            saveImage(*owner, type, 7, base64);
+            ASSERT_TRUE(gCoreEnv->configuration()->loader()->saveImage(*owner, type, 7, base64));
         else
             gGuiEnv->guiCustomization()->setImage(type, base64);
     }
 };
-
-void PrintTo(const ImageKind& kind, std::ostream* os)
-{
-    *os << kind.name;
-}
 
 using S = LocalImageStore;
 const ImageKind kKinds[] = {
@@ -153,7 +134,7 @@ protected:
 INSTANTIATE_TEST_SUITE_P(AllGetters, ImageKinds, ::testing::ValuesIn(kKinds),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_P(ImageKinds, WritesOnceAndAgainOnlyWhenTheDataChange)
+TEST_P(ImageKinds, WritesOnceAndAgainOnlyWhenTheDataChangeAndUndecodableDataLeaveNoFile)
 {
     GetParam().setData(pngImage);
     QDateTime before = QDateTime::currentDateTime();
@@ -180,33 +161,19 @@ TEST_P(ImageKinds, WritesOnceAndAgainOnlyWhenTheDataChange)
     ASSERT_TRUE(QFile::remove(second));
     EXPECT_EQ(pngSize(get()), QSize(12, 9));
     EXPECT_EQ(filesOnDisk().size(), 1);
-}
 
-TEST_P(ImageKinds, UndecodableDataLeaveNoFile)
-{
-    GetParam().setData(pngImage);
-    get();
+    // Undecodable data leave no file.
     GetParam().setData(QByteArray("just some text").toBase64());
-    const QDateTime before = QDateTime::currentDateTime();
-    const QString message = thrown([this] { get(); });
+    before = QDateTime::currentDateTime();
+    const QString message = QString::fromStdString(exceptionText([this] { get(); }));
     ASSERT_TRUE(message.startsWith("Could not save ")) << qPrintable(message);
     expectNamed(message.mid(15), before);
     EXPECT_EQ(filesOnDisk(), QStringList());
-
     GetParam().setData(pngImage);
     EXPECT_EQ(filesOnDisk(), QStringList { get() });
 }
 
-TEST_P(ImageKinds, WithoutConfigurationOnlyGuiImagesAreWritten)
-{
-    GetParam().setData(pngImage);
-    LocalImageStore& store = LocalImageStore::instance();
-    unloadConfiguration();
-    EXPECT_EQ(GetParam().get(store).isEmpty(), bool(GetParam().owner));
-    EXPECT_EQ(filesOnDisk().size(), bool(GetParam().owner) ? 0 : 1);
-}
-
-TEST_F(LocalImageStoreTest, ConfigurationChangeDeletesEveryFile)
+TEST_F(LocalImageStoreTest, ConfigurationChangeDeletesEveryFileAndWithoutOneOnlyGuiImagesAreWritten)
 {
     for (const auto& change : std::vector<std::function<void()>> {
              [this] { loadConfiguration(); }, [this] { unloadConfiguration(); } }) {
@@ -216,11 +183,15 @@ TEST_F(LocalImageStoreTest, ConfigurationChangeDeletesEveryFile)
             paths << kind.get(LocalImageStore::instance());
             ASSERT_TRUE(QFile::exists(paths.last()));
         }
+        // Kinds with the same id or type name keep separate files.
+        EXPECT_EQ(paths.removeDuplicates(), 0);
         change();
         LocalImageStore::instance();
         for (const QString& path : paths)
             EXPECT_FALSE(QFile::exists(path)) << qPrintable(path);
     }
+    for (const ImageKind& kind : kKinds)
+        EXPECT_EQ(kind.get(LocalImageStore::instance()).isEmpty(), bool(kind.owner)) << kind.name;
 }
 
 TEST_F(LocalImageStoreTest, ConfigurationAtAReusedAddressIsANewConfiguration)
@@ -238,31 +209,10 @@ TEST_F(LocalImageStoreTest, ConfigurationAtAReusedAddressIsANewConfiguration)
     first->~Configuration();
 
     auto* second = new (storage) Configuration(group);
-    ASSERT_EQ(static_cast<void*>(second), static_cast<void*>(storage));
     store.setConfiguration(second);
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(pngSize(store.getCategoryImage(5)), QSize(10, 6));
     second->~Configuration();
-}
-
-TEST_F(LocalImageStoreTest, KeysOfOneIdStaySeparate)
-{
-    saveImage(Owner::Beverage, "small", 12, pngImage);
-    saveImage(Owner::Beverage, "big", 12, jpegImage);
-    saveImage(Owner::CupType, {}, 3, pngImage);
-    saveImage(Owner::Category, {}, 3, jpegImage);
-    LocalImageStore& store = LocalImageStore::instance();
-    // The path, how its name starts, and the size of the image saved.
-    const std::tuple<QString, QString, QSize> files[] = {
-        { store.getBeverageImage("small", 12), S::BeverageFolder + "small_12_", { 10, 6 } },
-        { store.getBeverageImage("big", 12), S::BeverageFolder + "big_12_", { 12, 9 } },
-        { store.getCupTypeImage(3), S::CupTypeFolder + "3_", { 10, 6 } },
-        { store.getCategoryImage(3), S::CategoryFolder + "3_", { 12, 9 } },
-    };
-    for (const auto& [path, start, size] : files) {
-        EXPECT_TRUE(path.startsWith(start)) << qPrintable(path);
-        EXPECT_EQ(pngSize(path), size) << qPrintable(path);
-    }
 }
 
 TEST_F(LocalImageStoreTest, LogoIsWrittenUnderItsNameReplacingAPlantedLink)
@@ -270,8 +220,7 @@ TEST_F(LocalImageStoreTest, LogoIsWrittenUnderItsNameReplacingAPlantedLink)
     const QString path = LocalImageStore::ImageFolder + "logo.PNG";
     const QString victim = tempPath("victim.txt");
     QFile file(victim);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("untouched");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("untouched") == 9);
     file.close();
     QFile::remove(path);
     ASSERT_TRUE(QFile::link(victim, path));
@@ -284,17 +233,14 @@ TEST_F(LocalImageStoreTest, LogoIsWrittenUnderItsNameReplacingAPlantedLink)
     EXPECT_EQ(file.readAll(), "untouched");
 }
 
-TEST_F(LocalImageStoreTest, NameLeadingOutOfItsDirectoryIsRefused)
+TEST_F(LocalImageStoreTest, PathsOutOfTheirDirectoryAreRefusedAndNothingIsWritten)
 {
     gGuiEnv->guiCustomization()->setImage("../escaped", pngImage);
     const QString path = LocalImageStore::ImageFolder + "../escaped.PNG";
-    EXPECT_EQ(thrown([] { LocalImageStore::instance().getGuiCustomizationImage("../escaped"); }),
-        "Could not open " + path);
+    EXPECT_EQ(exceptionText([] { LocalImageStore::instance().getGuiCustomizationImage("../escaped"); }),
+        ("Could not open " + path).toStdString());
     EXPECT_FALSE(QFile::exists(path));
-}
 
-TEST_F(LocalImageStoreTest, DirectoryWithoutSlashIsReportedAndNothingIsWritten)
-{
     const QString directory = LocalImageStore::CategoryFolder.chopped(1);
     EXPECT_EQ(LocalImageStore::saveImage(pngImage, directory, "slashless"), QString());
 
@@ -304,16 +250,15 @@ TEST_F(LocalImageStoreTest, DirectoryWithoutSlashIsReportedAndNothingIsWritten)
     EXPECT_EQ(entries[0].items.mid(0, 2),
         QStringList({ "directoryAbsolutePath.endsWith(\"/\")",
             "LocalImageStore::saveImage accepts only directory path ending with “/”." }));
-    EXPECT_TRUE(entries[0].items[2].endsWith("bridge/localimagestore.cpp"))
-        << qPrintable(entries[0].items[2]);
     EXPECT_FALSE(QFile::exists(directory + "slashless.PNG"));
     EXPECT_FALSE(QFile::exists(directory + "/slashless.PNG"));
 }
 
 TEST_F(LocalImageStoreTest, UnremovableFileIsLoggedAndForgotten)
 {
-    saveImage(Owner::Category, {}, 5, pngImage);
-    const QString path = LocalImageStore::instance().getCategoryImage(5);
+    const ImageKind& category = kKinds[5];
+    category.setData(pngImage);
+    const QString path = category.get(LocalImageStore::instance());
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(QDir().mkdir(path));
     clearLog();
@@ -329,7 +274,7 @@ TEST_F(LocalImageStoreTest, UnremovableFileIsLoggedAndForgotten)
             { "bridge::LocalImageStore::clear()::<lambda(bridge::LocalImageStore::CacheMap&)>::<lambda("
               "const bridge::LocalImageStore::CacheData&)>",
                 "Unable to remove ", '"' + path + '"' }));
-    EXPECT_EQ(pngSize(LocalImageStore::instance().getCategoryImage(5)), QSize(10, 6));
+    EXPECT_EQ(pngSize(category.get(LocalImageStore::instance())), QSize(10, 6));
 }
 
 } // namespace

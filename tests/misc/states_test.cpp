@@ -8,10 +8,9 @@
 #include "core/machine/machine.h"
 #include "core/payment/payment.h"
 #include "core/selection/userselectionmanager.h"
-#include "support/machinetest.h"
+#include "support/guardtest.h"
 
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 #include <QMetaMethod>
 #include <QSignalSpy>
@@ -22,6 +21,7 @@ namespace {
 
 using LeaStates = lea::misc::States;
 using Status = LeaStates::Status;
+using States = bridge::misc::States;
 
 // Every signal of one accessor, by name, in the order they were emitted.
 class SignalRecorder : public QObject
@@ -66,19 +66,6 @@ protected:
     Machine& coreMachine() const { return *gCoreEnv->machine(); }
     CpuStateMachine& cpu() const { return *coreMachine().cpuStateMachine(); }
     UserSelectionManager& selection() const { return *gCoreEnv->userSelectionManager(); }
-    ConfigurationManager& tasks() const { return *gCoreEnv->configurationManager(); }
-
-    std::unique_ptr<bridge::misc::States> makeStates() const
-    {
-        return std::make_unique<bridge::misc::States>(nullptr);
-    }
-
-    /// Waits for the clearing that follows a dispensing.
-    static bool waitForClearing(LeaStates& states)
-    {
-        QSignalSpy spy(&states, &LeaStates::stateChanged);
-        return spy.wait(1000);
-    }
 };
 
 TEST_F(StatesTest, ConstructionEmitsNothingButReadsTheMachine)
@@ -90,7 +77,7 @@ TEST_F(StatesTest, ConstructionEmitsNothingButReadsTheMachine)
     selection().setSelectedQuantity(2);
 
     QObject parent;
-    auto* states = new bridge::misc::States(&parent);
+    auto* states = new States(&parent);
     SignalRecorder recorder(*states);
     QCoreApplication::processEvents();
     EXPECT_EQ(recorder.take(), QStringList());
@@ -103,9 +90,9 @@ TEST_F(StatesTest, ConstructionEmitsNothingButReadsTheMachine)
     EXPECT_TRUE(logEntries().isEmpty());
 }
 
-TEST_F(StatesTest, CpuStatesMapOntoInterfaceStates)
+TEST_F(StatesTest, CpuStatesMapOntoInterfaceStatesAndAnUnconvertibleOneIsLogged)
 {
-    auto states = makeStates();
+    auto states = std::make_unique<States>(nullptr);
     SignalRecorder recorder(*states);
     LeaStates::State previous = states->status().state;
     for (int core = -2; core <= 12; ++core) {
@@ -116,97 +103,134 @@ TEST_F(StatesTest, CpuStatesMapOntoInterfaceStates)
             << core;
         previous = expected;
     }
+    // 13 has no interface state.
+    EXPECT_NO_THROW(cpu().setCurrentState(static_cast<CpuStateMachine::State>(13)));
+    EXPECT_EQ(recorder.take(), QStringList());
+    EXPECT_EQ(states->status().state, previous);
+    ASSERT_EQ(logEntries().size(), 1);
+    EXPECT_EQ(logEntries()[0].level, LogLevel::Warning);
+    EXPECT_EQ(logEntries()[0].items,
+        (QStringList { "bool bridge::misc::States::recomputeStatus()",
+            QStringLiteral("Invalid internal enum value 13 (%1)")
+                .arg(QLatin1String(bridge::misc::StateConverter::converter())) }));
+    // The dispensing state still moves on; the machine state keeps its last value.
+    EXPECT_NO_THROW(coreMachine().startErogation());
+    EXPECT_EQ(recorder.take(), (QStringList { "stateChanged", "erogationStarted" }));
+    EXPECT_EQ(phase(*states), std::make_pair(previous, LeaStates::Erogating));
+    EXPECT_EQ(logEntries().size(), 2);
 }
 
-TEST_F(StatesTest, DispensingSequenceEmitsInOrderAndClearsAfterwards)
+// A machine event, the signals it makes the accessor emit, and the phase after it.
+struct Step
 {
+    void (Machine::*event)();
+    QStringList emitted;
+    LeaStates::State state;
+    LeaStates::ErogationState erogationState;
+};
+
+const Step kStarted { &Machine::startErogation, { "stateChanged", "erogationStarted" }, LeaStates::Dispensing,
+    LeaStates::Erogating };
+const Step kFailed { &Machine::failErogation, { "stateChanged", "erogationFailed" }, LeaStates::Failure,
+    LeaStates::ErogationFailed };
+// Nobody waits for the product during a batch or a test dispensing, nor after a failure.
+const Step kDone { &Machine::finishErogation, { "erogationDone" }, LeaStates::Dispensing,
+    LeaStates::Erogating };
+const Step kDoneAndTaken { &Machine::finishErogation, { "erogationDone", "takeTheProduct" },
+    LeaStates::Dispensing, LeaStates::Erogating };
+const Step kDoneFailed { &Machine::finishErogation, { "erogationDone" }, LeaStates::Failure,
+    LeaStates::ErogationFailed };
+
+struct Sequence
+{
+    const char* name;
+    UserSelectionManager::State selection;
+    Product::ProductType product;
+    /// The promotion, snack and coffee-to-go flags while the product is being dispensed.
+    const char* flags;
+    std::vector<Step> steps;
+    friend void PrintTo(const Sequence& sequence, std::ostream* os) { *os << sequence.name; }
+};
+
+const Sequence kSequences[] = {
+    { "WithCupRemoval", UserSelectionManager::Idle, Product::Snack, "010",
+        { kStarted,
+            { &Machine::requestCupRemoval, { "stateChanged", "erogationTakeCup" }, LeaStates::Ready,
+                LeaStates::WaitingCupRemoval },
+            { &Machine::confirmCupRemoved, { "stateChanged", "erogationDoneCupRemoved" },
+                LeaStates::Dispensing, LeaStates::Erogating },
+            kDoneAndTaken } },
+    { "CustomerWaits", UserSelectionManager::Dispensing, Product::Promotion, "100",
+        { kStarted, kDoneAndTaken } },
+    { "Batch", UserSelectionManager::BatchDispensing, Product::CoffeeToGoProduct, "001",
+        { kStarted, kDone } },
+    { "Test", UserSelectionManager::TestDispensing, Product::BaseProduct, "000", { kStarted, kDone } },
+    { "Beverage", UserSelectionManager::Idle, Product::Beverage, "000", { kStarted, kDoneAndTaken } },
+    { "Special", UserSelectionManager::Idle, Product::SpecialProduct, "000", { kStarted, kDoneAndTaken } },
+    { "Upselling", UserSelectionManager::Idle, Product::UpsellingItem, "000", { kStarted, kDoneAndTaken } },
+    { "Failed", UserSelectionManager::Idle, Product::Promotion, "000", { kFailed, kDoneFailed } },
+    { "FailureShown", UserSelectionManager::Idle, Product::Snack, "000",
+        { { &Machine::showErogationFailure, kFailed.emitted, kFailed.state, kFailed.erogationState },
+            kDoneFailed } },
+};
+
+class StatesSequence : public StatesTest, public ::testing::WithParamInterface<Sequence>
+{
+};
+
+TEST_P(StatesSequence, EmitsInOrderClearsAfterwardsAndEveryInstanceAgrees)
+{
+    // Promotion, snack, coffee to go.
+    const auto flags = [](const Status& s) {
+        return QString::number(*s.promotionDispensing) + QString::number(*s.snackDispensing)
+            + QString::number(*s.coffeeToGoDispensing);
+    };
     cpu().setCurrentState(CpuStateMachine::Ready);
-    auto states = makeStates();
+    selection().setCurrentState(GetParam().selection);
+    Product product(3, GetParam().product);
+    selection().setSelectedProduct(&product);
+    auto states = std::make_unique<States>(nullptr);
+    auto other = std::make_unique<States>(nullptr);
     SignalRecorder recorder(*states);
-    const std::tuple<std::function<void()>, QStringList, LeaStates::State, LeaStates::ErogationState> steps[]
-        = {
-              { [&] { coreMachine().startErogation(); }, { "stateChanged", "erogationStarted" },
-                  LeaStates::Dispensing, LeaStates::Erogating },
-              { [&] { coreMachine().requestCupRemoval(); }, { "stateChanged", "erogationTakeCup" },
-                  LeaStates::Ready, LeaStates::WaitingCupRemoval },
-              { [&] { coreMachine().confirmCupRemoved(); }, { "stateChanged", "erogationDoneCupRemoved" },
-                  LeaStates::Dispensing, LeaStates::Erogating },
-              { [&] { coreMachine().finishErogation(); }, { "erogationDone", "takeTheProduct" },
-                  LeaStates::Dispensing, LeaStates::Erogating },
-          };
-    for (const auto& [event, emitted, state, erogationState] : steps) {
-        event();
-        EXPECT_EQ(recorder.take(), emitted);
-        EXPECT_EQ(phase(*states), std::make_pair(state, erogationState));
+    bool started = false;
+    for (const Step& step : GetParam().steps) {
+        (coreMachine().*step.event)();
+        started = started || step.event == &Machine::startErogation;
+        EXPECT_EQ(recorder.take(), step.emitted);
+        EXPECT_EQ(phase(*states), std::make_pair(step.state, step.erogationState));
+        EXPECT_EQ(flags(states->status()), started ? GetParam().flags : "000");
+        EXPECT_EQ(fields(other->status()), fields(states->status()));
     }
-    ASSERT_TRUE(waitForClearing(*states));
+    QSignalSpy cleared(states.get(), &LeaStates::stateChanged);
+    QSignalSpy otherCleared(other.get(), &LeaStates::stateChanged);
+    ASSERT_TRUE(cleared.wait(1000));
+    ASSERT_TRUE(otherCleared.count() > 0 || otherCleared.wait(1000));
     EXPECT_EQ(recorder.take(), QStringList { "stateChanged" });
     EXPECT_EQ(phase(*states), std::make_pair(LeaStates::Ready, LeaStates::NoErogation));
+    EXPECT_EQ(flags(states->status()), "000");
+    EXPECT_EQ(fields(other->status()), fields(states->status()));
 }
 
-TEST_F(StatesTest, FailureShowsUntilTheClearingAndWithholdsTheProduct)
+INSTANTIATE_TEST_SUITE_P(Dispensings, StatesSequence, ::testing::ValuesIn(kSequences),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StatesTest, CleaningForcesTheCleaningStateAndEnergySavingIsAnyModeButNoSaving)
 {
-    const std::function<void(Machine&)> failures[] = {
-        [](Machine& m) { m.failErogation(); },
-        [](Machine& m) { m.showErogationFailure(); },
-    };
     cpu().setCurrentState(CpuStateMachine::Ready);
-    for (const auto& fail : failures) {
-        auto states = makeStates();
-        SignalRecorder recorder(*states);
-        fail(coreMachine());
-        EXPECT_EQ(recorder.take(), (QStringList { "stateChanged", "erogationFailed" }));
-        EXPECT_EQ(phase(*states), std::make_pair(LeaStates::Failure, LeaStates::ErogationFailed));
-
-        coreMachine().finishErogation();
-        EXPECT_EQ(recorder.take(), QStringList { "erogationDone" });
-        EXPECT_EQ(states->status().state, LeaStates::Failure);
-        ASSERT_TRUE(waitForClearing(*states));
-        EXPECT_EQ(phase(*states), std::make_pair(LeaStates::Ready, LeaStates::NoErogation));
-    }
-}
-
-TEST_F(StatesTest, TakeTheProductOnlyWhenSomeoneWaitsForIt)
-{
-    using U = UserSelectionManager;
-    const std::pair<U::State, int> cases[]
-        = { { U::Idle, 1 }, { U::BatchDispensing, 0 }, { U::Dispensing, 1 }, { U::TestDispensing, 0 } };
-    for (const auto& [selectionState, takeTheProduct] : cases) {
-        selection().setCurrentState(selectionState);
-        auto states = makeStates();
-        coreMachine().startErogation();
-        QSignalSpy spy(states.get(), &LeaStates::takeTheProduct);
-        coreMachine().finishErogation();
-        EXPECT_EQ(spy.count(), takeTheProduct) << selectionState;
-    }
-}
-
-TEST_F(StatesTest, CleaningAndRinsingForceTheCleaningState)
-{
-    const std::function<void(Machine&, bool)> indicators[] = {
-        [](Machine& m, bool on) { m.setCleaning(on); },
-        [](Machine& m, bool on) { m.setInactivityCleaning(on); },
-        [](Machine& m, bool on) { m.setRinsing(on); },
-    };
-    cpu().setCurrentState(CpuStateMachine::Ready);
-    auto states = makeStates();
+    auto states = std::make_unique<States>(nullptr);
     coreMachine().startErogation();
-    for (const auto& indicator : indicators) {
-        indicator(coreMachine(), true);
+    for (void (Machine::*indicator)(bool) :
+        { &Machine::setCleaning, &Machine::setInactivityCleaning, &Machine::setRinsing }) {
+        (coreMachine().*indicator)(true);
         cpu().setCurrentState(CpuStateMachine::Maintenance);
         EXPECT_EQ(states->status().state, LeaStates::Cleaning);
         EXPECT_TRUE(states->status().cleaning);
 
-        indicator(coreMachine(), false);
+        (coreMachine().*indicator)(false);
         cpu().setCurrentState(CpuStateMachine::Ready);
         EXPECT_EQ(states->status().state, LeaStates::Dispensing);
         EXPECT_FALSE(states->status().cleaning);
     }
-}
-
-TEST_F(StatesTest, EnergySavingIsAnyModeButNoSaving)
-{
-    auto states = makeStates();
     for (int mode = 0; mode <= 6; ++mode) {
         coreMachine().setEnergyMode(static_cast<EnergySavingSettings::EnergyMode>(mode));
         coreMachine().erogationManager()->setErogationStatus(
@@ -215,87 +239,9 @@ TEST_F(StatesTest, EnergySavingIsAnyModeButNoSaving)
     }
 }
 
-TEST_F(StatesTest, ProductTypeFlagsHoldOnlyWhileDispensing)
-{
-    // Promotion, snack, coffee to go.
-    const auto flags = [](const Status& s) {
-        return QString::number(*s.promotionDispensing) + QString::number(*s.snackDispensing)
-            + QString::number(*s.coffeeToGoDispensing);
-    };
-    const std::pair<Product::ProductType, QString> cases[]
-        = { { Product::BaseProduct, "000" }, { Product::Beverage, "000" }, { Product::Snack, "010" },
-              { Product::SpecialProduct, "000" }, { Product::Promotion, "100" },
-              { Product::CoffeeToGoProduct, "001" }, { Product::UpsellingItem, "000" } };
-    const QString none = "000";
-    for (const auto& [type, dispensing] : cases) {
-        Product product(7, type);
-        selection().setSelectedProduct(&product);
-        auto states = makeStates();
-        EXPECT_EQ(flags(states->status()), none) << type;
-        coreMachine().startErogation();
-        EXPECT_EQ(flags(states->status()), dispensing) << type;
-        coreMachine().finishErogation();
-        ASSERT_TRUE(waitForClearing(*states));
-        EXPECT_EQ(flags(states->status()), none) << type;
-    }
-    // Without a selected product, nothing is being dispensed of any type.
-    ASSERT_EQ(selection().selectedProduct(), nullptr);
-    auto states = makeStates();
-    coreMachine().startErogation();
-    EXPECT_EQ(flags(states->status()), none);
-}
-
-TEST_F(StatesTest, InstancesAgreeOnTheStatus)
-{
-    Product product(3, Product::Promotion);
-    auto first = makeStates();
-    const std::function<void()> events[] = {
-        [&] { selection().setSelectedProduct(&product); },
-        [&] { coreMachine().startErogation(); },
-        [&] { coreMachine().setRinsing(true); },
-        [&] { cpu().setCurrentState(CpuStateMachine::HeatingUp); },
-        [&] { coreMachine().requestCupRemoval(); },
-        [&] { coreMachine().setRinsing(false); },
-        [&] { coreMachine().failErogation(); },
-        [&] { coreMachine().finishErogation(); },
-    };
-    auto second = makeStates();
-    for (const auto& event : events) {
-        event();
-        EXPECT_EQ(fields(first->status()), fields(second->status()));
-    }
-    QSignalSpy secondCleared(second.get(), &LeaStates::stateChanged);
-    ASSERT_TRUE(waitForClearing(*first));
-    ASSERT_TRUE(secondCleared.count() > 0 || secondCleared.wait(1000));
-    EXPECT_EQ(fields(first->status()), fields(second->status()));
-}
-
-TEST_F(StatesTest, UnconvertibleCpuStateIsLoggedAndEventsStillFlow)
-{
-    cpu().setCurrentState(CpuStateMachine::Ready);
-    auto states = makeStates();
-    SignalRecorder recorder(*states);
-    const std::string expected
-        = std::string("Invalid internal enum value 13 (") + bridge::misc::StateConverter::converter() + ")";
-
-    EXPECT_NO_THROW(cpu().setCurrentState(static_cast<CpuStateMachine::State>(13)));
-    EXPECT_EQ(recorder.take(), QStringList());
-    EXPECT_EQ(states->status().state, LeaStates::Ready);
-    ASSERT_EQ(logEntries().size(), 1);
-    EXPECT_EQ(logEntries()[0].level, LogLevel::Warning);
-    EXPECT_EQ(logEntries()[0].items,
-        (QStringList { "bool bridge::misc::States::recomputeStatus()", QString::fromStdString(expected) }));
-
-    // The dispensing state still moves on; the machine state keeps its last value.
-    EXPECT_NO_THROW(coreMachine().startErogation());
-    EXPECT_EQ(recorder.take(), (QStringList { "stateChanged", "erogationStarted" }));
-    EXPECT_EQ(phase(*states), std::make_pair(LeaStates::Ready, LeaStates::Erogating));
-    EXPECT_EQ(logEntries().size(), 2);
-}
-
 TEST_F(StatesTest, RelaysCoreEventsOneForOne)
 {
-    auto states = makeStates();
+    auto states = std::make_unique<States>(nullptr);
     SignalRecorder recorder(*states);
     const std::pair<std::function<void()>, QString> cases[] = {
         { [] { gCoreEnv->machine()->erogationManager()->setLastActiveTest(4); }, "lastActiveTestChanged" },
@@ -317,34 +263,46 @@ TEST_F(StatesTest, RelaysCoreEventsOneForOne)
 
 TEST_F(StatesTest, ConfigurationTasksRunOrAreCanceledAndEmptyHandlersAreSafe)
 {
-    auto states = makeStates();
+    ConfigurationManager& tasks = *gCoreEnv->configurationManager();
+    auto states = std::make_unique<States>(nullptr);
     QStringList calls;
     states->addConfigurationTask([&] { calls << "first"; }, [&] { calls << "first canceled"; });
     states->addConfigurationTask([&] { calls << "second"; }, [&] { calls << "second canceled"; });
-    EXPECT_EQ(tasks().pendingTaskCount(), 2);
+    EXPECT_EQ(tasks.pendingTaskCount(), 2);
     EXPECT_TRUE(calls.isEmpty());
-    EXPECT_TRUE(tasks().runNextTask());
-    tasks().cancelPendingTasks();
+    EXPECT_TRUE(tasks.runNextTask());
+    tasks.cancelPendingTasks();
     EXPECT_EQ(calls, (QStringList { "first", "second canceled" }));
-    EXPECT_EQ(tasks().pendingTaskCount(), 0);
+    EXPECT_EQ(tasks.pendingTaskCount(), 0);
 
     // Empty handlers are safe; a cancel handler ends with the accessor that added it.
     bool ran = false;
     states->addConfigurationTask([&] { ran = true; }, {});
-    states->addConfigurationTask([&] { ran = true; }, {});
-    ASSERT_EQ(tasks().pendingTaskCount(), 2);
-    EXPECT_NO_THROW(tasks().cancelPendingTasks());
+    ASSERT_EQ(tasks.pendingTaskCount(), 1);
+    EXPECT_NO_THROW(tasks.cancelPendingTasks());
     EXPECT_FALSE(ran);
 
     states->addConfigurationTask({}, [&] { ran = true; });
-    EXPECT_EQ(tasks().pendingTaskCount(), 0);
+    EXPECT_EQ(tasks.pendingTaskCount(), 0);
     ASSERT_EQ(logEntries().size(), 1);
     EXPECT_EQ(logEntries()[0].level, LogLevel::Warning);
 
     states->addConfigurationTask([] {}, [&] { ran = true; });
     states.reset();
-    tasks().cancelPendingTasks();
+    tasks.cancelPendingTasks();
     EXPECT_FALSE(ran);
 }
+
+// Neither operation needs the configuration.
+const GuardCase<States> kGuarded[] = {
+    { "status", [](States& s) { return s.status().erogationState == LeaStates::NoErogation; }, false },
+    { "addConfigurationTask",
+        [](States& s) {
+            s.addConfigurationTask([] {}, [] {});
+            return gCoreEnv->configurationManager()->pendingTaskCount() == 1;
+        },
+        false },
+};
+GUARD_TEST(StatesGuard, LeaStates, States, kGuarded);
 
 } // namespace
