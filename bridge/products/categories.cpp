@@ -75,6 +75,14 @@ public:
         return m_list.last();
     }
 
+    /// Stores the copies' order as the display order, their displayed flags and `config`.
+    bool saveDisplayList(
+        ConfigurationLoader& loader, const Configuration& configuration, const Config& config) const
+    {
+        return loader.saveDisplayedCategories(
+            configuration.id(), m_list, config.firstLayoutValue, config.secondLayoutValue, config.enabled);
+    }
+
 private:
     std::vector<std::unique_ptr<::Category>> m_owned;
     QList<::Category*> m_list;
@@ -159,8 +167,7 @@ void Categories::updateCategory(AnyCategoryId id, const Category& category)
     if (storeAndReload(*configuration, log, SaveFailed, LogLevel::Warning,
             [&](ConfigurationLoader& loader) {
                 return (!stored || loader.saveCategoryInfos(target))
-                    && loader.saveDisplayedCategories(configuration->id(), draft.list(),
-                        current.firstLayoutValue, current.secondLayoutValue, current.enabled);
+                    && draft.saveDisplayList(loader, *configuration, current);
             })
         && stored)
         utils::updateTranslations(category.title, TypedString::CategoryTitle, category.translations);
@@ -179,8 +186,7 @@ nonstd::optional<lea::CategoryDbId> Categories::addCategory(const Category& cate
     const utils::FailureLog log(Q_FUNC_INFO, Log::Product);
     if (!storeAndReload(*configuration, log, SaveFailed, LogLevel::Warning, [&](ConfigurationLoader& loader) {
             return loader.saveCategoryInfos(created)
-                && loader.saveDisplayedCategories(configuration->id(), draft.list(), current.firstLayoutValue,
-                    current.secondLayoutValue, current.enabled);
+                && draft.saveDisplayList(loader, *configuration, current);
         }))
         return {};
     // Only a stored category gets its translations.
@@ -203,8 +209,7 @@ void Categories::removeCategory(const lea::CategoryDbId& id)
     storeAndReload(*configuration, utils::FailureLog(Q_FUNC_INFO, Log::Product),
         "Failed deleting category from database", LogLevel::Error, [&](ConfigurationLoader& loader) {
             return loader.deleteBeverageCategory(target->id())
-                && loader.saveDisplayedCategories(configuration->id(), draft.list(), current.firstLayoutValue,
-                    current.secondLayoutValue, current.enabled);
+                && draft.saveDisplayList(loader, *configuration, current);
         });
 }
 
@@ -222,10 +227,8 @@ void Categories::setDisplayedCategories(const std::vector<AnyCategoryId>& ids)
     }
     // The core's order is the display order.
     storeAndReload(*configuration, utils::FailureLog(Q_FUNC_INFO, Log::Product),
-        "Failed saving displayed categories to database", LogLevel::Error, [&](ConfigurationLoader& loader) {
-            return loader.saveDisplayedCategories(configuration->id(), draft.list(), current.firstLayoutValue,
-                current.secondLayoutValue, current.enabled);
-        });
+        "Failed saving displayed categories to database", LogLevel::Error,
+        [&](ConfigurationLoader& loader) { return draft.saveDisplayList(loader, *configuration, current); });
 }
 
 std::map<AnyCategoryId, LeaCategory> Categories::subCategories(
@@ -307,10 +310,8 @@ void Categories::setConfig(const Config& config)
         return;
     Draft draft(*configuration);
     storeAndReload(*configuration, utils::FailureLog(Q_FUNC_INFO, Log::Product),
-        "Failed saving displayed categories to database", LogLevel::Error, [&](ConfigurationLoader& loader) {
-            return loader.saveDisplayedCategories(configuration->id(), draft.list(), config.firstLayoutValue,
-                config.secondLayoutValue, config.enabled);
-        });
+        "Failed saving displayed categories to database", LogLevel::Error,
+        [&](ConfigurationLoader& loader) { return draft.saveDisplayList(loader, *configuration, config); });
 }
 
 void Categories::leaToCoreCategory(const Category& category, ::Category& coreCategory)
