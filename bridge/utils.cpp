@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <QCoreApplication>
+#include <stdexcept>
 
 namespace bridge {
 namespace utils {
@@ -129,20 +130,72 @@ bool compareLeaTranslations(
         });
 }
 
-void updateTranslations(
+bool updateTranslations(
     QString originalString, TypedString::StringType type, const std::vector<lea::Translation>& wanted)
 {
     TranslationsManager* manager = translationsManager();
     if (!manager)
-        return;
+        return false;
+    // A null text would be bound as NULL, which the table refuses, and the whole set with it.
+    const auto storable
+        = [](const QString& text) { return text.isNull() ? QString(QLatin1String("")) : text; };
+    originalString = storable(originalString);
+    const bool valid = isStorableText(originalString)
+        && std::all_of(wanted.cbegin(), wanted.cend(),
+            [](const lea::Translation& translation) { return isStorableText(translation.text); });
+    if (!valid) {
+        LogFormatter(LogLevel::Warning).log(Log::Translation)
+            << Q_FUNC_INFO << "Text cannot be stored unchanged:" << originalString;
+        return false;
+    }
     const auto current
         = coreTranslationsToLeaTranslations(coreTranslationsForTypeAndOriginalString(type, originalString));
     if (compareLeaTranslations(current, wanted))
-        return;
+        return true;
     manager->removeTranslations(originalString, type);
     for (const lea::Translation& translation : wanted)
-        manager->addTranslation(originalString, type, translation.language, translation.text);
-    manager->save();
+        manager->addTranslation(originalString, type, translation.language, storable(translation.text));
+    if (manager->save())
+        return true;
+    // Memory must not keep what the database refused: later edits compare against it.
+    manager->reload();
+    return false;
+}
+
+bool isStorableText(const QString& text)
+{
+    if (text.startsWith(QChar(0xFEFF)))
+        return false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() == 0xFFFE || c.unicode() == 0xFFFF)
+            return false;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate())
+            return false;
+    }
+    return true;
+}
+
+void requireStorableText(const QString& text)
+{
+    if (!isStorableText(text))
+        throw std::invalid_argument("Text cannot be stored unchanged: " + text.toStdString());
+}
+
+void requireStorableText(const nonstd::optional<QString>& text)
+{
+    if (text)
+        requireStorableText(*text);
+}
+
+void requireStorableTexts(const std::vector<lea::Translation>& translations)
+{
+    for (const lea::Translation& translation : translations)
+        requireStorableText(translation.text);
 }
 
 void checkCoreId(int coreId)

@@ -54,9 +54,21 @@ std::vector<lea::Translation> translationsFromQm(const QString& context, const Q
 /// Same languages with the same texts, in any order.
 bool compareLeaTranslations(
     const std::vector<lea::Translation>& first, const std::vector<lea::Translation>& second);
-/// Replaces the stored translations of a text; writes nothing when they already agree.
-void updateTranslations(
+/// Replaces the stored translations of a text; writes nothing when they already
+/// agree. False when they could not be stored: the translations then stay as
+/// the database holds them, and the failure is logged.
+bool updateTranslations(
     QString originalString, TypedString::StringType type, const std::vector<lea::Translation>& wanted);
+
+/// Whether SQLite keeps a text unchanged: it alters unpaired surrogates, the
+/// noncharacters U+FFFE and U+FFFF and a leading U+FEFF, which would detach
+/// what is keyed by the text after a reload.
+bool isStorableText(const QString& text);
+/// Throws std::invalid_argument for a text that would not be stored unchanged,
+/// so that a record carrying one is refused before anything is written.
+void requireStorableText(const QString& text);
+void requireStorableText(const nonstd::optional<QString>& text);
+void requireStorableTexts(const std::vector<lea::Translation>& translations);
 
 /// A core row id below 0 means "no identifier"; 0 is valid.
 template <class Id> nonstd::optional<Id> idFromCoreOpt(int coreId)

@@ -318,6 +318,9 @@ void Categories::leaToCoreCategory(const Category& category, ::Category& coreCat
 {
     // Converted first, so that a value without core counterpart changes nothing.
     const ::Category::CategoryType type = CategoryTypeConverter::toInternalOrThrow(category.type);
+    utils::requireStorableText(category.title);
+    utils::requireStorableText(category.extraText);
+    utils::requireStorableTexts(category.translations);
     coreCategory.setCategoryType(type);
     coreCategory.setIsDisplayed(category.displayed);
     coreCategory.setRows(category.rows);

@@ -207,6 +207,7 @@ void Customizations::updateAdjustment(lea::CustomizationAdjustmentDbId id, const
             << Q_FUNC_INFO << "Cannot update adjustment " << QString::number(id.value());
         return;
     }
+    utils::requireStorableText(record.extraText);
     utils::Rollback rollback(*adjustment);
     adjustment->setExtraText(record.extraText);
     if (powderUpdate) {
@@ -324,6 +325,9 @@ void Customizations::onCupPreselectionModified()
 std::unique_ptr<RecipeCustomization> Customizations::createCoreCustomization(
     const Customization& record, const RecipeCustomization* stored)
 {
+    utils::requireStorableText(record.name);
+    utils::requireStorableText(record.extraText);
+    utils::requireStorableTexts(record.translations);
     const RecipeCustomization::IconType icon = CustomizationIconConverter::toInternalOrThrow(record.icon);
     const RecipeCustomization::CustomizationType type
         = CustomizationTypeConverter::toInternalOrThrow(record.type);
@@ -341,6 +345,7 @@ std::unique_ptr<RecipeCustomization> Customizations::createCoreCustomization(
 std::unique_ptr<AbstractCustomizationAdjustment> Customizations::createCoreAdjustment(
     const Adjustment& record, const RecipeCustomization* customization)
 {
+    utils::requireStorableText(record.extraText);
     if (record.powder) {
         return std::make_unique<PowderDosageAdjustment>(customization,
             LogicalIngredientConverter::toInternalOrThrow(record.powder->logicalIngredient),

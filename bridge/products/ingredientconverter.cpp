@@ -79,6 +79,7 @@ void IngredientConverter::updateCoreIngredientFromLeaIngredient(
     const AbstractIngredient::IngredientType type = IngredientTypeConverter::toInternalOrThrow(record.type);
     const Canister::LogicalCanisterId logicalId
         = LogicalIngredientConverter::toInternalOrThrow(record.logicalIngredient);
+    utils::requireStorableText(record.extraText);
 
     ingredient.setType(type);
     Canister* canister = configuration->canisterByType(logicalId);

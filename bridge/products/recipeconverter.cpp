@@ -33,8 +33,11 @@ lea::products::Recipes::Recipe RecipeConverter::coreRecipeToLeaRecipe(const Reci
 
 void RecipeConverter::updateCoreRecipeFromLeaRecipe(Recipe& recipe, lea::products::Recipes::Recipe record)
 {
+    // Checked first, so that a record that cannot be stored changes nothing.
+    utils::requireStorableText(record.name);
+    utils::requireStorableText(record.extraText);
+    utils::requireStorableTexts(record.translations);
     recipe.setName(record.name);
-    utils::updateTranslations(record.name, TypedString::RecipeName, record.translations);
     recipe.setHasStirrer(record.hasStirrer);
     recipe.setHasCup(record.hasCup);
     recipe.setDripTimeCS(static_cast<int>(record.dripTime_cs));

@@ -117,6 +117,7 @@ nonstd::optional<lea::RecipeDbId> Recipes::createRecipe(const Recipe& recipe)
             "Failed saving recipe", LogLevel::Warning))
         return {};
 
+    utils::updateTranslations(recipe.name, TypedString::RecipeName, recipe.translations);
     std::unique_ptr<::Recipe> loaded = configuration->loadAndFillRecipe(newId);
     if (!loaded) {
         log.warning("Failed reloading recipe from database !");
@@ -138,8 +139,10 @@ void Recipes::updateRecipe(lea::RecipeDbId id, const Recipe& recipe)
     const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
     utils::Rollback rollback(*coreRecipe);
     RecipeConverter::updateCoreRecipeFromLeaRecipe(*coreRecipe, recipe);
-    if (log.stored(loader && loader->saveRecipe(coreRecipe), "Failed saving recipe", LogLevel::Warning))
-        rollback.commit();
+    if (!log.stored(loader && loader->saveRecipe(coreRecipe), "Failed saving recipe", LogLevel::Warning))
+        return;
+    rollback.commit();
+    utils::updateTranslations(recipe.name, TypedString::RecipeName, recipe.translations);
 }
 
 void Recipes::deleteRecipe(lea::RecipeDbId id)

@@ -89,6 +89,8 @@ void StepConverter::updateCoreStepFromLeaStep(AbstractPreparationStep& step, con
     nonstd::optional<EspressoPreparationStep::CurrentValue> pressureCurrent;
     if (record.pressureCurrent && espresso)
         pressureCurrent = PressureCurrentConverter::toInternalOrThrow(*record.pressureCurrent);
+    utils::requireStorableText(record.description);
+    utils::requireStorableText(record.extraText);
 
     step.setDescription(record.description);
     step.setExtraText(record.extraText);

@@ -3,6 +3,7 @@
 #include "core/catalogue/abstractingredient.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 // The flow of the machine's pumps at full speed.
@@ -31,7 +32,9 @@ QString AbstractPreparationStep::doseUnityToString(int unit)
 
 int AbstractPreparationStep::erogationTimeCS() const
 {
-    return m_startDelayCS + waterVolume_ml() * 100 / kMillilitresPerSecond;
+    // In 64 bits, saturated: doses and delays may be as large as an int holds.
+    const qint64 time = qint64(m_startDelayCS) + qint64(waterVolume_ml()) * 100 / kMillilitresPerSecond;
+    return int(qBound<qint64>(INT_MIN, time, INT_MAX));
 }
 
 QList<const AbstractIngredient*> AbstractPreparationStep::ingredientsConst() const

@@ -1,5 +1,7 @@
 #include "core/catalogue/espressopreparationstep.h"
 
+#include <climits>
+
 namespace {
 
 AbstractPreparationStep::PreparationStepType espressoType(AbstractPreparationStep::PreparationStepType type)
@@ -28,5 +30,6 @@ int EspressoPreparationStep::dose() const
 
 void EspressoPreparationStep::setDose(int millilitres)
 {
-    water().setDose(millilitres * kPulsesPerMillilitre);
+    // Saturates: a dose beyond what the flowmeter can count stays the largest one.
+    water().setDose(int(qBound<qint64>(INT_MIN, qint64(millilitres) * kPulsesPerMillilitre, INT_MAX)));
 }

@@ -5,6 +5,7 @@
 #include "core/catalogue/abstractpreparationstep.h"
 
 #include <algorithm>
+#include <climits>
 
 Recipe::Recipe(QObject* parent)
     : QObject(parent)
@@ -28,10 +29,11 @@ Recipe::~Recipe() = default;
 
 int Recipe::erogationTime() const
 {
-    int total = m_dripTimeCS;
+    qint64 total = m_dripTimeCS;
     for (const AbstractPreparationStep* step : m_steps)
         total += step->erogationTimeCS();
-    return total;
+    // Saturated, as every step's time is.
+    return int(qBound<qint64>(INT_MIN, total, INT_MAX));
 }
 
 bool Recipe::isValid() const

@@ -499,8 +499,8 @@ bool ConfigurationLoader::saveRecipe(Recipe* recipe)
     const Sql sql(connection(), __PRETTY_FUNCTION__);
     int id = recipe->dbId();
     const bool saved = sql.upsert(db::Recipes::Table,
-        { { db::Recipes::Name, recipe->name() }, { db::Recipes::HasCup, recipe->hasCup() },
-            { db::Recipes::HasStirrer, recipe->hasStirrer() },
+        { { db::Recipes::Name, recipe->name().isNull() ? QString(QLatin1String("")) : recipe->name() },
+            { db::Recipes::HasCup, recipe->hasCup() }, { db::Recipes::HasStirrer, recipe->hasStirrer() },
             { db::Recipes::DripTimeCs, recipe->dripTimeCS() },
             { db::Recipes::CupType, int(recipe->cupType()) },
             { db::Recipes::CupTurret, int(recipe->cupToDropFromTurret()) },

@@ -74,6 +74,9 @@ AbstractDatabase::AbstractDatabase(const QString& filePath)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(filePath);
+    // Another connection's lock makes a statement wait this long, then fail, instead of
+    // blocking the caller (Qt's default is five seconds per statement).
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     if (!db.open())
         LogFormatter(LogLevel::Error).log(Log::Database)
             << "Cannot open database" << filePath << db.lastError().text();

@@ -25,6 +25,9 @@ public:
     using Values = QMap<QString, QVariant>;
     using Conditions = QMultiMap<QString, QVariant>;
 
+    /// How long a statement waits for another connection's lock before it fails.
+    static constexpr int BusyTimeoutMs = 250;
+
     /// Opens (and creates if needed) the SQLite file at `filePath`.
     explicit AbstractDatabase(const QString& filePath);
     virtual ~AbstractDatabase();
