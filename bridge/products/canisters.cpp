@@ -1,7 +1,7 @@
 #include "bridge/products/canisters.h"
 
 #include "bridge/localimagestore.h"
-#include "bridge/products/logicalingredientconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
 #include "bridge/utils.h"
 #include "core/catalogue/canister.h"
 #include "core/configuration/configuration.h"
@@ -140,7 +140,7 @@ std::vector<LeaCanisters::Canister> Canisters::canisters() const
         const PhysicalMachine* physicalMachine = configuration.physicalMachine();
         for (const ::Canister* core : configuration.canisters()) {
             const LogicalIngredient logicalIngredient
-                = LogicalIngredientConverter::toExternalOrThrow(core->logicalCanisterId());
+                = LogicalIngredientEnumConverter::toExternalOrThrow(core->logicalCanisterId());
             Canister canister;
             canister.id = utils::idFromCore<lea::CanisterDbId>(core->id());
             canister.name = core->name();

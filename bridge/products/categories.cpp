@@ -1,7 +1,7 @@
 #include "bridge/products/categories.h"
 
 #include "bridge/localimagestore.h"
-#include "bridge/products/categorytypeconverter.h"
+#include "bridge/products/categorytypeenumconverter.h"
 #include "bridge/utils.h"
 #include "core/catalogue/category.h"
 #include "core/configuration/configuration.h"
@@ -66,7 +66,7 @@ std::unique_ptr<ConfigurationLoader> transientLoader()
 LeaCategory coreToLeaCategory(const ::Category& core)
 {
     LeaCategory category;
-    category.type = CategoryTypeConverter::toExternalOrThrow(core.categoryType());
+    category.type = CategoryTypeEnumConverter::toExternalOrThrow(core.categoryType());
     category.displayed = core.isDisplayed();
     category.available = core.isAvailable();
     category.title = core.title();
@@ -278,7 +278,7 @@ void Categories::setConfig(const Config& config)
 void Categories::leaToCoreCategory(const Category& category, ::Category& coreCategory)
 {
     // Converted first, so that a value without core counterpart changes nothing.
-    const ::Category::CategoryType type = CategoryTypeConverter::toInternalOrThrow(category.type);
+    const ::Category::CategoryType type = CategoryTypeEnumConverter::toInternalOrThrow(category.type);
     coreCategory.setCategoryType(type);
     coreCategory.setIsDisplayed(category.displayed);
     coreCategory.setRows(category.rows);

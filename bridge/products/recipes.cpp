@@ -2,11 +2,11 @@
 
 #include "bridge/products/customizationshelper.h"
 #include "bridge/products/ingredientconverter.h"
-#include "bridge/products/ingredienttypeconverter.h"
-#include "bridge/products/logicalingredientconverter.h"
+#include "bridge/products/ingredienttypeenumconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
 #include "bridge/products/recipeconverter.h"
 #include "bridge/products/stepconverter.h"
-#include "bridge/products/steptypeconverter.h"
+#include "bridge/products/steptypeenumconverter.h"
 #include "bridge/utils.h"
 #include "core/catalogue/beverage.h"
 #include "core/catalogue/drysugarpreparationstep.h"
@@ -213,7 +213,7 @@ nonstd::optional<lea::RecipeStepDbId> Recipes::createStep(const Step& step)
                 "Ingredients list should be empty upon step creation", __FILE__, __LINE__);
 
         const std::unique_ptr<AbstractPreparationStep> coreStep
-            = newCoreStepFromType(StepTypeConverter::toInternalOrThrow(step.type));
+            = newCoreStepFromType(StepTypeEnumConverter::toInternalOrThrow(step.type));
         if (coreStep)
             StepConverter::updateCoreStepFromLeaStep(*coreStep, step);
         const std::unique_ptr<ConfigurationLoader> loader = newLoader();
@@ -308,7 +308,7 @@ nonstd::optional<lea::RecipeStepIngredientDbId> Recipes::createIngredient(
     return utils::withConfiguration(
         signature, [&](Configuration&) -> nonstd::optional<lea::RecipeStepIngredientDbId> {
             std::unique_ptr<AbstractIngredient> coreIngredient
-                = newCoreIngredientFromType(IngredientTypeConverter::toInternalOrThrow(ingredient.type));
+                = newCoreIngredientFromType(IngredientTypeEnumConverter::toInternalOrThrow(ingredient.type));
             if (coreIngredient)
                 IngredientConverter::updateCoreIngredientFromLeaIngredient(*coreIngredient, ingredient);
             const std::unique_ptr<ConfigurationLoader> loader = newLoader();
@@ -335,7 +335,7 @@ void Recipes::updateIngredient(
             logFailure(signature, "Ingredient not found in configuration");
             return;
         }
-        if (coreIngredient->type() != IngredientTypeConverter::toInternalOrThrow(ingredient.type)) {
+        if (coreIngredient->type() != IngredientTypeEnumConverter::toInternalOrThrow(ingredient.type)) {
             logFailure(signature, "Cannot change ingredient type");
             return;
         }
@@ -396,7 +396,7 @@ std::vector<Recipes::Ingredient> Recipes::beverageIngredients(lea::ProductDbId i
         for (const AbstractPreparationStep* coreStep : recipe->preparationStepsConst()) {
             for (const AbstractIngredient* coreIngredient : coreStep->ingredientsConst()) {
                 const auto logical
-                    = LogicalIngredientConverter::toExternalOrThrow(coreIngredient->logicalCanisterId());
+                    = LogicalIngredientEnumConverter::toExternalOrThrow(coreIngredient->logicalCanisterId());
                 const auto known = std::find_if(result.begin(), result.end(),
                     [logical](const Ingredient& entry) { return entry.logicalIngredient == logical; });
                 if (known != result.end())

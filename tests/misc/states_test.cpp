@@ -1,4 +1,4 @@
-#include "bridge/misc/stateconverter.h"
+#include "bridge/misc/stateenumconverter.h"
 #include "bridge/misc/states.h"
 #include "core/catalogue/product.h"
 #include "core/configuration/configurationmanager.h"
@@ -275,8 +275,8 @@ TEST_F(StatesTest, UnconvertibleCpuStateIsLoggedAndEventsStillFlow)
     cpu().setCurrentState(CpuStateMachine::Ready);
     auto states = makeStates();
     SignalRecorder recorder(*states);
-    const std::string expected
-        = std::string("Invalid internal enum value 13 (") + bridge::misc::StateConverter::converter() + ")";
+    const std::string expected = std::string("Invalid internal enum value 13 (")
+        + bridge::misc::StateEnumConverter::converter() + ")";
 
     EXPECT_NO_THROW(cpu().setCurrentState(static_cast<CpuStateMachine::State>(13)));
     EXPECT_EQ(recorder.take(), QStringList());
