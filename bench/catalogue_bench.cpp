@@ -4,9 +4,9 @@
 // core calls, translations looked up in an index of the typed strings built
 // once per call.
 
-#include "bridge/products/categorytypeconverter.h"
-#include "bridge/products/cuptypeconverter.h"
-#include "bridge/products/logicalingredientconverter.h"
+#include "bridge/products/categorytypeenumconverter.h"
+#include "bridge/products/cuptypeenumconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
 #include "bridge/utils.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/abstractpreparationstep.h"
@@ -117,7 +117,7 @@ std::map<lea::RecipeDbId, LeaRecipes::Recipe> floorRecipes()
         record.hasCup = core->hasCup();
         record.dripTime_cs = core->dripTimeCS();
         record.dispensingTime = core->erogationTime();
-        record.cupType = bridge::products::CupTypeConverter::toExternalOrThrow(core->cupType());
+        record.cupType = bridge::products::CupTypeEnumConverter::toExternalOrThrow(core->cupType());
         record.cupDropTurret = static_cast<uint8_t>(core->cupToDropFromTurret());
         record.validForLayout = core->isValidForLayout();
         record.valid = core->isValid();
@@ -136,7 +136,7 @@ std::map<AnyCategoryId, LeaCategories::Category> floorCategories()
     // Reading needs no copies of the categories.
     for (const Category* core : configuration.getAllCategories(true)) {
         LeaCategories::Category record;
-        record.type = bridge::products::CategoryTypeConverter::toExternalOrThrow(core->categoryType());
+        record.type = bridge::products::CategoryTypeEnumConverter::toExternalOrThrow(core->categoryType());
         record.displayed = core->isDisplayed();
         if (record.displayed)
             record.position = static_cast<uint8_t>(displayedCount++);
@@ -169,7 +169,7 @@ std::vector<LeaCanisters::Canister> floorCanisters()
         record.name = core->name();
         record.translations = names.of(record.name);
         const LeaCanisters::LogicalIngredient logical
-            = bridge::products::LogicalIngredientConverter::toExternalOrThrow(core->logicalCanisterId());
+            = bridge::products::LogicalIngredientEnumConverter::toExternalOrThrow(core->logicalCanisterId());
         if (logical != LeaCanisters::NoIngredient) {
             LeaCanisters::Ingredient ingredient;
             ingredient.logicalIngredient = logical;

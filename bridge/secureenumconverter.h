@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bridge/enumindex.h"
+#include "bridge/enumpairs.h"
 #include "nonstd/optional.hpp"
 
 #include <array>
@@ -7,54 +9,43 @@
 #include <set>
 #include <sstream>
 #include <stdexcept>
+#include <string>
 #include <type_traits>
 
 namespace lguim {
-
-template <class InternalType, class ExternalType> struct EnumPair
-{
-    InternalType internal;
-    ExternalType external;
-};
-
-/// The value table of one converter: specialise it with a static constexpr
-/// array `pairs` of EnumPair. An internal value appears at most once; when an
-/// external value appears several times, its first pair names the internal
-/// value it converts to.
-template <class InternalType, class ExternalType, class Tag> struct EnumPairs;
-
-/// Builds a table of N pairs from f(0) ... f(N-1), for tables that follow a rule.
-template <class InternalType, class ExternalType, std::size_t N, class F>
-constexpr std::array<EnumPair<InternalType, ExternalType>, N> generatePairs(F f)
-{
-    std::array<EnumPair<InternalType, ExternalType>, N> pairs {};
-    for (std::size_t k = 0; k < N; ++k)
-        pairs[k] = f(static_cast<int>(k));
-    return pairs;
-}
 
 /// Converts between a core enumeration (internal) and an interface-layer
 /// enumeration (external) through the listed pairs only; never by casting.
 template <class InternalType, class ExternalType, class Tag> class SecureEnumConverter
 {
-    using Table = EnumPairs<InternalType, ExternalType, Tag>;
+    using InternalIndex = detail::EnumIndex<EnumKey<InternalType, ExternalType, Tag>, false>;
+    using ExternalIndex = detail::EnumIndex<EnumKey<InternalType, ExternalType, Tag>, true>;
 
 public:
+    using Key = EnumKey<InternalType, ExternalType, Tag>;
+    using Pair = EnumPair<InternalType, ExternalType>;
+
+    /// The value table from a braced list of pairs, for the specialisation of enumPairs<Key>.
+    template <std::size_t N> static constexpr std::array<Pair, N> pairs(const Pair (&list)[N])
+    {
+        std::array<Pair, N> table {};
+        for (std::size_t k = 0; k < N; ++k)
+            table[k] = list[k];
+        return table;
+    }
+
     static nonstd::optional<InternalType> toInternalOpt(ExternalType value) noexcept
     {
-        for (const auto& pair : Table::pairs) {
-            if (pair.external == value)
-                return pair.internal;
-        }
+        if (const Pair* pair = ExternalIndex::find(value))
+            return pair->internal;
         return nonstd::nullopt;
     }
 
     static nonstd::optional<ExternalType> toExternalOpt(InternalType value) noexcept
     {
-        for (const auto& pair : Table::pairs) {
-            if (pair.internal == value)
-                return pair.external;
-        }
+        static_assert(InternalIndex::unique, "an internal value is listed in two pairs");
+        if (const Pair* pair = InternalIndex::find(value))
+            return pair->external;
         return nonstd::nullopt;
     }
 
@@ -76,7 +67,7 @@ public:
     {
         static const std::set<InternalType> values = [] {
             std::set<InternalType> set;
-            for (const auto& pair : Table::pairs)
+            for (const auto& pair : enumPairs<Key>)
                 set.insert(pair.internal);
             return set;
         }();
@@ -87,7 +78,7 @@ public:
     {
         static const std::set<ExternalType> values = [] {
             std::set<ExternalType> set;
-            for (const auto& pair : Table::pairs)
+            for (const auto& pair : enumPairs<Key>)
                 set.insert(pair.external);
             return set;
         }();
@@ -100,8 +91,7 @@ private:
     template <class Enum> static std::string failureText(const char* prefix, Enum value)
     {
         std::ostringstream text;
-        text << prefix << static_cast<long long>(static_cast<std::underlying_type_t<Enum>>(value)) << " ("
-             << converter() << ")";
+        text << prefix << detail::enumValue(value) << " (" << converter() << ")";
         return text.str();
     }
 };

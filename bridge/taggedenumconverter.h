@@ -21,3 +21,10 @@ struct TaggedEnumConverter : SecureEnumConverter<InternalType, ExternalType, Tag
 };
 
 } // namespace lguim
+
+namespace bridge {
+/// The converter between a core enumeration and an interface-layer one. Its
+/// value table is the specialisation of lguim::enumPairs for its Key.
+template <class Internal, class External>
+using EnumConverter = lguim::TaggedEnumConverter<CoreEnum, Internal, LeaEnum, External, void>;
+} // namespace bridge

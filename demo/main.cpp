@@ -2,7 +2,7 @@
 // is built and read through the accessors, then a cappuccino is selected and
 // dispensed while the machine-states accessor reports each step.
 #include "bridge/bridge.h"
-#include "bridge/products/logicalingredientconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
 #include "core/catalogue/beverage.h"
 #include "core/catalogue/canister.h"
 #include "core/catalogue/recipe.h"
@@ -102,9 +102,9 @@ nonstd::optional<lea::RecipeDbId> createCappuccino(lea::products::Recipes& recip
     const auto milk = recipes.createStep(milkStep());
     if (!coffee || !milk)
         return {};
-    using bridge::products::LogicalIngredientConverter;
-    const auto beans = LogicalIngredientConverter::toExternalOrThrow(Canister::CoffeeBeans);
-    const auto milkPowder = LogicalIngredientConverter::toExternalOrThrow(Canister::MilkPowder);
+    using bridge::products::LogicalIngredientEnumConverter;
+    const auto beans = LogicalIngredientEnumConverter::toExternalOrThrow(Canister::CoffeeBeans);
+    const auto milkPowder = LogicalIngredientEnumConverter::toExternalOrThrow(Canister::MilkPowder);
     recipes.createIngredient(ingredient(lea::products::Recipes::IngredientEspresso, beans, 8), *coffee);
     recipes.createIngredient(ingredient(lea::products::Recipes::IngredientInstant, milkPowder, 12), *milk);
 

@@ -1,7 +1,7 @@
 #include "bridge/misc/states.h"
 
-#include "bridge/misc/erogationstateconverter.h"
-#include "bridge/misc/stateconverter.h"
+#include "bridge/misc/erogationstateenumconverter.h"
+#include "bridge/misc/stateenumconverter.h"
 #include "core/catalogue/product.h"
 #include "core/configuration/configurationmanager.h"
 #include "core/configuration/configurationtask.h"
@@ -36,7 +36,7 @@ lea::misc::States::Status States::status() const
 {
     Status status;
     status.state = m_state;
-    status.erogationState = ErogationStateConverter::toExternalOrThrow(m_erogationState);
+    status.erogationState = ErogationStateEnumConverter::toExternalOrThrow(m_erogationState);
     status.energySaving = m_energySaving;
     status.cleaning = m_cleaning;
     status.statusByte = m_statusByte;
@@ -125,7 +125,7 @@ bool States::recomputeStatus()
 bool States::updateMachineState()
 {
     const Machine& machine = *gCoreEnv->machine();
-    State state = StateConverter::toExternalOrThrow(machine.cpuStateMachine()->currentState());
+    State state = StateEnumConverter::toExternalOrThrow(machine.cpuStateMachine()->currentState());
     if (m_started && !m_takeCup)
         state = Dispensing;
     else if (m_failed)

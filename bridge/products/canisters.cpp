@@ -2,7 +2,7 @@
 
 #include "bridge/localimagestore.h"
 #include "bridge/products/cataloguelookup.h"
-#include "bridge/products/logicalingredientconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
 #include "bridge/utils.h"
 #include "bridge/writerule.h"
 #include "core/catalogue/canister.h"
@@ -138,7 +138,7 @@ std::vector<LeaCanisters::Canister> Canisters::canisters() const
     const PhysicalMachine* physicalMachine = configuration->physicalMachine();
     for (const ::Canister* core : configuration->canisters()) {
         const LogicalIngredient logicalIngredient
-            = LogicalIngredientConverter::toExternalOrThrow(core->logicalCanisterId());
+            = LogicalIngredientEnumConverter::toExternalOrThrow(core->logicalCanisterId());
         Canister canister;
         canister.id = utils::idFromCore<lea::CanisterDbId>(core->id());
         canister.name = core->name();

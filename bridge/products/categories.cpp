@@ -2,7 +2,7 @@
 
 #include "bridge/localimagestore.h"
 #include "bridge/products/cataloguelookup.h"
-#include "bridge/products/categorytypeconverter.h"
+#include "bridge/products/categorytypeenumconverter.h"
 #include "bridge/utils.h"
 #include "bridge/writerule.h"
 #include "core/catalogue/category.h"
@@ -109,7 +109,7 @@ bool storeAndReload(Configuration& configuration, const utils::FailureLog& log, 
 LeaCategory coreToLeaCategory(const ::Category& core)
 {
     LeaCategory category;
-    category.type = CategoryTypeConverter::toExternalOrThrow(core.categoryType());
+    category.type = CategoryTypeEnumConverter::toExternalOrThrow(core.categoryType());
     category.displayed = core.isDisplayed();
     category.available = core.isAvailable();
     category.title = core.title();
@@ -317,7 +317,7 @@ void Categories::setConfig(const Config& config)
 void Categories::leaToCoreCategory(const Category& category, ::Category& coreCategory)
 {
     // Converted first, so that a value without core counterpart changes nothing.
-    const ::Category::CategoryType type = CategoryTypeConverter::toInternalOrThrow(category.type);
+    const ::Category::CategoryType type = CategoryTypeEnumConverter::toInternalOrThrow(category.type);
     utils::requireStorableText(category.title);
     utils::requireStorableText(category.extraText);
     utils::requireStorableTexts(category.translations);

@@ -1,10 +1,10 @@
 #include "bridge/products/customizationconverter.h"
 
-#include "bridge/products/adjustmenttypeconverter.h"
-#include "bridge/products/customizationiconconverter.h"
-#include "bridge/products/customizationtypeconverter.h"
-#include "bridge/products/logicalingredientconverter.h"
-#include "bridge/products/steptypeconverter.h"
+#include "bridge/products/adjustmenttypeenumconverter.h"
+#include "bridge/products/customizationiconenumconverter.h"
+#include "bridge/products/customizationtypeenumconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
+#include "bridge/products/steptypeenumconverter.h"
 #include "bridge/utils.h"
 #include "core/catalogue/powderdosageadjustment.h"
 #include "core/catalogue/recipe.h"
@@ -64,8 +64,8 @@ Record::Customization CustomizationConverter::coreCustomizationToLeaCustomizatio
     const RecipeCustomization& customization)
 {
     Record::Customization record;
-    record.type = CustomizationTypeConverter::toExternalOrThrow(customization.type());
-    record.icon = CustomizationIconConverter::toExternalOrThrow(customization.iconType());
+    record.type = CustomizationTypeEnumConverter::toExternalOrThrow(customization.type());
+    record.icon = CustomizationIconEnumConverter::toExternalOrThrow(customization.iconType());
 
     record.enabled = customization.isEnabled();
     record.available = customization.isAvailable();
@@ -90,14 +90,14 @@ Record::Adjustment CustomizationConverter::coreAdjustmentToLeaAdjustment(
     const AbstractCustomizationAdjustment& adjustment)
 {
     Record::Adjustment record;
-    record.type = AdjustmentTypeConverter::toExternalOrThrow(adjustment.type());
+    record.type = AdjustmentTypeEnumConverter::toExternalOrThrow(adjustment.type());
     record.extraText = adjustment.extraText();
 
     switch (adjustment.type()) {
     case AbstractCustomizationAdjustment::WaterDosage:
         if (const auto* water = qobject_cast<const WaterDosageAdjustment*>(&adjustment)) {
             record.water
-                = Record::Adjustment::Water { StepTypeConverter::toExternalOrThrow(water->stepType()),
+                = Record::Adjustment::Water { StepTypeEnumConverter::toExternalOrThrow(water->stepType()),
                       water->waterDeltaMin(), water->waterDeltaMax() };
         }
         break;
@@ -107,7 +107,7 @@ Record::Adjustment CustomizationConverter::coreAdjustmentToLeaAdjustment(
         break;
     case AbstractCustomizationAdjustment::PowderDosage:
         if (const auto* powder = qobject_cast<const PowderDosageAdjustment*>(&adjustment)) {
-            record.powder = Record::Adjustment::Powder { LogicalIngredientConverter::toExternalOrThrow(
+            record.powder = Record::Adjustment::Powder { LogicalIngredientEnumConverter::toExternalOrThrow(
                                                              powder->logicalCanisterId()),
                 powder->powderDeltaMin(), powder->powderDeltaMax() };
         }

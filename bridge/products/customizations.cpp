@@ -2,11 +2,11 @@
 
 #include "bridge/products/cataloguelookup.h"
 #include "bridge/products/customizationconverter.h"
-#include "bridge/products/customizationiconconverter.h"
+#include "bridge/products/customizationiconenumconverter.h"
 #include "bridge/products/customizationshelper.h"
-#include "bridge/products/customizationtypeconverter.h"
-#include "bridge/products/logicalingredientconverter.h"
-#include "bridge/products/steptypeconverter.h"
+#include "bridge/products/customizationtypeenumconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
+#include "bridge/products/steptypeenumconverter.h"
 #include "bridge/utils.h"
 #include "bridge/writerule.h"
 #include "core/catalogue/powderdosageadjustment.h"
@@ -106,7 +106,7 @@ nonstd::optional<lea::CustomizationDbId> Customizations::addCustomization(
 void Customizations::setCurrentCustomizationStep(const Customization& record)
 {
     const RecipeCustomization::CustomizationType type
-        = CustomizationTypeConverter::toInternalOrThrow(record.type);
+        = CustomizationTypeEnumConverter::toInternalOrThrow(record.type);
     const Recipe* recipe = selectionRecipe();
     if (!recipe)
         return;
@@ -328,9 +328,9 @@ std::unique_ptr<RecipeCustomization> Customizations::createCoreCustomization(
     utils::requireStorableText(record.name);
     utils::requireStorableText(record.extraText);
     utils::requireStorableTexts(record.translations);
-    const RecipeCustomization::IconType icon = CustomizationIconConverter::toInternalOrThrow(record.icon);
+    const RecipeCustomization::IconType icon = CustomizationIconEnumConverter::toInternalOrThrow(record.icon);
     const RecipeCustomization::CustomizationType type
-        = CustomizationTypeConverter::toInternalOrThrow(record.type);
+        = CustomizationTypeEnumConverter::toInternalOrThrow(record.type);
     auto customization = std::make_unique<RecipeCustomization>(type, record.name, record.defaultIndex,
         record.hundredPercentIndex, record.stepCount, static_cast<float>(record.costVariation),
         static_cast<quint8>(record.horizontal), stored ? stored->parameterKind() : 0, icon,
@@ -348,12 +348,12 @@ std::unique_ptr<AbstractCustomizationAdjustment> Customizations::createCoreAdjus
     utils::requireStorableText(record.extraText);
     if (record.powder) {
         return std::make_unique<PowderDosageAdjustment>(customization,
-            LogicalIngredientConverter::toInternalOrThrow(record.powder->logicalIngredient),
+            LogicalIngredientEnumConverter::toInternalOrThrow(record.powder->logicalIngredient),
             record.powder->deltaMin, record.powder->deltaMax, nullptr);
     }
     if (record.water) {
         return std::make_unique<WaterDosageAdjustment>(customization,
-            StepTypeConverter::toInternalOrThrow(record.water->stepType), record.water->deltaMin,
+            StepTypeEnumConverter::toInternalOrThrow(record.water->stepType), record.water->deltaMin,
             record.water->deltaMax, nullptr);
     }
     return nullptr;

@@ -1,8 +1,8 @@
 #include "bridge/products/ingredientconverter.h"
 
-#include "bridge/products/ingredienttypeconverter.h"
-#include "bridge/products/logicalingredientconverter.h"
-#include "bridge/products/powdercycleconverter.h"
+#include "bridge/products/ingredienttypeenumconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
+#include "bridge/products/powdercycleenumconverter.h"
 #include "bridge/utils.h"
 #include "core/catalogue/abstractpreparationstep.h"
 #include "core/catalogue/drysugaringredient.h"
@@ -49,8 +49,8 @@ IngredientConverter::Ingredient IngredientConverter::coreIngredientToLeaIngredie
     record.nameKey = Canister::logicalIdToTranslationKey(ingredient.logicalCanisterId());
     const Canister* canister = ingredient.canister();
     record.canisterName = canister ? canister->name() : QString();
-    record.type = IngredientTypeConverter::toExternalOrThrow(ingredient.type());
-    record.logicalIngredient = LogicalIngredientConverter::toExternalOrThrow(ingredient.logicalCanisterId());
+    record.type = IngredientTypeEnumConverter::toExternalOrThrow(ingredient.type());
+    record.logicalIngredient = LogicalIngredientEnumConverter::toExternalOrThrow(ingredient.logicalCanisterId());
     record.dose = ingredient.dose();
     record.maxDose = truncatedDose(owningStep.maxIngredientDose());
     record.minDose = truncatedDose(owningStep.minIngredientDose());
@@ -61,7 +61,7 @@ IngredientConverter::Ingredient IngredientConverter::coreIngredientToLeaIngredie
         powder.maxSpeed = instant->maxPowderSpeed();
         if (instant->powderCycle() != InstantIngredient::NoPowderCycle) {
             powder.cycle
-                = Ingredient::PowderCycle { PowderCycleConverter::toExternalOrThrow(instant->powderCycle()),
+                = Ingredient::PowderCycle { PowderCycleEnumConverter::toExternalOrThrow(instant->powderCycle()),
                       instant->powderCycleValue() };
         }
         record.powder = powder;
@@ -76,9 +76,9 @@ void IngredientConverter::updateCoreIngredientFromLeaIngredient(
     if (!configuration)
         return;
     // Both conversions come first, so that a record that does not convert changes nothing.
-    const AbstractIngredient::IngredientType type = IngredientTypeConverter::toInternalOrThrow(record.type);
+    const AbstractIngredient::IngredientType type = IngredientTypeEnumConverter::toInternalOrThrow(record.type);
     const Canister::LogicalCanisterId logicalId
-        = LogicalIngredientConverter::toInternalOrThrow(record.logicalIngredient);
+        = LogicalIngredientEnumConverter::toInternalOrThrow(record.logicalIngredient);
     utils::requireStorableText(record.extraText);
 
     ingredient.setType(type);
@@ -100,7 +100,7 @@ std::unique_ptr<AbstractIngredient> IngredientConverter::leaIngredientToCoreIngr
     const Ingredient& record)
 {
     std::unique_ptr<AbstractIngredient> ingredient
-        = newCoreIngredient(IngredientTypeConverter::toInternalOrThrow(record.type));
+        = newCoreIngredient(IngredientTypeEnumConverter::toInternalOrThrow(record.type));
     if (ingredient)
         updateCoreIngredientFromLeaIngredient(*ingredient, record);
     return ingredient;

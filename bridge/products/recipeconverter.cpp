@@ -1,6 +1,6 @@
 #include "bridge/products/recipeconverter.h"
 
-#include "bridge/products/cuptypeconverter.h"
+#include "bridge/products/cuptypeenumconverter.h"
 #include "bridge/products/stepconverter.h"
 #include "bridge/utils.h"
 #include "core/catalogue/abstractpreparationstep.h"
@@ -23,7 +23,7 @@ lea::products::Recipes::Recipe RecipeConverter::coreRecipeToLeaRecipe(const Reci
     record.hasCup = recipe.hasCup();
     record.dripTime_cs = recipe.dripTimeCS();
     record.dispensingTime = recipe.erogationTime();
-    record.cupType = CupTypeConverter::toExternalOrThrow(recipe.cupType());
+    record.cupType = CupTypeEnumConverter::toExternalOrThrow(recipe.cupType());
     record.cupDropTurret = static_cast<uint8_t>(recipe.cupToDropFromTurret());
     record.validForLayout = recipe.isValidForLayout();
     record.valid = recipe.isValid();
@@ -48,7 +48,7 @@ std::unique_ptr<Recipe> RecipeConverter::leaRecipeToCoreRecipe(
     const lea::products::FlatRecipes::Recipe& record)
 {
     auto recipe = std::make_unique<Recipe>(record.name, record.hasCup, record.hasStirrer,
-        static_cast<int>(record.dripTime_cs), CupTypeConverter::toInternalOrThrow(record.cupType),
+        static_cast<int>(record.dripTime_cs), CupTypeEnumConverter::toInternalOrThrow(record.cupType),
         Product::FirstTurret, false, nullptr);
     recipe->setExtraText(record.extraText);
 

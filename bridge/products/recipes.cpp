@@ -3,11 +3,11 @@
 #include "bridge/products/cataloguelookup.h"
 #include "bridge/products/customizationshelper.h"
 #include "bridge/products/ingredientconverter.h"
-#include "bridge/products/ingredienttypeconverter.h"
-#include "bridge/products/logicalingredientconverter.h"
+#include "bridge/products/ingredienttypeenumconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
 #include "bridge/products/recipeconverter.h"
 #include "bridge/products/stepconverter.h"
-#include "bridge/products/steptypeconverter.h"
+#include "bridge/products/steptypeenumconverter.h"
 #include "bridge/utils.h"
 #include "bridge/writerule.h"
 #include "core/catalogue/beverage.h"
@@ -247,7 +247,7 @@ nonstd::optional<lea::RecipeStepDbId> Recipes::createStep(const Step& step)
             __FILE__, __LINE__);
 
     const std::unique_ptr<AbstractPreparationStep> coreStep
-        = newCoreStepFromType(StepTypeConverter::toInternalOrThrow(step.type));
+        = newCoreStepFromType(StepTypeEnumConverter::toInternalOrThrow(step.type));
     if (coreStep)
         StepConverter::updateCoreStepFromLeaStep(*coreStep, step);
     const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
@@ -347,7 +347,7 @@ nonstd::optional<lea::RecipeStepIngredientDbId> Recipes::createIngredient(
     if (!configuration)
         return {};
     std::unique_ptr<AbstractIngredient> coreIngredient
-        = newCoreIngredientFromType(IngredientTypeConverter::toInternalOrThrow(ingredient.type));
+        = newCoreIngredientFromType(IngredientTypeEnumConverter::toInternalOrThrow(ingredient.type));
     if (coreIngredient)
         IngredientConverter::updateCoreIngredientFromLeaIngredient(*coreIngredient, ingredient);
     const nonstd::optional<int> coreStepId = utils::coreId(stepId);
@@ -376,7 +376,7 @@ void Recipes::updateIngredient(
     AbstractIngredient* coreIngredient = lookup::ingredient(*configuration, id);
     if (!coreIngredient)
         return log.warning("Ingredient not found in configuration");
-    if (coreIngredient->type() != IngredientTypeConverter::toInternalOrThrow(ingredient.type))
+    if (coreIngredient->type() != IngredientTypeEnumConverter::toInternalOrThrow(ingredient.type))
         return log.warning("Cannot change ingredient type");
     // Saving under another step would move the stored row away from the loaded one.
     const AbstractPreparationStep* owner = lookup::owningStep(*coreIngredient);
@@ -441,7 +441,7 @@ std::vector<Recipes::Ingredient> Recipes::beverageIngredients(lea::ProductDbId i
     for (const AbstractPreparationStep* coreStep : recipe->preparationStepsConst()) {
         for (const AbstractIngredient* coreIngredient : coreStep->ingredientsConst()) {
             const auto logical
-                = LogicalIngredientConverter::toExternalOrThrow(coreIngredient->logicalCanisterId());
+                = LogicalIngredientEnumConverter::toExternalOrThrow(coreIngredient->logicalCanisterId());
             const auto known = std::find_if(result.begin(), result.end(),
                 [logical](const Ingredient& entry) { return entry.logicalIngredient == logical; });
             if (known != result.end())

@@ -1,10 +1,10 @@
 #include "bridge/products/stepconverter.h"
 
 #include "bridge/products/ingredientconverter.h"
-#include "bridge/products/mixerspeedconverter.h"
-#include "bridge/products/pressurecurrentconverter.h"
-#include "bridge/products/steptypeconverter.h"
-#include "bridge/products/watertypeconverter.h"
+#include "bridge/products/mixerspeedenumconverter.h"
+#include "bridge/products/pressurecurrentenumconverter.h"
+#include "bridge/products/steptypeenumconverter.h"
+#include "bridge/products/watertypeenumconverter.h"
 #include "bridge/utils.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/drysugarpreparationstep.h"
@@ -45,9 +45,9 @@ bool isDefaultDoseUnit(const QString& unit)
 StepConverter::Step StepConverter::coreStepToLeaStep(const AbstractPreparationStep& step)
 {
     Step record;
-    record.waterType = WaterTypeConverter::toExternalOrThrow(step.waterType());
+    record.waterType = WaterTypeEnumConverter::toExternalOrThrow(step.waterType());
     record.auxiliaryValue = step.startDelayCS();
-    record.type = StepTypeConverter::toExternalOrThrow(step.type());
+    record.type = StepTypeEnumConverter::toExternalOrThrow(step.type());
     record.description = step.description();
     record.extraText = step.extraText();
 
@@ -64,7 +64,7 @@ StepConverter::Step StepConverter::coreStepToLeaStep(const AbstractPreparationSt
             record.preInfusionDose = espresso->preInfusionDose();
             record.preInfusionTime = espresso->preInfusionTime();
             record.squeezeEnabled = espresso->squeezeEnabled();
-            record.pressureCurrent = PressureCurrentConverter::toExternalOrThrow(espresso->pressureCurrent());
+            record.pressureCurrent = PressureCurrentEnumConverter::toExternalOrThrow(espresso->pressureCurrent());
         }
     }
 
@@ -72,7 +72,7 @@ StepConverter::Step StepConverter::coreStepToLeaStep(const AbstractPreparationSt
         record.ingredients.push_back(utils::idFromCore<lea::RecipeStepIngredientDbId>(ingredient->dbId()));
 
     if (const auto* instant = qobject_cast<const InstantPreparationStep*>(&step))
-        record.mixer = Step::Mixer { MixerSpeedConverter::toExternalOrThrow(instant->mixerSpeed()),
+        record.mixer = Step::Mixer { MixerSpeedEnumConverter::toExternalOrThrow(instant->mixerSpeed()),
             instant->mixerAbsoluteMixTime() };
     return record;
 }
@@ -85,10 +85,10 @@ void StepConverter::updateCoreStepFromLeaStep(AbstractPreparationStep& step, con
     // The conversions come first, so that a record that does not convert changes nothing.
     nonstd::optional<InstantPreparationStep::MixerSpeed> mixerSpeed;
     if (record.mixer && instant)
-        mixerSpeed = MixerSpeedConverter::toInternalOrThrow(record.mixer->speed);
+        mixerSpeed = MixerSpeedEnumConverter::toInternalOrThrow(record.mixer->speed);
     nonstd::optional<EspressoPreparationStep::CurrentValue> pressureCurrent;
     if (record.pressureCurrent && espresso)
-        pressureCurrent = PressureCurrentConverter::toInternalOrThrow(*record.pressureCurrent);
+        pressureCurrent = PressureCurrentEnumConverter::toInternalOrThrow(*record.pressureCurrent);
     utils::requireStorableText(record.description);
     utils::requireStorableText(record.extraText);
 
@@ -128,7 +128,7 @@ std::unique_ptr<AbstractPreparationStep> StepConverter::leaStepToCoreStep(
     const lea::products::FlatRecipes::Step& record)
 {
     std::unique_ptr<AbstractPreparationStep> step
-        = newCoreStep(StepTypeConverter::toInternalOrThrow(record.type));
+        = newCoreStep(StepTypeEnumConverter::toInternalOrThrow(record.type));
     if (!step)
         return nullptr;
     updateCoreStepFromLeaStep(*step, record);

@@ -1,69 +1,71 @@
-#include "bridge/misc/erogationstateconverter.h"
-#include "bridge/misc/stateconverter.h"
-#include "bridge/persistence/loglevelconverter.h"
-#include "bridge/products/cuptypeconverter.h"
-#include "bridge/products/ingredienttypeconverter.h"
-#include "bridge/products/logicalingredientconverter.h"
-#include "bridge/products/mixerspeedconverter.h"
-#include "bridge/products/powdercycleconverter.h"
-#include "bridge/products/pressurecurrentconverter.h"
-#include "bridge/products/steptypeconverter.h"
-#include "bridge/products/watertypeconverter.h"
-#include "bridge/staticsettings/stringtypeconverter.h"
+#include "bridge/misc/enumconverters.h"
+#include "bridge/persistence/enumconverters.h"
+#include "bridge/products/enumconverters.h"
+#include "bridge/staticsettings/enumconverters.h"
 #include "bridge/taggedenumconverter.h"
 #include "lea/helpers/flags.h"
 #include "support/printers.h"
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace testenums {
 enum class CoreColour { Red = -3, Green = 0, Blue = 1, Navy = 2, Cyan = 4 };
 enum class PaintColour { Red = 3, Blue = 5 };
-enum class LeaColour { Red = -10, Green = 11, Blue = 12, Unused = 13 };
+enum class LeaColour { Red = -1, Green = 0, Blue = 1, Unused = 13 };
 enum CoreFlag : unsigned { NoFlag = 0, Sugar = 1, Milk = 2, Cream = 4, Unlisted = 8 };
 enum class LeaFlag { None, Sugar, Milk, Cream };
+// Values too far apart for a slot per value, on an unsigned and a 64-bit type.
+enum SparseBit : unsigned { Bit0 = 1, Bit12 = 1u << 12, Bit30 = 1u << 30, Bit31 = 1u << 31 };
+enum class SparseCode : long long { Low = -(1LL << 40), Zero = 0, High = 1LL << 40 };
+
+using ColourConverter = bridge::EnumConverter<CoreColour, LeaColour>;
+using PaintConverter = bridge::EnumConverter<PaintColour, LeaColour>;
+using FlagConverter = bridge::EnumConverter<CoreFlag, LeaFlag>;
+using SparseConverter = bridge::EnumConverter<SparseBit, SparseCode>;
 } // namespace testenums
 
-namespace lguim {
-using namespace testenums;
-template <> struct EnumPairs<CoreColour, LeaColour, void>
-{
-    // Navy and Cyan fold into Blue; Blue is the one that converts back.
-    static constexpr EnumPair<CoreColour, LeaColour> pairs[] = {
-        { CoreColour::Red, LeaColour::Red },
-        { CoreColour::Green, LeaColour::Green },
-        { CoreColour::Blue, LeaColour::Blue },
-        { CoreColour::Navy, LeaColour::Blue },
-        { CoreColour::Cyan, LeaColour::Blue },
-    };
-};
-template <> struct EnumPairs<PaintColour, LeaColour, void>
-{
-    static constexpr EnumPair<PaintColour, LeaColour> pairs[] = {
-        { PaintColour::Red, LeaColour::Red },
-        { PaintColour::Blue, LeaColour::Blue },
-    };
-};
-template <> struct EnumPairs<CoreFlag, LeaFlag, void>
-{
-    static constexpr EnumPair<CoreFlag, LeaFlag> pairs[] = {
-        { NoFlag, LeaFlag::None },
-        { Sugar, LeaFlag::Sugar },
-        { Milk, LeaFlag::Milk },
-        { Cream, LeaFlag::Cream },
-    };
-};
-} // namespace lguim
+// Navy and Cyan fold into Blue; Blue is the one that converts back. More pairs
+// than interface values, and one listed after the folded ones.
+template <>
+inline constexpr auto lguim::enumPairs<testenums::ColourConverter::Key> { testenums::ColourConverter::pairs({
+    { testenums::CoreColour::Red, testenums::LeaColour::Red },
+    { testenums::CoreColour::Blue, testenums::LeaColour::Blue },
+    { testenums::CoreColour::Navy, testenums::LeaColour::Blue },
+    { testenums::CoreColour::Cyan, testenums::LeaColour::Blue },
+    { testenums::CoreColour::Green, testenums::LeaColour::Green },
+}) };
+template <>
+inline constexpr auto lguim::enumPairs<testenums::PaintConverter::Key> { testenums::PaintConverter::pairs({
+    { testenums::PaintColour::Red, testenums::LeaColour::Red },
+    { testenums::PaintColour::Blue, testenums::LeaColour::Blue },
+}) };
+template <>
+inline constexpr auto lguim::enumPairs<testenums::FlagConverter::Key> { testenums::FlagConverter::pairs({
+    { testenums::NoFlag, testenums::LeaFlag::None },
+    { testenums::Sugar, testenums::LeaFlag::Sugar },
+    { testenums::Milk, testenums::LeaFlag::Milk },
+    { testenums::Cream, testenums::LeaFlag::Cream },
+}) };
+// Bit31 folds into Zero after Bit12, which converts back.
+template <>
+inline constexpr auto lguim::enumPairs<testenums::SparseConverter::Key> { testenums::SparseConverter::pairs({
+    { testenums::Bit30, testenums::SparseCode::High },
+    { testenums::Bit12, testenums::SparseCode::Zero },
+    { testenums::Bit0, testenums::SparseCode::Low },
+    { testenums::Bit31, testenums::SparseCode::Zero },
+}) };
+static_assert(!lguim::detail::EnumIndex<testenums::SparseConverter::Key, false>::dense
+    && !lguim::detail::EnumIndex<testenums::SparseConverter::Key, true>::dense);
 
 namespace {
 using namespace testenums;
-using ColourConverter
-    = lguim::TaggedEnumConverter<bridge::CoreEnum, CoreColour, bridge::LeaEnum, LeaColour, void>;
-using PaintConverter
-    = lguim::TaggedEnumConverter<bridge::CoreEnum, PaintColour, bridge::LeaEnum, LeaColour, void>;
-using FlagConverter = lguim::TaggedEnumConverter<bridge::CoreEnum, CoreFlag, bridge::LeaEnum, LeaFlag, void>;
 
 std::string message(const std::function<void()>& f)
 {
@@ -80,13 +82,21 @@ template <class Converter> class EveryConverter : public ::testing::Test
 {
 };
 
-using Converters = ::testing::Types<ColourConverter, PaintConverter, FlagConverter,
-    bridge::staticsettings::StringTypeConverter, bridge::persistence::LogLevelConverter,
-    bridge::misc::StateConverter, bridge::misc::ErogationStateConverter, bridge::products::CupTypeConverter,
-    bridge::products::StepTypeConverter, bridge::products::IngredientTypeConverter,
-    bridge::products::MixerSpeedConverter, bridge::products::PressureCurrentConverter,
-    bridge::products::PowderCycleConverter, bridge::products::WaterTypeConverter,
-    bridge::products::LogicalIngredientConverter>;
+template <class... Lists> struct JoinedTypes;
+template <class... Ts> struct JoinedTypes<lguim::TypeList<Ts...>>
+{
+    using Types = ::testing::Types<Ts...>;
+};
+template <class... As, class... Bs, class... Rest>
+struct JoinedTypes<lguim::TypeList<As...>, lguim::TypeList<Bs...>, Rest...>
+    : JoinedTypes<lguim::TypeList<As..., Bs...>, Rest...>
+{
+};
+
+using Converters
+    = JoinedTypes<lguim::TypeList<ColourConverter, PaintConverter, FlagConverter, SparseConverter>,
+        bridge::misc::EnumConverters, bridge::persistence::EnumConverters, bridge::products::EnumConverters,
+        bridge::staticsettings::EnumConverters>::Types;
 TYPED_TEST_SUITE(EveryConverter, Converters);
 
 TYPED_TEST(EveryConverter, ListedValuesRoundTripThroughTheDesignatedPartner)
@@ -127,6 +137,41 @@ TYPED_TEST(EveryConverter, UnlistedSevenIsRefusedWithTheConverterNamed)
         std::string("Invalid internal enum value 7 (") + C::converter() + ")");
 }
 
+// What a scan of the table answers for `value`: the partner in the first pair
+// that lists it. Probes every listed value, its neighbours and the extremes.
+template <class Source, class Table, class Lookup, class From, class To>
+void expectLookupsAgreeWithAScan(const Table& table, Lookup lookup, From from, To to)
+{
+    using Bits = std::make_unsigned_t<std::underlying_type_t<Source>>;
+    std::vector<Bits> probes { 0, Bits(~Bits(0)), Bits(~Bits(0) >> 1), Bits(~(~Bits(0) >> 1)) };
+    for (const auto& pair : table) {
+        const auto bits = static_cast<Bits>(pair.*from);
+        probes.insert(probes.end(), { Bits(bits - 1), bits, Bits(bits + 1) });
+    }
+    for (const Bits probe : probes) {
+        const auto value = static_cast<Source>(probe);
+        decltype(lookup(value)) expected;
+        for (const auto& pair : table) {
+            if (pair.*from == value) {
+                expected = pair.*to;
+                break;
+            }
+        }
+        EXPECT_EQ(lookup(value), expected) << "probe " << +probe;
+    }
+}
+
+TYPED_TEST(EveryConverter, LookupsAgreeWithAScanOfTheTable)
+{
+    using C = TypeParam;
+    using Pair = typename C::Pair;
+    const auto& table = lguim::enumPairs<typename C::Key>;
+    expectLookupsAgreeWithAScan<typename C::Internal>(
+        table, &C::toExternalOpt, &Pair::internal, &Pair::external);
+    expectLookupsAgreeWithAScan<typename C::External>(
+        table, &C::toInternalOpt, &Pair::external, &Pair::internal);
+}
+
 TEST(SecureEnumConverter, FoldedValuesConvertBackToTheDesignatedOne)
 {
     EXPECT_EQ(ColourConverter::toExternalOpt(CoreColour::Navy), LeaColour::Blue);
@@ -162,7 +207,7 @@ TEST(SecureEnumConverter, UnlistedValuesGiveNothingOrTheExactText)
 
 TEST(SecureEnumConverter, NamesItselfWithBothTypesAndTheTag)
 {
-    EXPECT_STREQ(bridge::persistence::LogLevelConverter::converter(),
+    EXPECT_STREQ(bridge::persistence::LogLevelEnumConverter::converter(),
         "static const char* lguim::SecureEnumConverter<InternalType, ExternalType, Tag>::converter() "
         "[with InternalType = LogLevel::Level; ExternalType = lea::persistence::Logs::Level; Tag = void]");
 }
@@ -199,9 +244,9 @@ TEST(SecureEnumConverter, FlagSetHoldsTheListedFlagsThatAreSet)
     }
 }
 
-TEST(StringTypeConverter, MatchesValueForValueUpTo21)
+TEST(StringTypeEnumConverter, MatchesValueForValueUpTo21)
 {
-    using C = bridge::staticsettings::StringTypeConverter;
+    using C = bridge::staticsettings::StringTypeEnumConverter;
     for (int k = 0; k <= 21; ++k)
         EXPECT_EQ(C::toExternalOpt(static_cast<TypedString::StringType>(k)),
             static_cast<lea::staticsettings::Languages::StringType>(k));
@@ -210,9 +255,9 @@ TEST(StringTypeConverter, MatchesValueForValueUpTo21)
     EXPECT_FALSE(C::toInternalOpt(static_cast<lea::staticsettings::Languages::StringType>(-1)));
 }
 
-TEST(LogLevelConverter, CoreInfoLevelHasNoInterfaceCounterpart)
+TEST(LogLevelEnumConverter, CoreInfoLevelHasNoInterfaceCounterpart)
 {
-    using C = bridge::persistence::LogLevelConverter;
+    using C = bridge::persistence::LogLevelEnumConverter;
     const std::pair<lea::persistence::Logs::Level, LogLevel::Level> table[] = {
         { lea::persistence::Logs::Trace, LogLevel::Trace },
         { lea::persistence::Logs::Debug, LogLevel::Debug },
@@ -225,6 +270,37 @@ TEST(LogLevelConverter, CoreInfoLevelHasNoInterfaceCounterpart)
         EXPECT_EQ(C::toExternalOpt(internal), external);
     }
     EXPECT_FALSE(C::toExternalOpt(LogLevel::Info));
+}
+
+// A converter header missing from its area's list would escape the suite above.
+TEST(EnumConverterLists, EveryEnumConverterHeaderIsListedInItsArea)
+{
+    namespace fs = std::filesystem;
+    const auto read = [](const fs::path& path) {
+        std::ostringstream text;
+        text << std::ifstream(path).rdbuf();
+        return text.str();
+    };
+    const std::regex alias(R"(using (\w+EnumConverter)\b)");
+    int headers = 0;
+    for (const auto& area : fs::directory_iterator(fs::path(BRIDGE_SOURCE_DIR) / "bridge")) {
+        if (!area.is_directory())
+            continue;
+        for (const auto& file : fs::directory_iterator(area.path())) {
+            const std::string name = file.path().filename().string();
+            if (name.size() <= 15 || name.compare(name.size() - 15, 15, "enumconverter.h") != 0)
+                continue;
+            ++headers;
+            const std::string areaName = area.path().filename().string();
+            const std::string list = read(area.path() / "enumconverters.h");
+            std::smatch declared;
+            const std::string header = read(file.path());
+            ASSERT_TRUE(std::regex_search(header, declared, alias)) << name;
+            EXPECT_NE(list.find("\"bridge/" + areaName + "/" + name + "\""), std::string::npos) << name;
+            EXPECT_TRUE(std::regex_search(list, std::regex("[<, ]" + declared[1].str() + "[,>]"))) << name;
+        }
+    }
+    EXPECT_GE(headers, 16);
 }
 
 } // namespace

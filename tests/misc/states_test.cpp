@@ -1,4 +1,4 @@
-#include "bridge/misc/stateconverter.h"
+#include "bridge/misc/stateenumconverter.h"
 #include "bridge/misc/states.h"
 #include "core/catalogue/product.h"
 #include "core/configuration/configurationmanager.h"
@@ -112,7 +112,7 @@ TEST_F(StatesTest, CpuStatesMapOntoInterfaceStatesAndAnUnconvertibleOneIsLogged)
     EXPECT_EQ(logEntries()[0].items,
         (QStringList { "bool bridge::misc::States::recomputeStatus()",
             QStringLiteral("Invalid internal enum value 13 (%1)")
-                .arg(QLatin1String(bridge::misc::StateConverter::converter())) }));
+                .arg(QLatin1String(bridge::misc::StateEnumConverter::converter())) }));
     // The dispensing state still moves on; the machine state keeps its last value.
     EXPECT_NO_THROW(coreMachine().startErogation());
     EXPECT_EQ(recorder.take(), (QStringList { "stateChanged", "erogationStarted" }));

@@ -1,6 +1,6 @@
 #include "bridge/localimagestore.h"
 #include "bridge/products/categories.h"
-#include "bridge/products/categorytypeconverter.h"
+#include "bridge/products/categorytypeenumconverter.h"
 #include "core/catalogue/category.h"
 #include "core/configuration/translationsmanager.h"
 #include "support/cataloguetest.h"
@@ -409,9 +409,9 @@ TEST_F(CategoriesTest, SubCategoriesFollowTheGroupingRules)
     EXPECT_EQ(sub(key(3), Lea::Group), (Keys { nonstd::nullopt, key(4) }));
 }
 
-TEST(CategoryTypeConverter, ConvertsTheNineTypesToThemselvesAndRejectsTheOthers)
+TEST(CategoryTypeEnumConverter, ConvertsTheNineTypesToThemselvesAndRejectsTheOthers)
 {
-    using Converter = bridge::products::CategoryTypeConverter;
+    using Converter = bridge::products::CategoryTypeEnumConverter;
     for (int value = 0; value <= 8; ++value) {
         EXPECT_EQ(Converter::toExternalOrThrow(Category::CategoryType(value)), Lea::Type(value));
         EXPECT_EQ(Converter::toInternalOrThrow(Lea::Type(value)), Category::CategoryType(value));

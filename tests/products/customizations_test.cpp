@@ -1,6 +1,6 @@
 #include "bridge/products/customizationconverter.h"
 #include "bridge/products/customizations.h"
-#include "bridge/products/customizationtypeconverter.h"
+#include "bridge/products/customizationtypeenumconverter.h"
 #include "core/catalogue/totalquantityadjustment.h"
 #include "core/selection/userselectionmanager.h"
 #include "support/cataloguetest.h"
@@ -14,7 +14,7 @@ namespace {
 using Lea = lea::products::Customizations;
 using Core = RecipeCustomization;
 using Accessor = bridge::products::Customizations;
-using Types = bridge::products::CustomizationTypeConverter;
+using Types = bridge::products::CustomizationTypeEnumConverter;
 using Converter = bridge::products::CustomizationConverter;
 using CId = lea::CustomizationDbId;
 using AId = lea::CustomizationAdjustmentDbId;
@@ -27,7 +27,7 @@ const int kTypePairs[][2] = { { 0, 6 }, { 1, 0 }, { 2, 5 }, { 4, 10 }, { 5, 1 },
     { 10, 20 }, { 11, 21 }, { 12, 14 }, { 13, 12 }, { 14, 11 }, { 15, 15 }, { 16, 13 }, { 17, 9 }, { 19, 7 },
     { 20, 19 }, { 21, 16 }, { 22, 17 }, { 23, 18 }, { 24, 22 }, { 25, 23 }, { 26, 24 }, { 27, 26 } };
 
-TEST(CustomizationTypeConverter, TypesReadAndWriteBackAndValuesWithoutPartnerAreRefused)
+TEST(CustomizationTypeEnumConverter, TypesReadAndWriteBackAndValuesWithoutPartnerAreRefused)
 {
     for (const auto& [lea, core] : kTypePairs) {
         EXPECT_EQ(Types::toExternalOrThrow(Core::CustomizationType(core)), lea) << core;

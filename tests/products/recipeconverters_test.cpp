@@ -1,14 +1,14 @@
-#include "bridge/products/cuptypeconverter.h"
+#include "bridge/products/cuptypeenumconverter.h"
 #include "bridge/products/ingredientconverter.h"
-#include "bridge/products/ingredienttypeconverter.h"
-#include "bridge/products/logicalingredientconverter.h"
-#include "bridge/products/mixerspeedconverter.h"
-#include "bridge/products/powdercycleconverter.h"
-#include "bridge/products/pressurecurrentconverter.h"
+#include "bridge/products/ingredienttypeenumconverter.h"
+#include "bridge/products/logicalingredientenumconverter.h"
+#include "bridge/products/mixerspeedenumconverter.h"
+#include "bridge/products/powdercycleenumconverter.h"
+#include "bridge/products/pressurecurrentenumconverter.h"
 #include "bridge/products/recipeconverter.h"
 #include "bridge/products/stepconverter.h"
-#include "bridge/products/steptypeconverter.h"
-#include "bridge/products/watertypeconverter.h"
+#include "bridge/products/steptypeenumconverter.h"
+#include "bridge/products/watertypeenumconverter.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/espressopreparationstep.h"
 #include "core/catalogue/instantingredient.h"
@@ -64,14 +64,14 @@ void expectTable(std::size_t pairs, std::initializer_list<int> coreOnly, std::in
 TEST(RecipeEnumTables, ValuesWithoutPartnerAreRefusedWithTheirNumber)
 {
     using namespace bridge::products;
-    expectTable<CupTypeConverter>(4, { -1, 4 }, { 4 });
-    expectTable<StepTypeConverter>(9, { 0, 10 }, { 5, 10 });
-    expectTable<IngredientTypeConverter>(4, { 0, 1, 6 }, { -1, 4 });
-    expectTable<MixerSpeedConverter>(3, { 3 }, { 3, 7 });
-    expectTable<PressureCurrentConverter>(3, { -1, 3 }, { 3 });
-    expectTable<PowderCycleConverter>(2, { -1, 2 }, { 2 });
-    expectTable<WaterTypeConverter>(52, { 51, 100, 254, -1 }, { 6, 52, 54 });
-    expectTable<LogicalIngredientConverter>(37, { 37, -1 }, { 36, 37, 39, -1 });
+    expectTable<CupTypeEnumConverter>(4, { -1, 4 }, { 4 });
+    expectTable<StepTypeEnumConverter>(9, { 0, 10 }, { 5, 10 });
+    expectTable<IngredientTypeEnumConverter>(4, { 0, 1, 6 }, { -1, 4 });
+    expectTable<MixerSpeedEnumConverter>(3, { 3 }, { 3, 7 });
+    expectTable<PressureCurrentEnumConverter>(3, { -1, 3 }, { 3 });
+    expectTable<PowderCycleEnumConverter>(2, { -1, 2 }, { 2 });
+    expectTable<WaterTypeEnumConverter>(52, { 51, 100, 254, -1 }, { 6, 52, 54 });
+    expectTable<LogicalIngredientEnumConverter>(37, { 37, -1 }, { 36, 37, 39, -1 });
 }
 
 // Record conversions that need the canisters of a loaded configuration.

@@ -4,14 +4,17 @@
 #include "core/machine/cpustatemachine.h"
 #include "lea/misc/states.h"
 
-namespace lguim {
-template <> struct EnumPairs<CpuStateMachine::State, lea::misc::States::State, void>
-{
-    using Pair = EnumPair<CpuStateMachine::State, lea::misc::States::State>;
+namespace bridge {
+namespace misc {
+using StateEnumConverter = EnumConverter<CpuStateMachine::State, lea::misc::States::State>;
+} // namespace misc
+} // namespace bridge
 
-    // The interface does not tell the two states before initialisation apart;
-    // Undefined comes first so that Unknown converts back to it.
-    static constexpr Pair pairs[] = {
+// The interface does not tell the two states before initialisation apart;
+// Undefined comes first so that Unknown converts back to it.
+template <>
+inline constexpr auto lguim::enumPairs<bridge::misc::StateEnumConverter::Key> {
+    bridge::misc::StateEnumConverter::pairs({
         { CpuStateMachine::Undefined, lea::misc::States::Unknown },
         { CpuStateMachine::Booting, lea::misc::States::Unknown },
         { CpuStateMachine::Initialising, lea::misc::States::Initialising },
@@ -27,13 +30,5 @@ template <> struct EnumPairs<CpuStateMachine::State, lea::misc::States::State, v
         { CpuStateMachine::OutOfService, lea::misc::States::OutOfService },
         { CpuStateMachine::Dispensing, lea::misc::States::Dispensing },
         { CpuStateMachine::Updating, lea::misc::States::Updating },
-    };
+    })
 };
-} // namespace lguim
-
-namespace bridge {
-namespace misc {
-using StateConverter = lguim::TaggedEnumConverter<bridge::CoreEnum, CpuStateMachine::State, bridge::LeaEnum,
-    lea::misc::States::State, void>;
-} // namespace misc
-} // namespace bridge
