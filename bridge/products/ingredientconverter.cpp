@@ -50,7 +50,8 @@ IngredientConverter::Ingredient IngredientConverter::coreIngredientToLeaIngredie
     const Canister* canister = ingredient.canister();
     record.canisterName = canister ? canister->name() : QString();
     record.type = IngredientTypeEnumConverter::toExternalOrThrow(ingredient.type());
-    record.logicalIngredient = LogicalIngredientEnumConverter::toExternalOrThrow(ingredient.logicalCanisterId());
+    record.logicalIngredient
+        = LogicalIngredientEnumConverter::toExternalOrThrow(ingredient.logicalCanisterId());
     record.dose = ingredient.dose();
     record.maxDose = truncatedDose(owningStep.maxIngredientDose());
     record.minDose = truncatedDose(owningStep.minIngredientDose());
@@ -60,9 +61,9 @@ IngredientConverter::Ingredient IngredientConverter::coreIngredientToLeaIngredie
         powder.speed = instant->powderSpeed();
         powder.maxSpeed = instant->maxPowderSpeed();
         if (instant->powderCycle() != InstantIngredient::NoPowderCycle) {
-            powder.cycle
-                = Ingredient::PowderCycle { PowderCycleEnumConverter::toExternalOrThrow(instant->powderCycle()),
-                      instant->powderCycleValue() };
+            powder.cycle = Ingredient::PowderCycle { PowderCycleEnumConverter::toExternalOrThrow(
+                                                         instant->powderCycle()),
+                instant->powderCycleValue() };
         }
         record.powder = powder;
     }
@@ -76,7 +77,8 @@ void IngredientConverter::updateCoreIngredientFromLeaIngredient(
     if (!configuration)
         return;
     // Both conversions come first, so that a record that does not convert changes nothing.
-    const AbstractIngredient::IngredientType type = IngredientTypeEnumConverter::toInternalOrThrow(record.type);
+    const AbstractIngredient::IngredientType type
+        = IngredientTypeEnumConverter::toInternalOrThrow(record.type);
     const Canister::LogicalCanisterId logicalId
         = LogicalIngredientEnumConverter::toInternalOrThrow(record.logicalIngredient);
     utils::requireStorableText(record.extraText);

@@ -64,7 +64,8 @@ StepConverter::Step StepConverter::coreStepToLeaStep(const AbstractPreparationSt
             record.preInfusionDose = espresso->preInfusionDose();
             record.preInfusionTime = espresso->preInfusionTime();
             record.squeezeEnabled = espresso->squeezeEnabled();
-            record.pressureCurrent = PressureCurrentEnumConverter::toExternalOrThrow(espresso->pressureCurrent());
+            record.pressureCurrent
+                = PressureCurrentEnumConverter::toExternalOrThrow(espresso->pressureCurrent());
         }
     }
 
