@@ -34,6 +34,11 @@ public:
     static const QString CategoryFolder;
     static const QString ProductFilterFolder;
 
+    /// The largest image the store decodes: a few bytes of header can claim
+    /// a size whose pixels cost seconds and hundreds of megabytes.
+    static constexpr int MaxImageSide = 8192;
+    static constexpr qint64 MaxImagePixels = 16 * 1024 * 1024;
+
     /// The kind of image; each kind has its own cache and directory.
     enum ImgEntity {
         NutritionalImages = 0,
@@ -94,12 +99,19 @@ public:
     QString getProductFilterImage(int id);
 
     /// Deletes every file recorded in the caches and empties them. Files the
-    /// store did not write are left alone.
+    /// store did not write are left alone, and so is a file whose directory
+    /// is no longer the real one (logged as not removable).
     void clear();
 
     /// Writes `base64` as directoryAbsolutePath + fileName + ".PNG", replacing
     /// what is there, and returns that path. The directory must end with "/".
-    /// Throws std::runtime_error when the file cannot be created or written.
+    /// Throws std::runtime_error "Could not open <path>" when the name is not a
+    /// plain file name (empty, ".", "..", a separator or a control character)
+    /// or the directory is not a real directory of this user, reached without
+    /// links (from MaestroFolder down inside the tree), or the file cannot be
+    /// created; "Could not save <path>" when the data are no image, the image
+    /// is larger than MaxImageSide on a side or MaxImagePixels in all, or it
+    /// cannot be written. A failure leaves no file behind.
     static QString saveImage(
         const QByteArray& base64, const QString& directoryAbsolutePath, const QString& fileName);
 

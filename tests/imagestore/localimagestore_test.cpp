@@ -13,25 +13,56 @@
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
+#include <QtEndian>
+#include <unistd.h>
 
 namespace {
 
 using bridge::LocalImageStore;
 using Owner = ConfigurationLoader::ImageOwner;
 
-QByteArray base64Image(const QSize& size, const char* format)
+QByteArray base64Image(const QSize& size, const char* format, QImage::Format pixels = QImage::Format_RGB32)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size, pixels);
     image.fill(Qt::darkCyan);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes.toBase64();
+}
+
+// A PNG whose header claims `size` with the pixel data of one pixel behind it.
+QByteArray base64PngHeader(const QSize& size)
+{
+    QByteArray png = QByteArray::fromBase64(base64Image({ 1, 1 }, "PNG"));
+    qToBigEndian(quint32(size.width()), png.data() + 16);
+    qToBigEndian(quint32(size.height()), png.data() + 20);
+    quint32 crc = 0xFFFFFFFFu; // over the IHDR chunk's type and data
+    for (const char byte : png.mid(12, 17)) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    qToBigEndian(~crc, png.data() + 29);
+    return png.toBase64();
+}
+
+// Every file and directory under `directory`.
+QStringList entriesUnder(const QString& directory)
+{
+    QStringList entries;
+    for (QDirIterator it(directory, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+             QDirIterator::Subdirectories);
+         it.hasNext();)
+        entries << it.next();
+    return entries;
 }
 
 QSize pngSize(const QString& path)
@@ -235,11 +266,20 @@ TEST_F(LocalImageStoreTest, LogoIsWrittenUnderItsNameReplacingAPlantedLink)
 
 TEST_F(LocalImageStoreTest, PathsOutOfTheirDirectoryAreRefusedAndNothingIsWritten)
 {
-    gGuiEnv->guiCustomization()->setImage("../escaped", pngImage);
-    const QString path = LocalImageStore::ImageFolder + "../escaped.PNG";
-    EXPECT_EQ(exceptionText([] { LocalImageStore::instance().getGuiCustomizationImage("../escaped"); }),
-        ("Could not open " + path).toStdString());
-    EXPECT_FALSE(QFile::exists(path));
+    const QStringList before = entriesUnder(LocalImageStore::MaestroFolder);
+    for (const QString& name : { QString(), QString("."), QString(".."), QString("../escaped"),
+             QString("a\\b"), QString::fromUtf8("logo\0x", 6), QString("tab\tname"), QString("del\x7f"),
+             QString("nel\u0085") }) {
+        gGuiEnv->guiCustomization()->setImage(name, pngImage);
+        const QString path = LocalImageStore::ImageFolder + name + ".PNG";
+        // what() ends at a NUL, as any C string does.
+        EXPECT_EQ(exceptionText([&name] { LocalImageStore::instance().getGuiCustomizationImage(name); }),
+            ("Could not open " + path).toStdString().c_str());
+        EXPECT_EQ(entriesUnder(LocalImageStore::MaestroFolder), before) << qPrintable(name);
+        gGuiEnv->guiCustomization()->setImage(name, QByteArray());
+    }
+    LocalImageStore::instance().clear();
+    EXPECT_EQ(entriesUnder(LocalImageStore::MaestroFolder), before);
 
     const QString directory = LocalImageStore::CategoryFolder.chopped(1);
     EXPECT_EQ(LocalImageStore::saveImage(pngImage, directory, "slashless"), QString());
@@ -275,6 +315,98 @@ TEST_F(LocalImageStoreTest, UnremovableFileIsLoggedAndForgotten)
               "const bridge::LocalImageStore::CacheData&)>",
                 "Unable to remove ", '"' + path + '"' }));
     EXPECT_EQ(pngSize(category.get(LocalImageStore::instance())), QSize(10, 6));
+}
+
+TEST_F(LocalImageStoreTest, ImagesBeyondTheLimitAreRefusedFromTheirHeader)
+{
+    const QString path = LocalImageStore::ImageFolder + "bomb.PNG";
+    const auto mono = [](const QSize& size) { return base64Image(size, "PNG", QImage::Format_Mono); };
+    for (const QByteArray& bomb : { base64PngHeader({ 12000, 12000 }), base64PngHeader({ 1, 8193 }),
+             mono({ 8193, 1 }), mono({ 4097, 4096 }) }) {
+        gGuiEnv->guiCustomization()->setImage("bomb", bomb);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(exceptionText([] { LocalImageStore::instance().getGuiCustomizationImage("bomb"); }),
+            ("Could not save " + path).toStdString());
+        EXPECT_LT(timer.elapsed(), 1000);
+        EXPECT_FALSE(QFile::exists(path));
+    }
+    gGuiEnv->guiCustomization()->setImage("bomb", mono({ 8192, 2048 }));
+    EXPECT_EQ(pngSize(LocalImageStore::instance().getGuiCustomizationImage("bomb")), QSize(8192, 2048));
+}
+
+// A directory of the tree as someone else may leave it in /tmp.
+struct BrokenTree
+{
+    const char* name;
+    QString directory;
+    enum { Link, File, ReadOnly, Foreign } how;
+    friend void PrintTo(const BrokenTree& tree, std::ostream* os) { *os << tree.name; }
+};
+
+class BrokenTrees : public LocalImageStoreTest, public ::testing::WithParamInterface<BrokenTree>
+{
+};
+
+INSTANTIATE_TEST_SUITE_P(Directories, BrokenTrees,
+    ::testing::Values(BrokenTree { "CategoryLinked", S::CategoryFolder, BrokenTree::Link },
+        BrokenTree { "ImagesLinked", S::ImageFolder, BrokenTree::Link },
+        BrokenTree { "CategoryIsAFile", S::CategoryFolder, BrokenTree::File },
+        BrokenTree { "CategoryReadOnly", S::CategoryFolder, BrokenTree::ReadOnly },
+        BrokenTree { "CategoryOfAnotherUser", S::CategoryFolder, BrokenTree::Foreign }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(BrokenTrees, NothingIsWrittenOrDeletedThroughTheBreakAndMemoryForgetsTheFile)
+{
+    const auto how = GetParam().how;
+    const bool root = ::geteuid() == 0;
+    if ((how == BrokenTree::ReadOnly && root) || (how == BrokenTree::Foreign && !root))
+        GTEST_SKIP() << "permissions stop everyone but root, and only root can give a directory away";
+    const ImageKind& category = kKinds[5];
+    category.setData(pngImage);
+    const QString first = category.get(LocalImageStore::instance());
+    const QString dir = GetParam().directory.chopped(1), moved = dir + ".real",
+                  target = tempPath("elsewhere");
+    // The link's target holds a file where the store's file would be.
+    const QString planted = target + first.mid(dir.size());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(planted).path()) && QFile(planted).open(QIODevice::WriteOnly));
+
+    std::shared_ptr<void> mend(nullptr, [&](void*) {
+        QFile::remove(dir); // a link or a file, never the directory
+        QDir().rename(moved, dir);
+        QFile::setPermissions(dir, QFile::permissions(S::ImageFolder));
+        EXPECT_TRUE(how != BrokenTree::Foreign || ::chown(qPrintable(dir), ::getuid(), ::getgid()) == 0);
+    });
+    switch (how) {
+    case BrokenTree::Link:
+        ASSERT_TRUE(QDir().rename(dir, moved) && QFile::link(target, dir));
+        break;
+    case BrokenTree::File:
+        ASSERT_TRUE(QDir().rename(dir, moved) && QFile(dir).open(QIODevice::WriteOnly));
+        break;
+    case BrokenTree::ReadOnly:
+        ASSERT_TRUE(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
+        break;
+    case BrokenTree::Foreign:
+        ASSERT_EQ(::chown(qPrintable(dir), 65534, 65534), 0);
+    }
+
+    LocalImageStore::instance().clear();
+    EXPECT_EQ(logEntriesContaining("Unable to remove ").size(), 1);
+    category.setData(jpegImage);
+    const QString message
+        = QString::fromStdString(exceptionText([&] { category.get(LocalImageStore::instance()); }));
+    EXPECT_TRUE(message.startsWith("Could not open " + S::CategoryFolder + "7_")) << qPrintable(message);
+    EXPECT_EQ(entriesUnder(target).filter(".PNG"), QStringList { planted });
+
+    mend.reset();
+    EXPECT_TRUE(QFile::remove(first)); // dropped by clear(), so it is ours to remove
+    clearLog();
+    const QString second = category.get(LocalImageStore::instance());
+    EXPECT_EQ(pngSize(second), QSize(12, 9));
+    EXPECT_EQ(entriesUnder(S::CategoryFolder), QStringList { second });
+    LocalImageStore::instance().clear();
+    EXPECT_EQ(logEntries().size(), 0);
 }
 
 } // namespace
