@@ -2,14 +2,23 @@
 
 #include "core/catalogue/product.h"
 
+#include <QList>
 #include <QPointer>
 
+class AbstractUpsellingItem;
 class Recipe;
 
-/// A product prepared from a recipe.
+/// A product prepared from a recipe, possibly as a jug of several cycles, with
+/// a lid and upselling items offered with it.
 class Beverage : public Product
 {
     Q_OBJECT
+    Q_PROPERTY(Recipe* recipe READ recipe WRITE setRecipe)
+    Q_PROPERTY(bool jugEnabled READ isJugEnabled WRITE setJugEnabled)
+    Q_PROPERTY(bool jugDefaultValue READ jugDefaultValue WRITE setJugDefaultValue)
+    Q_PROPERTY(int minNumberOfCycles READ minNumberOfCycles WRITE setMinNumberOfCycles)
+    Q_PROPERTY(int maxNumberOfCycles READ maxNumberOfCycles WRITE setMaxNumberOfCycles)
+    Q_PROPERTY(int defaultNumberOfCycles READ defaultNumberOfCycles WRITE setDefaultNumberOfCycles)
 
 public:
     explicit Beverage(QObject* parent = nullptr);
@@ -20,6 +29,48 @@ public:
     void setRecipe(Recipe* recipe) { m_recipe = recipe; }
     bool hasRecipe() const { return !m_recipe.isNull(); }
 
+    bool isJugEnabled() const { return m_jugEnabled; }
+    void setJugEnabled(bool enabled) { m_jugEnabled = enabled; }
+    /// Whether the jug is chosen unless the customer says otherwise.
+    bool jugDefaultValue() const { return m_jugDefault; }
+    void setJugDefaultValue(bool value) { m_jugDefault = value; }
+    int minNumberOfCycles() const { return m_minCycles; }
+    void setMinNumberOfCycles(int cycles) { m_minCycles = cycles; }
+    int maxNumberOfCycles() const { return m_maxCycles; }
+    void setMaxNumberOfCycles(int cycles) { m_maxCycles = cycles; }
+    int defaultNumberOfCycles() const { return m_defaultCycles; }
+    void setDefaultNumberOfCycles(int cycles) { m_defaultCycles = cycles; }
+
+    // The jug choice of the current selection.
+    bool isJugActivated() const { return m_jugActivated; }
+    void setJugActivated(bool activated) { m_jugActivated = activated; }
+    int currentNumberOfCycles() const { return m_currentCycles; }
+    void setCurrentNumberOfCycles(int cycles) { m_currentCycles = cycles; }
+
+    /// The product id of the lid dispensed with the beverage; -1 without lid.
+    int lidId() const { return m_lidId; }
+    void setLidId(int id) { m_lidId = id; }
+    bool dispensesLid() const { return m_lidId >= 0; }
+
+    bool isUpsellingEnabled() const { return m_upsellingEnabled; }
+    void setUpsellingEnabled(bool enabled) { m_upsellingEnabled = enabled; }
+    /// The items offered with the beverage, in offering order; an item that is
+    /// not loaded reads as null. With `onlyAvailable`, the unavailable ones
+    /// are left out (a missing item counts as available).
+    QList<AbstractUpsellingItem*> upsellings(bool onlyAvailable) const;
+    QList<int> upsellingIds() const { return m_upsellingIds; }
+    void setUpsellingIds(const QList<int>& ids) { m_upsellingIds = ids; }
+
 private:
     QPointer<Recipe> m_recipe;
+    bool m_jugEnabled = false;
+    bool m_jugDefault = false;
+    int m_minCycles = 1;
+    int m_maxCycles = 1;
+    int m_defaultCycles = 1;
+    bool m_jugActivated = false;
+    int m_currentCycles = 1;
+    int m_lidId = -1;
+    bool m_upsellingEnabled = false;
+    QList<int> m_upsellingIds;
 };

@@ -1,13 +1,31 @@
 #pragma once
 
 #include "core/catalogue/cataloguerevision.h"
+#include "core/catalogue/optionaltext.h"
+#include "core/catalogue/videoplaylist.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
 
-/// A product of the catalogue.
+class VideoPlaylist;
+
+/// A product of the catalogue: what the machine sells. Availability is the
+/// product being enabled while none of the failures that block it is active.
 class Product : public QObject
 {
     Q_OBJECT
+    // The stored fields, so that an editor can take a copy and put it back.
+    Q_PROPERTY(QString name READ name WRITE setName)
+    Q_PROPERTY(bool displayed READ isDisplayed WRITE setDisplayed)
+    Q_PROPERTY(int productAttributeRole READ productAttributeRole WRITE setProductAttributeRole)
+    Q_PROPERTY(int itemNumber READ itemNumber WRITE setItemNumber)
+    Q_PROPERTY(VideoPlaylist* videoPlaylist READ videoPlaylist WRITE setVideoPlaylist)
+    Q_PROPERTY(QUrl image READ image WRITE setImage)
+    Q_PROPERTY(QUrl dispensingImage READ dispensingImage WRITE setDispensingImage)
+    Q_PROPERTY(nonstd::optional<QString> extraText READ extraText WRITE setExtraText)
 
 public:
     enum ProductType : int {
@@ -28,6 +46,19 @@ public:
     };
     Q_ENUM(CupToDropFromTurretEnum)
 
+    /// Bits of the attribute mask.
+    enum ProductAttribute : int {
+        NoAttribute = 0,
+        Hot = 1 << 0,
+        Cold = 1 << 1,
+        WithMilk = 1 << 2,
+        Decaffeinated = 1 << 3,
+        Vegan = 1 << 4,
+        Sweet = 1 << 5,
+        Seasonal = 1 << 6,
+        New = 1 << 7,
+    };
+
     Product(int id, ProductType productType, QObject* parent = nullptr);
     ~Product() override;
 
@@ -41,7 +72,69 @@ public:
     }
     ProductType productType() const { return m_productType; }
 
+    QString name() const { return m_name; }
+    void setName(const QString& name) { m_name = name; }
+    bool isDisplayed() const { return m_displayed; }
+    void setDisplayed(bool displayed) { m_displayed = displayed; }
+    /// The operator's switch: a disabled product is never available.
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    bool isAvailable() const { return m_available; }
+    /// The attribute bits (ProductAttribute), possibly with bits of no known attribute.
+    int productAttributeRole() const { return m_attributes; }
+    void setProductAttributeRole(int attributes) { m_attributes = attributes; }
+    /// -1 when the product has none.
+    int itemNumber() const { return m_itemNumber; }
+    void setItemNumber(int number) { m_itemNumber = number; }
+    /// Not owned; null when the product has none.
+    VideoPlaylist* videoPlaylist() const { return m_playlist.data(); }
+    void setVideoPlaylist(VideoPlaylist* playlist) { m_playlist = playlist; }
+    QUrl image() const { return m_image; }
+    void setImage(const QUrl& image) { m_image = image; }
+    QUrl dispensingImage() const { return m_dispensingImage; }
+    void setDispensingImage(const QUrl& image) { m_dispensingImage = image; }
+    /// The MD5 of the stored image, in hexadecimal.
+    QString imageHash() const { return m_imageHash; }
+    void setImageHash(const QString& hash) { m_imageHash = hash; }
+    QString statusInfo() const { return m_statusInfo; }
+    void setStatusInfo(const QString& info) { m_statusInfo = info; }
+    bool isCustomizationAvailable() const { return m_customizable; }
+    void setCustomizationAvailable(bool available) { m_customizable = available; }
+    nonstd::optional<QString> extraText() const { return m_extraText; }
+    void setExtraText(const nonstd::optional<QString>& text) { m_extraText = text; }
+
+    /// The failures that make the product unavailable while they are active.
+    QList<int> blockingFailures() const { return m_blockingFailures; }
+    void setBlockingFailures(const QList<int>& failures);
+    /// Those of the blocking failures that are active now, in the order given.
+    QList<int> activeFailures() const { return m_activeFailures; }
+    /// Takes the machine's active failures into account; emits what changed.
+    void updateFailures(const QList<int>& activeMachineFailures);
+
+signals:
+    void isAvailableChanged(bool available);
+    void subProductAvailabilityChanged(int productId, bool available);
+    /// More than one blocking failure is active.
+    void mulitipleFailures();
+
 private:
+    void updateAvailability();
+
     int m_id;
     ProductType m_productType;
+    QString m_name;
+    bool m_displayed = true;
+    bool m_enabled = true;
+    bool m_available = true;
+    int m_attributes = NoAttribute;
+    int m_itemNumber = -1;
+    QPointer<VideoPlaylist> m_playlist;
+    QUrl m_image;
+    QUrl m_dispensingImage;
+    QString m_imageHash;
+    QString m_statusInfo;
+    bool m_customizable = false;
+    nonstd::optional<QString> m_extraText;
+    QList<int> m_blockingFailures;
+    QList<int> m_activeFailures;
 };

@@ -45,6 +45,11 @@ Beverage* CatalogueIndex::beverage(int id) const
     return find(m_beverages, id);
 }
 
+Product* CatalogueIndex::product(int id) const
+{
+    return find(m_products, id);
+}
+
 Canister* CatalogueIndex::canister(int id) const
 {
     return find(m_canisters, id);
@@ -75,6 +80,7 @@ void CatalogueIndex::rebuild() const
     m_customizations.clear();
     m_adjustments.clear();
     m_beverages.clear();
+    m_products.clear();
     m_canisters.clear();
     m_categories.clear();
     for (Recipe* recipe : m_configuration.recipes()) {
@@ -89,8 +95,11 @@ void CatalogueIndex::rebuild() const
         for (AbstractCustomizationAdjustment* adjustment : recipe->customizationAdjustments())
             add(m_adjustments, adjustment->dbId(), adjustment);
     }
-    for (Beverage* beverage : m_configuration.beverages())
-        add(m_beverages, beverage->id(), beverage);
+    for (Product* product : m_configuration.products()) {
+        add(m_products, product->id(), product);
+        if (auto* beverage = qobject_cast<Beverage*>(product))
+            add(m_beverages, beverage->id(), beverage);
+    }
     for (Canister* canister : m_configuration.canisters())
         add(m_canisters, canister->id(), canister);
     for (Category* category : m_configuration.getAllCategories(true))

@@ -9,6 +9,7 @@ class Beverage;
 class Canister;
 class Category;
 class Configuration;
+class Product;
 class Recipe;
 class RecipeCustomization;
 
@@ -28,6 +29,7 @@ public:
     RecipeCustomization* customization(int id) const;
     AbstractCustomizationAdjustment* adjustment(int id) const;
     Beverage* beverage(int id) const;
+    Product* product(int id) const;
     Canister* canister(int id) const;
     Category* category(int id) const;
 
@@ -43,6 +45,7 @@ private:
     mutable QHash<int, RecipeCustomization*> m_customizations;
     mutable QHash<int, AbstractCustomizationAdjustment*> m_adjustments;
     mutable QHash<int, Beverage*> m_beverages;
+    mutable QHash<int, Product*> m_products;
     mutable QHash<int, Canister*> m_canisters;
     mutable QHash<int, Category*> m_categories;
 };

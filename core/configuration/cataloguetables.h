@@ -165,4 +165,43 @@ inline const QString ConfigurationId = QStringLiteral("configuration_id");
 inline const QString RecipeId = QStringLiteral("recipe_id");
 } // namespace Beverages
 
+namespace Products {
+inline const QString Table = QStringLiteral("Products");
+inline const QString ConfigurationId = QStringLiteral("configuration_id");
+inline const QString Type = QStringLiteral("type");
+inline const QString Name = QStringLiteral("name");
+inline const QString Displayed = QStringLiteral("displayed");
+inline const QString Enabled = QStringLiteral("enabled");
+inline const QString Attributes = QStringLiteral("attributes");
+inline const QString ItemNumber = QStringLiteral("item_number");
+inline const QString TypeValue = QStringLiteral("type_value");
+inline const QString PlaylistId = QStringLiteral("playlist_id");
+inline const QString Image = QStringLiteral("image");
+inline const QString DispensingImage = QStringLiteral("dispensing_image");
+inline const QString ImageHash = QStringLiteral("image_hash");
+inline const QString StatusInfo = QStringLiteral("status_info");
+inline const QString Customizable = QStringLiteral("customizable");
+inline const QString BlockingFailures = QStringLiteral("blocking_failures");
+inline const QString JugEnabled = QStringLiteral("jug_enabled");
+inline const QString JugDefault = QStringLiteral("jug_default");
+inline const QString JugMinCycles = QStringLiteral("jug_min_cycles");
+inline const QString JugMaxCycles = QStringLiteral("jug_max_cycles");
+inline const QString JugDefaultCycles = QStringLiteral("jug_default_cycles");
+inline const QString LidId = QStringLiteral("lid_id");
+inline const QString UpsellingEnabled = QStringLiteral("upselling_enabled");
+inline const QString ExtraText = QStringLiteral("extra_text");
+} // namespace Products
+
+namespace BeverageUpsellings {
+inline const QString Table = QStringLiteral("Beverage_Upsellings");
+inline const QString BeverageId = QStringLiteral("beverage_id");
+inline const QString Position = QStringLiteral("position");
+inline const QString ItemId = QStringLiteral("item_id");
+} // namespace BeverageUpsellings
+
+namespace VideoPlaylists {
+inline const QString Table = QStringLiteral("VideoPlaylists");
+inline const QString Name = QStringLiteral("name");
+} // namespace VideoPlaylists
+
 } // namespace CatalogueTables

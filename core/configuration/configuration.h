@@ -12,6 +12,8 @@ class AbstractCustomizationAdjustment;
 class AbstractIngredient;
 class AbstractPreparationStep;
 class Beverage;
+class Product;
+class VideoPlaylist;
 class CatalogueIndex;
 class Category;
 class ConfigurationGroup;
@@ -109,10 +111,32 @@ public:
     int categoryFirstLayoutValue() const { return m_categoryFirstLayoutValue; }
     int categorySecondLayoutValue() const { return m_categorySecondLayoutValue; }
 
-    QList<Beverage*> beverages() const { return m_beverages; }
+    // --- Products ---------------------------------------------------------------
+
+    /// Every loaded product, beverages included, in id order.
+    QList<Product*> products() const { return m_products; }
+    /// The loaded product with that id, or null.
+    Product* product(int id) const;
+    Product* productFromDbId(int id) const { return product(id); }
+    /// The products the displayed categories show, in display order, each once.
+    QList<Product*> usedProducts() const;
+    QList<Beverage*> beverages() const;
     /// The loaded beverage with that product id, or null.
     Beverage* beverage(int productId) const;
     bool saveBeverage(Beverage* beverage);
+    /// A beverage read from the database, not part of the configuration; null when there is none.
+    std::unique_ptr<Beverage> loadBeverage(int id) const;
+    /// Adds a product to the loaded ones (and takes it); emits beveragesChanged
+    /// for a beverage, and usedProductsChanged.
+    Product* appendLoadedProduct(std::unique_ptr<Product> product);
+    /// Reflects the machine's active failures in every product's availability.
+    void updateProductFailures(const QList<int>& activeFailures);
+
+    QList<VideoPlaylist*> playlists() const { return m_playlists; }
+    /// The loaded playlist with that id, or null (also for a negative id).
+    VideoPlaylist* playlistForId(int id) const;
+    /// Stores a playlist's row; false, with nothing stored, on failure.
+    bool savePlaylist(VideoPlaylist* playlist);
 
 signals:
     void usedProductsChanged();
@@ -138,7 +162,8 @@ private:
     bool m_categoryScreenEnabled = false;
     int m_categoryFirstLayoutValue = 0;
     int m_categorySecondLayoutValue = 0;
-    QList<Beverage*> m_beverages;
+    QList<Product*> m_products;
+    QList<VideoPlaylist*> m_playlists;
     PhysicalMachine* m_physicalMachine = new PhysicalMachine(this);
     std::unique_ptr<CatalogueIndex> m_index;
 };

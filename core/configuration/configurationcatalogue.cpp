@@ -7,7 +7,9 @@
 #include "core/catalogue/beverage.h"
 #include "core/catalogue/cataloguerevision.h"
 #include "core/catalogue/category.h"
+#include "core/catalogue/product.h"
 #include "core/catalogue/recipe.h"
+#include "core/catalogue/videoplaylist.h"
 #include "core/configuration/catalogueindex.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
@@ -16,6 +18,7 @@
 #include "core/log/logformatter.h"
 
 #include <algorithm>
+#include <QPointer>
 
 void Configuration::loadCatalogue()
 {
@@ -44,9 +47,13 @@ void Configuration::loadCatalogue()
             m_recipes << recipe.release();
         }
     }
-    for (std::unique_ptr<Beverage>& beverage : m_loader->loadBeverages(m_id, m_recipes)) {
-        beverage->setParent(this);
-        m_beverages << beverage.release();
+    for (std::unique_ptr<VideoPlaylist>& playlist : m_loader->loadPlaylists()) {
+        playlist->setParent(this);
+        m_playlists << playlist.release();
+    }
+    for (std::unique_ptr<Product>& product : m_loader->loadProducts(m_id, m_recipes, m_playlists)) {
+        product->setParent(this);
+        m_products << product.release();
     }
     CatalogueRevision::bump();
 }
@@ -209,7 +216,11 @@ void Configuration::loadCategories()
 void Configuration::loadBeverageCategories()
 {
     loadCategories();
+    // The used products follow the displayed categories. A slot may replace this configuration.
+    const QPointer<Configuration> self(this);
     emit categoriesChanged(m_categories);
+    if (self)
+        emit usedProductsChanged();
 }
 
 Category* Configuration::appendLoadedCategory(std::unique_ptr<Category> category)
@@ -224,7 +235,37 @@ Category* Configuration::appendLoadedCategory(std::unique_ptr<Category> category
     return appended;
 }
 
-// --- Beverages -----------------------------------------------------------------
+// --- Products ------------------------------------------------------------------
+
+Product* Configuration::product(int id) const
+{
+    return m_index->product(id);
+}
+
+QList<Product*> Configuration::usedProducts() const
+{
+    QList<Product*> used;
+    for (const Category* category : m_categories) {
+        if (!category->isDisplayed())
+            continue;
+        for (const int id : category->productIds()) {
+            Product* product = this->product(id);
+            if (product && !used.contains(product))
+                used << product;
+        }
+    }
+    return used;
+}
+
+QList<Beverage*> Configuration::beverages() const
+{
+    QList<Beverage*> beverages;
+    for (Product* product : m_products) {
+        if (auto* beverage = qobject_cast<Beverage*>(product))
+            beverages << beverage;
+    }
+    return beverages;
+}
 
 Beverage* Configuration::beverage(int productId) const
 {
@@ -234,4 +275,45 @@ Beverage* Configuration::beverage(int productId) const
 bool Configuration::saveBeverage(Beverage* beverage)
 {
     return m_loader->saveBeverage(beverage, m_id);
+}
+
+std::unique_ptr<Beverage> Configuration::loadBeverage(int id) const
+{
+    return m_loader->loadBeverage(id, m_id, m_recipes, m_playlists);
+}
+
+Product* Configuration::appendLoadedProduct(std::unique_ptr<Product> product)
+{
+    if (!product)
+        return nullptr;
+    Product* appended = product.release();
+    appended->setParent(this);
+    const auto position = std::upper_bound(m_products.begin(), m_products.end(), appended,
+        [](const Product* a, const Product* b) { return a->id() < b->id(); });
+    m_products.insert(position, appended);
+    CatalogueRevision::bump();
+    if (qobject_cast<Beverage*>(appended))
+        emit beveragesChanged(beverages());
+    emit usedProductsChanged();
+    return appended;
+}
+
+void Configuration::updateProductFailures(const QList<int>& activeFailures)
+{
+    for (Product* product : m_products)
+        product->updateFailures(activeFailures);
+}
+
+VideoPlaylist* Configuration::playlistForId(int id) const
+{
+    if (id < 0)
+        return nullptr;
+    const auto it = std::find_if(m_playlists.cbegin(), m_playlists.cend(),
+        [id](const VideoPlaylist* playlist) { return playlist->id() == id; });
+    return it == m_playlists.cend() ? nullptr : *it;
+}
+
+bool Configuration::savePlaylist(VideoPlaylist* playlist)
+{
+    return m_loader->savePlaylist(playlist);
 }

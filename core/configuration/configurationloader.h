@@ -10,6 +10,13 @@
 #include <vector>
 
 class AbstractCustomizationAdjustment;
+class AbstractUpsellingItem;
+class CoffeeToGoProduct;
+class Product;
+class Promotion;
+class Snack;
+class SpecialProduct;
+class VideoPlaylist;
 class AbstractDatabase;
 class AbstractIngredient;
 class AbstractPreparationStep;
@@ -105,7 +112,19 @@ public:
     bool saveDisplayedCategories(int configurationId, const QList<Category*>& categories,
         int firstLayoutValue, int secondLayoutValue, bool enabled);
 
+    // --- Products -------------------------------------------------------------
+    // Every product has its row in "Products" (one id space); a beverage also
+    // its recipe link in "Beverages". An image that is a readable local file is
+    // stored with the product (type "source") with its MD5 as the image hash.
+
     bool saveBeverage(Beverage* beverage, int configurationId);
+    bool saveSnack(Snack* snack, int configurationId);
+    bool saveSpecialProduct(SpecialProduct* product, int configurationId);
+    bool savePromotion(Promotion* promotion, int configurationId);
+    bool saveCoffeeToGo(CoffeeToGoProduct* product, int configurationId);
+    /// Upselling items belong to no configuration.
+    bool saveUpselling(AbstractUpsellingItem* item);
+    bool savePlaylist(VideoPlaylist* playlist);
 
     // Reading, for the configuration. Objects come without parent.
 
@@ -132,11 +151,17 @@ public:
     /// A stored step with its ingredients, linked to a recipe or not; null when there is no such row.
     std::unique_ptr<AbstractPreparationStep> loadPreparationStep(
         int stepId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
-    /// Beverages of configuration `configurationId`, bound to `recipes` by id.
-    std::vector<std::unique_ptr<Beverage>> loadBeverages(
-        int configurationId, const QList<Recipe*>& recipes) const;
+    /// Products of configuration `configurationId` (and every upselling item),
+    /// in id order, bound to `recipes` and `playlists` by id.
+    std::vector<std::unique_ptr<Product>> loadProducts(
+        int configurationId, const QList<Recipe*>& recipes, const QList<VideoPlaylist*>& playlists) const;
+    /// One stored beverage; null when there is none.
+    std::unique_ptr<Beverage> loadBeverage(int id, int configurationId, const QList<Recipe*>& recipes,
+        const QList<VideoPlaylist*>& playlists) const;
+    std::vector<std::unique_ptr<VideoPlaylist>> loadPlaylists() const;
 
 private:
+    bool saveProduct(Product* product, int configurationId);
     /// The bound connection, or an invalid one before setDatabase().
     QSqlDatabase connection() const;
     QByteArray loadImage(ImageOwner owner, const QString& type, int id) const;

@@ -53,6 +53,17 @@ CREATE TABLE IF NOT EXISTS Category_Screen (configuration_id INTEGER PRIMARY KEY
     first_layout_value INTEGER NOT NULL, second_layout_value INTEGER NOT NULL);
 CREATE TABLE IF NOT EXISTS Beverages (id INTEGER PRIMARY KEY, configuration_id INTEGER NOT NULL,
     recipe_id INTEGER);
+-- Every product, beverages included: one id space. A beverage's recipe link is in Beverages.
+CREATE TABLE IF NOT EXISTS Products (id INTEGER PRIMARY KEY, configuration_id INTEGER NOT NULL,
+    type INTEGER NOT NULL, name TEXT NOT NULL, displayed INTEGER NOT NULL, enabled INTEGER NOT NULL,
+    attributes INTEGER NOT NULL, item_number INTEGER NOT NULL, type_value INTEGER, playlist_id INTEGER,
+    image TEXT, dispensing_image TEXT, image_hash TEXT, status_info TEXT, customizable INTEGER NOT NULL,
+    blocking_failures TEXT, jug_enabled INTEGER, jug_default INTEGER, jug_min_cycles INTEGER,
+    jug_max_cycles INTEGER, jug_default_cycles INTEGER, lid_id INTEGER, upselling_enabled INTEGER,
+    extra_text TEXT);
+CREATE TABLE IF NOT EXISTS Beverage_Upsellings (beverage_id INTEGER NOT NULL, position INTEGER NOT NULL,
+    item_id INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT NULL);
 
 -- Every other area's saved settings: one row per "<area>/<setting>" key, the value as compact JSON.
 CREATE TABLE IF NOT EXISTS Settings ("key" TEXT PRIMARY KEY, value TEXT NOT NULL);

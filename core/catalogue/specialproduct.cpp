@@ -1,0 +1,8 @@
+#include "core/catalogue/specialproduct.h"
+
+SpecialProduct::SpecialProduct(QObject* parent)
+    : Product(-1, Product::SpecialProduct, parent)
+{
+}
+
+SpecialProduct::~SpecialProduct() = default;

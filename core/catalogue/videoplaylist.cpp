@@ -1,0 +1,8 @@
+#include "core/catalogue/videoplaylist.h"
+
+VideoPlaylist::VideoPlaylist(QObject* parent)
+    : QObject(parent)
+{
+}
+
+VideoPlaylist::~VideoPlaylist() = default;
