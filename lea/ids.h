@@ -2,6 +2,7 @@
 
 #include "lea/priv/newtype.h"
 
+#include <QMetaType>
 #include <QString>
 
 namespace lea {
@@ -49,3 +50,13 @@ using RotatingLogId = priv::NewType<priv::tag::RotatingLogId, void*>;
 using AmiCloId = priv::NewType<priv::tag::AmiCloId, QString>;
 
 } // namespace lea
+
+// Ids travel in signals, so queued connections and signal spies must know them.
+Q_DECLARE_METATYPE(lea::ProductDbId)
+Q_DECLARE_METATYPE(lea::RecipeDbId)
+Q_DECLARE_METATYPE(lea::CategoryDbId)
+Q_DECLARE_METATYPE(lea::CustomizationDbId)
+Q_DECLARE_METATYPE(lea::PlaylistDbId)
+Q_DECLARE_METATYPE(lea::FileDownloadId)
+Q_DECLARE_METATYPE(lea::ObjectDownloadId)
+Q_DECLARE_METATYPE(lea::RemoteRequestId)

@@ -52,6 +52,11 @@ Beverage* beverage(const Configuration& configuration, lea::ProductDbId id)
     return find(configuration, id, &Configuration::beverage);
 }
 
+Product* product(const Configuration& configuration, lea::ProductDbId id)
+{
+    return find(configuration, id, &Configuration::product);
+}
+
 ::Canister* canister(const Configuration& configuration, lea::CanisterDbId id)
 {
     return find(configuration, id, &Configuration::canisterById);

@@ -9,6 +9,7 @@ class Beverage;
 class Canister;
 class Category;
 class Configuration;
+class Product;
 class QObject;
 class Recipe;
 class RecipeCustomization;
@@ -28,6 +29,7 @@ RecipeCustomization* customization(const Configuration& configuration, lea::Cust
 AbstractCustomizationAdjustment* adjustment(
     const Configuration& configuration, lea::CustomizationAdjustmentDbId id);
 Beverage* beverage(const Configuration& configuration, lea::ProductDbId id);
+Product* product(const Configuration& configuration, lea::ProductDbId id);
 ::Canister* canister(const Configuration& configuration, lea::CanisterDbId id);
 ::Category* category(const Configuration& configuration, lea::CategoryDbId id);
 

@@ -73,3 +73,8 @@ std::unique_ptr<Recipe> UserSelectionManager::createCustomRecipe(Beverage* bever
         return nullptr;
     return configuration->loadAndFillRecipe(beverage->recipe()->dbId());
 }
+
+Beverage* UserSelectionManager::selectedBeverage() const
+{
+    return qobject_cast<Beverage*>(m_selectedProduct.data());
+}

@@ -30,6 +30,8 @@ public:
     /// The selected product, or null; the catalogue owns it.
     Product* selectedProduct() const;
     void setSelectedProduct(Product* product);
+    /// The selected product when it is a beverage, or null.
+    Beverage* selectedBeverage() const;
 
     /// The number of cups ordered of the selected product; 0 while nothing is ordered.
     int selectedQuantity() const { return m_selectedQuantity; }
