@@ -1,6 +1,7 @@
 // A whole sale on the machine simulator, seen through the bridge: the catalogue
 // is built and read through the accessors, then a cappuccino is selected and
-// dispensed while the machine-states accessor reports each step.
+// dispensed while the machine-states accessor reports each step; then the cups
+// run out and the failures accessor lists the failure.
 #include "bridge/bridge.h"
 #include "bridge/products/logicalingredientenumconverter.h"
 #include "core/catalogue/beverage.h"
@@ -13,9 +14,11 @@
 #include "core/gui/guimanager.h"
 #include "core/log/logsink.h"
 #include "core/machine/cpustatemachine.h"
+#include "core/machine/failure.h"
 #include "core/machine/machine.h"
 #include "core/selection/userselectionmanager.h"
 #include "demo/factorytable.h"
+#include "lea/maintenance/failures.h"
 #include "lea/misc/states.h"
 #include "lea/products/canisters.h"
 #include "lea/products/categories.h"
@@ -215,6 +218,14 @@ int main(int argc, char* argv[])
     app.exec();
     gCoreEnv->userSelectionManager()->setSelectedProduct(nullptr);
     out << "  after the sale: " << stateText(*states) << "\n\n";
+
+    // The cup dispenser runs empty.
+    auto failures = create<lea::maintenance::Failures>(bridge.maintenanceFactory());
+    core.failure(FailureCommonList::CupFailure)->setName(QStringLiteral("No cups"));
+    core.setFailureActive(FailureCommonList::CupFailure, true);
+    for (const auto& [id, info] : failures->activeFailures())
+        out << "Failure " << int(id) << " active: " << info.name << '\n';
+    out << '\n';
 
     printFactoryTable(out, bridge);
     return 0;

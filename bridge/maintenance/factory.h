@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/maintenance/failures.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/maintenance/factory.h"
 
@@ -8,7 +9,7 @@ namespace maintenance {
 
 /// Creates the maintenance accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::maintenance::Factory, lea::maintenance::AutomaticRinsing,
-    lea::maintenance::InactivityCleaning, lea::maintenance::Cleaning, lea::maintenance::Failures,
+    lea::maintenance::InactivityCleaning, lea::maintenance::Cleaning, bridge::maintenance::Failures,
     lea::maintenance::Maintenance, lea::maintenance::SolidWaste, lea::maintenance::Configurations>;
 
 } // namespace maintenance

@@ -3,6 +3,7 @@
 #include "core/configuration/catalogueindex.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
+#include "core/settings/settingsstore.h"
 
 Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     : QObject(parent)
@@ -11,6 +12,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_index(std::make_unique<CatalogueIndex>(*this))
 {
     m_loader->setDatabase(group.database());
+    m_hasSecondCupTurret = group.settingsStore()->value(QStringLiteral("cups/secondTurret"), false).toBool();
     loadCatalogue();
 }
 

@@ -38,6 +38,10 @@ public:
     bool endLineTestEnabled() const { return m_endLineTestEnabled; }
     void setEndLineTestEnabled(bool enabled);
 
+    /// The machine is built with a second cup turret.
+    bool hasSecondCupTurret() const { return m_hasSecondCupTurret; }
+    void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
+
     // --- Catalogue --------------------------------------------------------------
     // The objects are children of the configuration. Save and delete operations
     // write through the configuration's loader; each returns false, with the
@@ -149,6 +153,7 @@ private:
     ConfigurationGroup& m_group;
     ConfigurationLoader* m_loader;
     bool m_endLineTestEnabled = false;
+    bool m_hasSecondCupTurret = false;
 
     void loadCatalogue();
     void loadCategories();

@@ -2,12 +2,22 @@
 
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/erogationmanager.h"
+#include "core/machine/failure.h"
+
+#include <QPointer>
 
 Machine::Machine(QObject* parent)
     : QObject(parent)
     , m_cpuStateMachine(new CpuStateMachine(this))
     , m_erogationManager(new ErogationManager(this))
 {
+    for (int id = FailureCommonList::FirstFailure; id <= FailureCommonList::LastFailure; ++id) {
+        auto* failure = new Failure(static_cast<FailureCommonList::FailureID>(id), this);
+        m_failures.insert(failure->id(), failure);
+        // Connected before anyone else: the list is up to date when others hear of the change.
+        connect(failure, &Failure::activeChanged, this,
+            [this, failure](bool active) { onFailureActiveChanged(failure, active); });
+    }
 }
 
 Machine::~Machine() = default;
@@ -49,4 +59,60 @@ void Machine::setCleaningIndicator(bool& indicator, bool value)
         return;
     indicator = value;
     emit cleaningActivityChanged();
+}
+
+void Machine::setFailureActive(FailureCommonList::FailureID id, bool active)
+{
+    if (Failure* found = failure(id))
+        found->setActive(active);
+}
+
+void Machine::discardFailure(FailureCommonList::FailureID id)
+{
+    Failure* found = m_failures.take(id);
+    if (!found)
+        return;
+    const bool wasActive = m_activeFailures.removeOne(found);
+    delete found;
+    if (wasActive)
+        emit activeFailuresListChanged();
+}
+
+Machine::ResetFailuresMessages Machine::resetFailures(bool userOnly)
+{
+    // A slot on a failure's change may discard another one.
+    QList<QPointer<Failure>> concerned;
+    for (Failure* failure : m_activeFailures) {
+        if (!userOnly || failure->isUserResettable())
+            concerned << failure;
+    }
+    if (concerned.isEmpty())
+        return NoFailureToReset;
+    bool remain = false;
+    for (const QPointer<Failure>& failure : concerned) {
+        if (!failure)
+            continue;
+        if (failure->isResettable())
+            failure->setActive(false);
+        else
+            remain = true;
+    }
+    return remain ? FailuresRemain : FailuresReset;
+}
+
+void Machine::setCupPositionOk(bool ok)
+{
+    if (ok == m_cupPositionOk)
+        return;
+    m_cupPositionOk = ok;
+    emit cupPositionOkChanged();
+}
+
+void Machine::onFailureActiveChanged(Failure* failure, bool active)
+{
+    if (active)
+        m_activeFailures.append(failure);
+    else
+        m_activeFailures.removeOne(failure);
+    emit activeFailuresListChanged();
 }

@@ -1,20 +1,31 @@
 #pragma once
 
 #include "core/configuration/energysavingsettings.h"
+#include "core/machine/failurecommonlist.h"
 #include "core/machine/machinedatabase.h"
 
+#include <QList>
+#include <QMap>
 #include <QObject>
 
 class CpuStateMachine;
 class ErogationManager;
+class Failure;
 
 /// The machine: its state machine, its dispensing manager, energy saving,
-/// cleaning activity and the dispensing events.
+/// cleaning activity, the dispensing events and its failures.
 class Machine : public QObject
 {
     Q_OBJECT
 
 public:
+    /// What a reset of failures achieved.
+    enum ResetFailuresMessages : int {
+        NoFailureToReset = 0, ///< no failure that the reset concerns was active
+        FailuresReset = 1, ///< every failure that the reset concerns was cleared
+        FailuresRemain = 2, ///< some of them stay active: their cause persists
+    };
+
     explicit Machine(QObject* parent = nullptr);
     ~Machine() override;
 
@@ -52,6 +63,32 @@ public:
     void confirmCupRemoved() { emit erogationDoneCupRemoved(); }
     void finishErogation() { emit erogationDone(); }
 
+    // --- Failures ---------------------------------------------------------------
+    // One failure object per identifier, made with the machine.
+
+    /// Every failure, by identifier.
+    QMap<FailureCommonList::FailureID, Failure*> failures() const { return m_failures; }
+    /// The failure with that identifier, or null when the machine has none.
+    Failure* failure(FailureCommonList::FailureID id) const { return m_failures.value(id); }
+    /// The active failures, in the order they became active.
+    QList<Failure*> activeFailures() const { return m_activeFailures; }
+    /// Raises or clears a failure, as the machine's devices do; nothing for an unknown id.
+    void setFailureActive(FailureCommonList::FailureID id, bool active);
+    /// Deletes a failure, as on a machine built without the device that reports it.
+    void discardFailure(FailureCommonList::FailureID id);
+    /// Clears the active failures that may be reset: with `userOnly` those the
+    /// user may reset, otherwise all that a reset clears.
+    ResetFailuresMessages resetFailures(bool userOnly);
+
+    /// Whether a cup turret is in error: it cannot drop cups.
+    bool isInErrorCupTurret1() const { return m_inErrorCupTurret1; }
+    void setInErrorCupTurret1(bool inError) { m_inErrorCupTurret1 = inError; }
+    bool isInErrorCupTurret2() const { return m_inErrorCupTurret2; }
+    void setInErrorCupTurret2(bool inError) { m_inErrorCupTurret2 = inError; }
+    /// A cup stands where the machine dispenses.
+    bool isCupPositionOk() const { return m_cupPositionOk; }
+    void setCupPositionOk(bool ok);
+
 signals:
     void energyModeChanged(EnergySavingSettings::EnergyMode mode);
     /// Any of the cleaning and rinsing indicators changed.
@@ -65,8 +102,12 @@ signals:
     void erogationDoneCupRemoved();
     void erogationDone();
 
+    void activeFailuresListChanged();
+    void cupPositionOkChanged();
+
 private:
     void setCleaningIndicator(bool& indicator, bool value);
+    void onFailureActiveChanged(Failure* failure, bool active);
 
     CpuStateMachine* m_cpuStateMachine;
     ErogationManager* m_erogationManager;
@@ -76,4 +117,9 @@ private:
     bool m_inactivityCleaning = false;
     bool m_rinsing = false;
     quint32 m_statusWord = 0;
+    QMap<FailureCommonList::FailureID, Failure*> m_failures;
+    QList<Failure*> m_activeFailures;
+    bool m_inErrorCupTurret1 = false;
+    bool m_inErrorCupTurret2 = false;
+    bool m_cupPositionOk = true;
 };

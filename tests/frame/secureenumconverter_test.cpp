@@ -1,3 +1,4 @@
+#include "bridge/maintenance/enumconverters.h"
 #include "bridge/misc/enumconverters.h"
 #include "bridge/persistence/enumconverters.h"
 #include "bridge/products/enumconverters.h"
@@ -95,7 +96,8 @@ struct JoinedTypes<lguim::TypeList<As...>, lguim::TypeList<Bs...>, Rest...>
 
 using Converters
     = JoinedTypes<lguim::TypeList<ColourConverter, PaintConverter, FlagConverter, SparseConverter>,
-        bridge::misc::EnumConverters, bridge::persistence::EnumConverters, bridge::products::EnumConverters,
+        bridge::maintenance::EnumConverters, bridge::misc::EnumConverters,
+        bridge::persistence::EnumConverters, bridge::products::EnumConverters,
         bridge::staticsettings::EnumConverters>::Types;
 TYPED_TEST_SUITE(EveryConverter, Converters);
 
