@@ -13,7 +13,8 @@ void BeverageConverter::toLea(const Beverage& beverage, lea::products::Beverages
 {
     if (beverage.isJugEnabled()) {
         record.jug = lea::products::Beverages::Beverage::Jug { beverage.jugDefaultValue(),
-            static_cast<uint8_t>(beverage.minNumberOfCycles()), static_cast<uint8_t>(beverage.maxNumberOfCycles()),
+            static_cast<uint8_t>(beverage.minNumberOfCycles()),
+            static_cast<uint8_t>(beverage.maxNumberOfCycles()),
             static_cast<uint8_t>(beverage.defaultNumberOfCycles()) };
     }
     if (const Recipe* recipe = beverage.recipe(); recipe && recipe->dbId() > 0)

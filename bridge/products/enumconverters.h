@@ -9,9 +9,9 @@
 #include "bridge/products/logicalingredientenumconverter.h"
 #include "bridge/products/mixerspeedenumconverter.h"
 #include "bridge/products/powdercycleenumconverter.h"
+#include "bridge/products/pressurecurrentenumconverter.h"
 #include "bridge/products/productattributeenumconverter.h"
 #include "bridge/products/producttypeenumconverter.h"
-#include "bridge/products/pressurecurrentenumconverter.h"
 #include "bridge/products/steptypeenumconverter.h"
 #include "bridge/products/watertypeenumconverter.h"
 #include "bridge/typelist.h"
@@ -22,6 +22,7 @@ namespace products {
 using EnumConverters = lguim::TypeList<AdjustmentTypeEnumConverter, CategoryTypeEnumConverter,
     CupTypeEnumConverter, CustomizationIconEnumConverter, CustomizationTypeEnumConverter,
     IngredientTypeEnumConverter, LogicalIngredientEnumConverter, MixerSpeedEnumConverter,
-    PowderCycleEnumConverter, PressureCurrentEnumConverter, ProductAttributeEnumConverter, ProductTypeEnumConverter, StepTypeEnumConverter, WaterTypeEnumConverter>;
+    PowderCycleEnumConverter, PressureCurrentEnumConverter, ProductAttributeEnumConverter,
+    ProductTypeEnumConverter, StepTypeEnumConverter, WaterTypeEnumConverter>;
 } // namespace products
 } // namespace bridge

@@ -7,7 +7,8 @@
 namespace bridge {
 namespace products {
 /// The core's attribute mask bit by bit; masks convert through the flag-set helper.
-using ProductAttributeEnumConverter = EnumConverter<Product::ProductAttribute, lea::products::Products::Attribute>;
+using ProductAttributeEnumConverter
+    = EnumConverter<Product::ProductAttribute, lea::products::Products::Attribute>;
 } // namespace products
 } // namespace bridge
 

@@ -30,9 +30,11 @@ ProductConverter::BasicProduct ProductConverter::coreProductToLeaBasicProduct(co
         record.typeSpecificValue = snack->snackNumber();
     if (const VideoPlaylist* playlist = product.videoPlaylist(); playlist && playlist->id() >= 0)
         record.playlistId = playlist->id();
-    if (const nonstd::optional<TypedString::StringType> type = stringTypeForProductType(product.productType()))
+    if (const nonstd::optional<TypedString::StringType> type
+        = stringTypeForProductType(product.productType()))
         record.translations = utils::translations(record.name, *type);
-    if (const auto* beverage = qobject_cast<const Beverage*>(&product); beverage && beverage->isUpsellingEnabled()) {
+    if (const auto* beverage = qobject_cast<const Beverage*>(&product);
+        beverage && beverage->isUpsellingEnabled()) {
         for (const AbstractUpsellingItem* item : beverage->upsellings(true))
             record.upsellings.push_back(lea::ProductDbId(item ? unsigned(std::max(item->id(), 0)) : 0u));
     }
@@ -53,7 +55,8 @@ std::set<ProductConverter::Attribute> ProductConverter::coreAttributesToLeaAttri
         static_cast<Product::ProductAttribute>(attributes));
 }
 
-nonstd::optional<TypedString::StringType> ProductConverter::stringTypeForProductType(Product::ProductType type)
+nonstd::optional<TypedString::StringType> ProductConverter::stringTypeForProductType(
+    Product::ProductType type)
 {
     switch (type) {
     case Product::Beverage:

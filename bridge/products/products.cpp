@@ -17,8 +17,8 @@
 #include "core/log/assert.h"
 #include "core/log/logformatter.h"
 
-#include <string>
 #include <QUrl>
+#include <string>
 
 namespace bridge {
 namespace products {
@@ -52,7 +52,15 @@ bool all(const Product&)
 Products::Products(QObject* parent)
     : lea::products::Products(parent)
 {
-    utils::connectToConfiguration(&Configuration::usedProductsChanged, this, &Products::trackUsedProductsAvailability);
+    utils::connectToConfiguration(
+        &Configuration::usedProductsChanged, this, &Products::trackUsedProductsAvailability);
+    // A configuration that replaces another announces no change of its used
+    // products: its products are followed from the moment it is loaded.
+    connect(
+        gCoreEnv, &CoreEnvironment::configurationChanged, this, [this](const Configuration* configuration) {
+            if (configuration)
+                trackUsedProductsAvailability();
+        });
     trackUsedProductsAvailability();
 }
 
@@ -67,8 +75,9 @@ BasicProducts Products::productsAndSnacks() const
     const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
     if (!configuration)
         return {};
-    return recordsOf(configuration->products(),
-        [](const Product& product) { return product.isDisplayed() || product.productType() == Product::Snack; });
+    return recordsOf(configuration->products(), [](const Product& product) {
+        return product.isDisplayed() || product.productType() == Product::Snack;
+    });
 }
 
 BasicProducts Products::usedProducts() const
@@ -182,7 +191,8 @@ QByteArray Products::getImageBase64(lea::ProductDbId id) const
 QFileInfo Products::getImagePath(lea::ProductDbId id) const
 {
     const nonstd::optional<int> coreId = utils::coreId(id);
-    return coreId ? QFileInfo(LocalImageStore::instance().getBeverageImage(SourceImage, *coreId)) : QFileInfo();
+    return coreId ? QFileInfo(LocalImageStore::instance().getBeverageImage(SourceImage, *coreId))
+                  : QFileInfo();
 }
 
 QString Products::getImageHash(lea::ProductDbId id) const
@@ -199,7 +209,8 @@ void Products::setImagePath(lea::ProductDbId id, const QFileInfo& file)
         return;
     Product* product = lookup::product(*configuration, id);
     if (!product) {
-        LogFormatter(LogLevel::Error).log(Log::Product) << Q_FUNC_INFO << "No product found with id: " << id.value();
+        LogFormatter(LogLevel::Error).log(Log::Product)
+            << Q_FUNC_INFO << "No product found with id: " << id.value();
         return;
     }
     utils::Rollback rollback(*product);
@@ -213,7 +224,8 @@ void Products::setImagePath(lea::ProductDbId id, const QFileInfo& file)
 QFileInfo Products::getAdditionalImagePath(lea::ProductDbId id) const
 {
     const nonstd::optional<int> coreId = utils::coreId(id);
-    return coreId ? QFileInfo(LocalImageStore::instance().getBeverageImage(SecondImage, *coreId)) : QFileInfo();
+    return coreId ? QFileInfo(LocalImageStore::instance().getBeverageImage(SecondImage, *coreId))
+                  : QFileInfo();
 }
 
 QString Products::statusInfo(lea::ProductDbId id) const
@@ -232,9 +244,10 @@ void Products::trackUsedProductsAvailability()
     for (Product* product : configuration->usedProducts()) {
         connect(product, &Product::isAvailableChanged, this, &Products::onProductAvailabilityChanged,
             Qt::UniqueConnection);
-        connect(product, &Product::subProductAvailabilityChanged, this, &Products::onSubProductAvailabilityChanged,
+        connect(product, &Product::subProductAvailabilityChanged, this,
+            &Products::onSubProductAvailabilityChanged, Qt::UniqueConnection);
+        connect(product, &Product::mulitipleFailures, this, &Products::trackMultipleFailures,
             Qt::UniqueConnection);
-        connect(product, &Product::mulitipleFailures, this, &Products::trackMultipleFailures, Qt::UniqueConnection);
     }
     emit changed();
 }

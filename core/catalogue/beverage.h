@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/catalogue/product.h"
+#include "core/catalogue/recipe.h"
 
 #include <QList>
 #include <QPointer>
 
 class AbstractUpsellingItem;
-class Recipe;
 
 /// A product prepared from a recipe, possibly as a jug of several cycles, with
 /// a lid and upselling items offered with it.

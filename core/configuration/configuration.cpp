@@ -3,6 +3,9 @@
 #include "core/configuration/catalogueindex.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
+#include "core/coreenvironment.h"
+#include "core/machine/failure.h"
+#include "core/machine/machine.h"
 #include "core/settings/settingsstore.h"
 
 Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
@@ -14,6 +17,17 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     m_loader->setDatabase(group.database());
     m_hasSecondCupTurret = group.settingsStore()->value(QStringLiteral("cups/secondTurret"), false).toBool();
     loadCatalogue();
+    // Products are unavailable while a failure that blocks them is active.
+    if (Machine* machine = gCoreEnv ? gCoreEnv->machine() : nullptr) {
+        const auto follow = [this, machine] {
+            QList<int> active;
+            for (const Failure* failure : machine->activeFailures())
+                active << int(failure->id());
+            updateProductFailures(active);
+        };
+        connect(machine, &Machine::activeFailuresListChanged, this, follow);
+        follow();
+    }
 }
 
 Configuration::~Configuration() = default;

@@ -18,9 +18,11 @@ const std::map<QString, QString> kImplemented = {
     { "lea::misc::States", "bridge::misc::States" },
     { "lea::misc::Crypt", "bridge::misc::Crypt" },
     { "lea::misc::Watchdog", "bridge::misc::Watchdog" },
+    { "lea::products::Beverages", "bridge::products::Beverages" },
     { "lea::products::Canisters", "bridge::products::Canisters" },
     { "lea::products::Categories", "bridge::products::Categories" },
     { "lea::products::Customizations", "bridge::products::Customizations" },
+    { "lea::products::Products", "bridge::products::Products" },
     { "lea::products::Recipes", "bridge::products::Recipes" },
 };
 

@@ -1,8 +1,10 @@
 #include "bridge/localimagestore.h"
 #include "bridge/products/beverages.h"
+#include "bridge/products/productconverter.h"
 #include "bridge/products/products.h"
 #include "core/catalogue/abstractupsellingitem.h"
 #include "core/catalogue/beverage.h"
+#include "core/catalogue/category.h"
 #include "core/catalogue/coffeetogoproduct.h"
 #include "core/catalogue/promotion.h"
 #include "core/catalogue/recipe.h"
@@ -126,16 +128,20 @@ protected:
 
 TEST_F(ProductsTest, ListsEveryProductTheDisplayedOnesAndTheUsedOnes)
 {
-    const std::vector<unsigned> beverageIds { unsigned(ids.espressoBeverage), unsigned(ids.hotChocolateBeverage),
-        unsigned(ids.cappuccinoBeverage) };
+    const std::vector<unsigned> beverageIds { unsigned(ids.espressoBeverage),
+        unsigned(ids.hotChocolateBeverage), unsigned(ids.cappuccinoBeverage) };
     std::vector<unsigned> all = beverageIds;
     for (const int id : { lid, snack, special, coffeeToGo })
         all.push_back(unsigned(id));
     EXPECT_EQ(keys(products->products()), all);
     // The snack is listed although it is not displayed.
     EXPECT_EQ(keys(products->productsAndSnacks()), all);
-    EXPECT_EQ(keys(products->usedProducts()),
-        (std::vector<unsigned> { unsigned(ids.espressoBeverage), unsigned(ids.hotChocolateBeverage) }));
+    // The used products are those of the displayed categories, in display order.
+    EXPECT_EQ(keys(products->usedProducts()), beverageIds);
+    configuration().getAllCategories(true).at(1)->addProductId(snack);
+    EXPECT_EQ(keys(products->usedProducts()), beverageIds);
+    configuration().getAllCategories(true).at(1)->setIsDisplayed(true);
+    EXPECT_EQ(keys(products->usedProducts()).size(), 4u);
     EXPECT_FALSE(products->isProductDisplayed(productId(snack)));
     EXPECT_TRUE(products->isProductDisplayed(productId(special)));
 
@@ -175,8 +181,10 @@ TEST_F(ProductsTest, AttributesConvertBitByBitBothWays)
 {
     using Converter = bridge::products::ProductConverter;
     EXPECT_EQ(Converter::leaAttributesToCoreAttributes({ Lea::Attribute0, Lea::Attribute3 }), 9);
-    EXPECT_EQ(Converter::coreAttributesToLeaAttributes(9), (std::set<Lea::Attribute> { Lea::Attribute0, Lea::Attribute3 }));
-    EXPECT_EQ(Converter::coreAttributesToLeaAttributes(0x100 | 0x80), std::set<Lea::Attribute> { Lea::Attribute7 });
+    EXPECT_EQ(Converter::coreAttributesToLeaAttributes(9),
+        (std::set<Lea::Attribute> { Lea::Attribute0, Lea::Attribute3 }));
+    EXPECT_EQ(
+        Converter::coreAttributesToLeaAttributes(0x100 | 0x80), std::set<Lea::Attribute> { Lea::Attribute7 });
     EXPECT_THROW(Converter::leaAttributesToCoreAttributes({ Lea::Attribute(8) }), std::invalid_argument);
 }
 
@@ -217,7 +225,8 @@ TEST_F(ProductsTest, BasicsAreStoredWithTranslationsPlaylistAndItemNumber)
 
 TEST_F(ProductsTest, RefusedBasicsAndImagesLeaveTheLoadedProductAsItWas)
 {
-    execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Products BEGIN SELECT RAISE(ABORT, 'no'); END"));
+    execute(QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE UPDATE ON Products BEGIN SELECT RAISE(ABORT, 'no'); END"));
     const quint32 counter = databaseChangeCounter();
     Lea::BasicProduct record = *products->basics(productId(special));
     record.name = QStringLiteral("Renamed");
@@ -238,8 +247,8 @@ TEST_F(ProductsTest, RefusedBasicsAndImagesLeaveTheLoadedProductAsItWas)
 TEST_F(ProductsTest, ImagesComeFromTheImageStoreAndAreStoredWithTheirHash)
 {
     const QByteArray second = pngBase64(Qt::green);
-    ASSERT_TRUE(loader().saveImage(ConfigurationLoader::ImageOwner::Beverage, QStringLiteral("second_source_image"),
-        ids.espressoBeverage, second));
+    ASSERT_TRUE(loader().saveImage(ConfigurationLoader::ImageOwner::Beverage,
+        QStringLiteral("second_source_image"), ids.espressoBeverage, second));
     QImage image(3, 2, QImage::Format_RGB32);
     image.fill(Qt::red);
     const QString file = tempPath(QStringLiteral("espresso.png"));
@@ -251,7 +260,8 @@ TEST_F(ProductsTest, ImagesComeFromTheImageStoreAndAreStoredWithTheirHash)
     const QFileInfo main = products->getImagePath(productId(ids.espressoBeverage));
     const QFileInfo additional = products->getAdditionalImagePath(productId(ids.espressoBeverage));
     EXPECT_TRUE(main.exists() && additional.exists());
-    EXPECT_TRUE(main.filePath().startsWith(bridge::LocalImageStore::BeverageFolder + QStringLiteral("source_")));
+    EXPECT_TRUE(
+        main.filePath().startsWith(bridge::LocalImageStore::BeverageFolder + QStringLiteral("source_")));
     EXPECT_FALSE(products->getImageBase64(productId(ids.espressoBeverage)).isEmpty());
     EXPECT_EQ(products->getImageHash(productId(ids.espressoBeverage)).size(), 32);
     EXPECT_EQ(configuration().beverage(ids.espressoBeverage)->dispensingImage(), QUrl::fromLocalFile(file));
@@ -294,13 +304,15 @@ TEST_F(ProductsTest, BeveragesCarryRecipeJugAndLid)
     const auto espresso = beverages->beverage(productId(ids.espressoBeverage));
     ASSERT_TRUE(espresso && espresso->jug);
     EXPECT_EQ(espresso->recipe, nonstd::optional<lea::RecipeDbId>(lea::RecipeDbId(unsigned(ids.espresso))));
-    EXPECT_EQ(std::make_tuple(espresso->jug->minCycles, espresso->jug->maxCycles, espresso->jug->defaultCycles),
+    EXPECT_EQ(
+        std::make_tuple(espresso->jug->minCycles, espresso->jug->maxCycles, espresso->jug->defaultCycles),
         std::make_tuple(uint8_t(2), uint8_t(44), uint8_t(3)));
     EXPECT_EQ(espresso->lid, nonstd::optional<Id>(productId(lid)));
     const auto chocolate = beverages->beverage(productId(ids.hotChocolateBeverage));
     EXPECT_FALSE(chocolate->jug || chocolate->lid);
     EXPECT_EQ(keys(beverages->beverages()).size(), 3u);
-    EXPECT_EQ(beverages->beverageFromProduct(productId(ids.cappuccinoBeverage)), productId(ids.cappuccinoBeverage));
+    EXPECT_EQ(
+        beverages->beverageFromProduct(productId(ids.cappuccinoBeverage)), productId(ids.cappuccinoBeverage));
     EXPECT_FALSE(beverages->beverageFromProduct(productId(snack)));
     EXPECT_FALSE(beverages->beverage(productId(snack)));
 
@@ -377,8 +389,8 @@ const GuardCase<ProductsAccessor> kProductsGuard[] = {
     { "getImagePath", [](ProductsAccessor& a) { return a.getImagePath(kAny).filePath().isEmpty(); }, false },
     { "getImageHash", [](ProductsAccessor& a) { return a.getImageHash(kAny).isEmpty(); } },
     { "setImagePath", [](ProductsAccessor& a) { return a.setImagePath(kAny, QFileInfo()), true; } },
-    { "getAdditionalImagePath", [](ProductsAccessor& a) { return a.getAdditionalImagePath(kAny).filePath().isEmpty(); },
-        false },
+    { "getAdditionalImagePath",
+        [](ProductsAccessor& a) { return a.getAdditionalImagePath(kAny).filePath().isEmpty(); }, false },
     { "statusInfo", [](ProductsAccessor& a) { return a.statusInfo(kAny).isEmpty(); } },
 };
 GUARD_TEST(ProductsGuard, Lea, ProductsAccessor, kProductsGuard);
