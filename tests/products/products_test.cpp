@@ -292,6 +292,14 @@ TEST_F(ProductsTest, FailuresAndAvailabilityFollowTheMachine)
     EXPECT_TRUE(products->activeFailures(productId(ids.espressoBeverage)).empty());
     EXPECT_TRUE(products->activeFailures(productId(9999)).empty());
 
+    // A product the configuration no longer answers for (here shadowed by
+    // another with its id) is not taken for the one it names.
+    availability.clear();
+    Beverage* shadowed = configuration().beverage(ids.hotChocolateBeverage);
+    shadowed->setId(ids.espressoBeverage);
+    shadowed->setEnabled(true);
+    EXPECT_EQ(availability.count(), 0);
+
     // A reloaded configuration's used products are followed as well.
     reload();
     availability.clear();
