@@ -23,7 +23,11 @@ public:
     int currentValue() const { return m_currentValue; }
     void setCurrentValue(int decigrams) { m_currentValue = decigrams; }
 
-    bool isEmpty() const { return m_emptyCheckEnabled && m_currentValue <= m_gramsEmptyTreshold * 10; }
+    // In 64 bits: any threshold may be set, and ten times a large one overflows an int.
+    bool isEmpty() const
+    {
+        return m_emptyCheckEnabled && qint64(m_currentValue) <= qint64(m_gramsEmptyTreshold) * 10;
+    }
 
 private:
     bool m_emptyCheckEnabled = false;
