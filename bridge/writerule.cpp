@@ -63,6 +63,18 @@ Rollback::~Rollback()
     }
 }
 
+void copyProperties(const QObject& from, QObject& to)
+{
+    const QMetaObject* meta = from.metaObject();
+    if (to.metaObject() != meta)
+        return;
+    for (int i = firstOwnProperty(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (property.isWritable())
+            property.write(&to, property.read(&from));
+    }
+}
+
 Transaction::Transaction(const ConfigurationLoader& loader)
     : m_database(loader.database() ? loader.database()->database() : QSqlDatabase())
 {

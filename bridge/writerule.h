@@ -63,6 +63,10 @@ private:
     std::vector<std::pair<QPointer<QObject>, std::vector<QVariant>>> m_objects;
 };
 
+/// Gives `to` the stored properties of `from`, an object of the same class:
+/// the loaded copies of one stored object are kept alike this way.
+void copyProperties(const QObject& from, QObject& to);
+
 /// Makes several writes of one operation all or nothing: opened on the
 /// loader's database, rolled back on destruction unless committed. The core's
 /// own multi-statement writes nest inside it.

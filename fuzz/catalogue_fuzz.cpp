@@ -595,17 +595,6 @@ enum Operation : uint8_t {
     OperationCount,
 };
 
-/// A step linked into several recipes is loaded once per recipe, and the step
-/// and ingredient writes change only the first of those objects: the other
-/// recipes show the old step until the next load. Until that is fixed, new
-/// recipes link no step that a recipe links already, unless
-/// BRIDGE_FUZZ_SHARED_STEPS is set (to replay fuzz/findings/catalogue/).
-bool sharedStepsEnabled()
-{
-    static const bool enabled = qEnvironmentVariableIsSet("BRIDGE_FUZZ_SHARED_STEPS");
-    return enabled;
-}
-
 /// Runs one operation; false when the loaded configuration is documented to
 /// lag behind the database until the next load.
 bool runOperation(Operation operation, FuzzInput& input, Accessors& accessors, const Known& known,
@@ -614,14 +603,6 @@ bool runOperation(Operation operation, FuzzInput& input, Accessors& accessors, c
     switch (operation) {
     case CreateRecipe: {
         LeaRecipes::Recipe recipe = recipeRecord(input, known);
-        if (!sharedStepsEnabled()) {
-            const auto linked = [&](lea::RecipeStepDbId id) {
-                return std::find(known.linkedSteps.cbegin(), known.linkedSteps.cend(), id.value())
-                    != known.linkedSteps.cend();
-            };
-            recipe.steps.erase(
-                std::remove_if(recipe.steps.begin(), recipe.steps.end(), linked), recipe.steps.end());
-        }
         accessors.recipes.createRecipe(recipe);
         break;
     }

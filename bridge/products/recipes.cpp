@@ -49,6 +49,27 @@ AbstractPreparationStep* stepOf(const ::Recipe& recipe, int stepId)
     return nullptr;
 }
 
+AbstractIngredient* ingredientOf(const AbstractPreparationStep& step, int ingredientId)
+{
+    for (AbstractIngredient* ingredient : step.ingredients()) {
+        if (ingredient->dbId() == ingredientId)
+            return ingredient;
+    }
+    return nullptr;
+}
+
+/// Every loaded copy of a step: a step linked into several recipes is loaded
+/// once per recipe, and every copy must show what the database holds.
+QList<AbstractPreparationStep*> loadedCopies(const Configuration& configuration, int stepId)
+{
+    QList<AbstractPreparationStep*> copies;
+    for (const ::Recipe* recipe : configuration.recipes()) {
+        if (AbstractPreparationStep* step = stepOf(*recipe, stepId))
+            copies << step;
+    }
+    return copies;
+}
+
 } // namespace
 
 Recipes::Recipes(QObject* parent)
@@ -268,8 +289,13 @@ void Recipes::updateStep(lea::RecipeStepDbId id, const Step& step)
         return;
     }
     const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
-    utils::Rollback rollback(*coreStep);
+    const QList<AbstractPreparationStep*> copies = loadedCopies(*configuration, coreStep->dbId());
+    utils::Rollback rollback;
+    for (AbstractPreparationStep* copy : copies)
+        rollback.add(*copy);
     StepConverter::updateCoreStepFromLeaStep(*coreStep, step);
+    for (AbstractPreparationStep* copy : copies)
+        utils::copyProperties(*coreStep, *copy);
     if (utils::FailureLog(Q_FUNC_INFO, Log::Product)
             .stored(loader && loader->savePreparationStep(coreStep), "Failed saving step"))
         rollback.commit();
@@ -358,10 +384,14 @@ nonstd::optional<lea::RecipeStepIngredientDbId> Recipes::createIngredient(
                  "Failed creating new ingredient", LogLevel::Warning))
         return {};
     const auto newId = utils::idFromCoreOpt<lea::RecipeStepIngredientDbId>(coreIngredient->dbId());
-    // A step that no loaded recipe links gets the ingredient with its next load.
-    if (AbstractPreparationStep* coreStep = lookup::step(*configuration, stepId)) {
-        if (coreStep->addIngredient(coreIngredient.get()))
-            coreIngredient.release();
+    // Every loaded copy of the step gets its own copy of the ingredient; a step
+    // that no loaded recipe links gets it with its next load.
+    for (AbstractPreparationStep* copy : loadedCopies(*configuration, *coreStepId)) {
+        std::unique_ptr<AbstractIngredient> added = newCoreIngredientFromType(coreIngredient->type());
+        utils::copyProperties(*coreIngredient, *added);
+        added->setDbId(coreIngredient->dbId());
+        if (copy->addIngredient(added.get()))
+            added.release();
     }
     return newId;
 }
@@ -384,8 +414,17 @@ void Recipes::updateIngredient(
         return log.warning("Ingredient not found in step");
 
     const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
-    utils::Rollback rollback(*coreIngredient);
+    QList<AbstractIngredient*> copies;
+    for (const AbstractPreparationStep* step : loadedCopies(*configuration, owner->dbId())) {
+        if (AbstractIngredient* copy = ingredientOf(*step, coreIngredient->dbId()))
+            copies << copy;
+    }
+    utils::Rollback rollback;
+    for (AbstractIngredient* copy : copies)
+        rollback.add(*copy);
     IngredientConverter::updateCoreIngredientFromLeaIngredient(*coreIngredient, ingredient);
+    for (AbstractIngredient* copy : copies)
+        utils::copyProperties(*coreIngredient, *copy);
     if (log.stored(
             loader && loader->saveIngredient(coreIngredient, owner->dbId()), "Failed saving ingredient"))
         rollback.commit();
@@ -409,9 +448,13 @@ void Recipes::deleteIngredient(lea::RecipeStepIngredientDbId id, lea::RecipeStep
         return log.warning("Ingredient not found in step");
 
     const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
-    if (log.stored(loader && loader->deleteIngredient(coreIngredient->dbId()),
-            "Failed deleting ingredient from database"))
-        coreStep->deleteIngredient(position);
+    const int ingredientId = coreIngredient->dbId();
+    if (!log.stored(loader && loader->deleteIngredient(ingredientId), "Failed deleting ingredient from database"))
+        return;
+    for (AbstractPreparationStep* copy : loadedCopies(*configuration, coreStep->dbId())) {
+        if (const AbstractIngredient* held = ingredientOf(*copy, ingredientId))
+            copy->deleteIngredient(copy->ingredientsConst().indexOf(held));
+    }
 }
 
 std::vector<Recipes::Ingredient> Recipes::beverageIngredients(lea::ProductDbId id) const
