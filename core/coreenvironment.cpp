@@ -4,6 +4,7 @@
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationmanager.h"
 #include "core/machine/machine.h"
+#include "core/machine/machineclock.h"
 #include "core/payment/payment.h"
 #include "core/selection/userselectionmanager.h"
 
@@ -16,6 +17,7 @@ CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObj
     , m_machine(std::make_unique<Machine>())
     , m_userSelectionManager(std::make_unique<UserSelectionManager>())
     , m_payment(std::make_unique<Payment>())
+    , m_clock(std::make_unique<MachineClock>())
 {
 }
 

@@ -7,6 +7,7 @@ class Configuration;
 class ConfigurationGroup;
 class ConfigurationManager;
 class Machine;
+class MachineClock;
 class Payment;
 class UserSelectionManager;
 
@@ -27,6 +28,8 @@ public:
     Machine* machine() const { return m_machine.get(); }
     UserSelectionManager* userSelectionManager() const { return m_userSelectionManager.get(); }
     Payment* payment() const { return m_payment.get(); }
+    /// The machine's date and time, simulated in tests and the demo.
+    MachineClock* clock() const { return m_clock.get(); }
 
     /// Builds a fresh configuration from the active group and makes it current;
     /// the previous one is destroyed after configurationChanged() was delivered.
@@ -46,6 +49,7 @@ private:
     std::unique_ptr<Machine> m_machine;
     std::unique_ptr<UserSelectionManager> m_userSelectionManager;
     std::unique_ptr<Payment> m_payment;
+    std::unique_ptr<MachineClock> m_clock;
 };
 
 extern CoreEnvironment* gCoreEnv;

@@ -4,6 +4,8 @@
 #include "core/catalogue/optionaltext.h"
 #include "core/catalogue/videoplaylist.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -103,6 +105,16 @@ public:
     nonstd::optional<QString> extraText() const { return m_extraText; }
     void setExtraText(const nonstd::optional<QString>& text) { m_extraText = text; }
 
+    /// The product's audit value of an EVA-DTS data element ("PA203"...), empty when it has none.
+    QString evadtsValue(const QString& element) const { return m_evadtsValues.value(element); }
+    void setEvadtsValue(const QString& element, const QString& value)
+    {
+        m_evadtsValues.insert(element, value);
+    }
+    /// When the product was last dispensed; null before its first vend.
+    QDateTime lastErogationTime() const { return m_lastErogationTime; }
+    void setLastErogationTime(const QDateTime& time) { m_lastErogationTime = time; }
+
     /// The failures that make the product unavailable while they are active.
     QList<int> blockingFailures() const { return m_blockingFailures; }
     void setBlockingFailures(const QList<int>& failures);
@@ -135,6 +147,8 @@ private:
     QString m_statusInfo;
     bool m_customizable = false;
     nonstd::optional<QString> m_extraText;
+    QHash<QString, QString> m_evadtsValues;
+    QDateTime m_lastErogationTime;
     QList<int> m_blockingFailures;
     QList<int> m_activeFailures;
 };

@@ -3,6 +3,8 @@
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/erogationmanager.h"
 #include "core/machine/failure.h"
+#include "core/statistics/evadtsconfigurationreporthandler.h"
+#include "core/statistics/statistics.h"
 
 #include <QPointer>
 
@@ -10,6 +12,8 @@ Machine::Machine(QObject* parent)
     : QObject(parent)
     , m_cpuStateMachine(new CpuStateMachine(this))
     , m_erogationManager(new ErogationManager(this))
+    , m_statistics(new Statistics(this))
+    , m_evadtsReportHandler(new EvadtsConfigurationReportHandler(this))
 {
     for (int id = FailureCommonList::FirstFailure; id <= FailureCommonList::LastFailure; ++id) {
         auto* failure = new Failure(static_cast<FailureCommonList::FailureID>(id), this);
@@ -21,6 +25,14 @@ Machine::Machine(QObject* parent)
 }
 
 Machine::~Machine() = default;
+
+void Machine::stopErogation()
+{
+    if (!m_erogating)
+        return;
+    m_erogating = false;
+    emit erogationFailed();
+}
 
 void Machine::setEnergyMode(EnergySavingSettings::EnergyMode mode)
 {

@@ -10,7 +10,9 @@
 
 class CpuStateMachine;
 class ErogationManager;
+class EvadtsConfigurationReportHandler;
 class Failure;
+class Statistics;
 
 /// The machine: its state machine, its dispensing manager, energy saving,
 /// cleaning activity, the dispensing events and its failures.
@@ -53,6 +55,22 @@ public:
     /// The status word of the machine's controller board.
     quint32 statusWord() const { return m_statusWord; }
     void setStatusWord(quint32 word);
+
+    /// The machine's statistics notifications.
+    Statistics* statistics() const { return m_statistics; }
+    EvadtsConfigurationReportHandler* evadtsConfigurationReportHandler() const
+    {
+        return m_evadtsReportHandler;
+    }
+    /// Completed vends since the counter was set up.
+    int deliveryCount() const { return m_deliveryCount; }
+    void countDelivery() { ++m_deliveryCount; }
+
+    /// A dispensing is running.
+    bool isErogating() const { return m_erogating; }
+    void setErogating(bool erogating) { m_erogating = erogating; }
+    /// Asks the running dispensing to stop; it ends failed.
+    void stopErogation();
 
     // The events of a dispensing, as the dispensing protocol reports them.
     void startErogation() { emit erogationStarted(); }
@@ -122,4 +140,8 @@ private:
     bool m_inErrorCupTurret1 = false;
     bool m_inErrorCupTurret2 = false;
     bool m_cupPositionOk = true;
+    Statistics* m_statistics;
+    EvadtsConfigurationReportHandler* m_evadtsReportHandler;
+    int m_deliveryCount = 0;
+    bool m_erogating = false;
 };

@@ -1,0 +1,8 @@
+#include "core/statistics/evadtsconfigurationreporthandler.h"
+
+EvadtsConfigurationReportHandler::EvadtsConfigurationReportHandler(QObject* parent)
+    : QObject(parent)
+{
+}
+
+EvadtsConfigurationReportHandler::~EvadtsConfigurationReportHandler() = default;
