@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/canister.h"
+#include "core/configuration/paymentsettings.h"
 #include "core/machine/physicalmachine.h"
 
 #include <memory>
@@ -39,6 +40,8 @@ public:
     void setEndLineTestEnabled(bool enabled);
 
     /// The machine is built with a second cup turret.
+    /// The payment settings: payment types, time band switches, payment switches.
+    PaymentSettings* paymentSettings() const { return m_paymentSettings; }
     bool hasSecondCupTurret() const { return m_hasSecondCupTurret; }
     void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
 
@@ -154,6 +157,7 @@ private:
     ConfigurationLoader* m_loader;
     bool m_endLineTestEnabled = false;
     bool m_hasSecondCupTurret = false;
+    PaymentSettings* m_paymentSettings = new PaymentSettings(this);
 
     void loadCatalogue();
     void loadCategories();

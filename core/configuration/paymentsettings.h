@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+class TimeBandDataSettings;
+
+/// The payment settings of a configuration: the payment types of the
+/// protocol, the time band switches and a few payment switches. Kept in the
+/// configuration group's settings store.
+class PaymentSettings : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum PaymentType : int {
+        Cash = 0,
+        Cashless = 1,
+        Mobile = 2,
+        /// The executive protocol's price lines.
+        Executive = 3,
+    };
+    Q_ENUM(PaymentType)
+
+    explicit PaymentSettings(QObject* parent = nullptr);
+    ~PaymentSettings() override;
+
+    /// The names of the payment types (enumerator names of PaymentType) that the configured protocol uses.
+    QStringList paymentTypeModel() const { return m_paymentTypeModel; }
+    void setPaymentTypeModel(const QStringList& model) { m_paymentTypeModel = model; }
+
+    /// The time band switches, in their order; owned by the settings.
+    QList<TimeBandDataSettings*> states() const { return m_states; }
+    void clearStates();
+    /// Takes ownership.
+    void addState(TimeBandDataSettings* state);
+    /// Removes and deletes one of the switches.
+    void removeState(TimeBandDataSettings* state);
+
+    /// How second prices apply; 3 shows the second price beside the price.
+    int secondPriceMode() const { return m_secondPriceMode; }
+    void setSecondPriceMode(int mode) { m_secondPriceMode = mode; }
+
+    /// The credit left after a vend stays for the next one instead of being paid back.
+    bool isCreditKept() const { return m_creditKept; }
+    void setCreditKept(bool kept) { m_creditKept = kept; }
+    /// Several vends may be bought with one credit.
+    bool isMultiVend() const { return m_multiVend; }
+    void setMultiVend(bool multiVend) { m_multiVend = multiVend; }
+    /// Prices are shown to the customer.
+    bool arePricesShown() const { return m_pricesShown; }
+    void setPricesShown(bool shown) { m_pricesShown = shown; }
+
+private:
+    QStringList m_paymentTypeModel { QStringLiteral("Cash"), QStringLiteral("Cashless") };
+    QList<TimeBandDataSettings*> m_states;
+    int m_secondPriceMode = 0;
+    bool m_creditKept = false;
+    bool m_multiVend = false;
+    bool m_pricesShown = true;
+};
