@@ -6,6 +6,7 @@
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
+#include "core/selection/quickselectionmanager.h"
 #include "core/settings/settingsstore.h"
 
 Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
@@ -13,6 +14,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_group(group)
     , m_loader(new ConfigurationLoader(this))
     , m_index(std::make_unique<CatalogueIndex>(*this))
+    , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {
     m_loader->setDatabase(group.database());
     m_hasSecondCupTurret = group.settingsStore()->value(QStringLiteral("cups/secondTurret"), false).toBool();

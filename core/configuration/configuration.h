@@ -14,6 +14,10 @@ class AbstractIngredient;
 class AbstractPreparationStep;
 class Beverage;
 class Product;
+class Snack;
+namespace quickselection {
+class QuickSelectionManager;
+} // namespace quickselection
 class VideoPlaylist;
 class CatalogueIndex;
 class Category;
@@ -131,6 +135,10 @@ public:
     /// The loaded beverage with that product id, or null.
     Beverage* beverage(int productId) const;
     bool saveBeverage(Beverage* beverage);
+    Beverage* beverageFromDbId(int id) const { return beverage(id); }
+    /// The snack in the snack module's spiral `planogramId`, or null.
+    Snack* snackFromPlanogramId(int planogramId) const;
+    quickselection::QuickSelectionManager* quickSelectionManager() const { return m_quickSelection; }
     /// A beverage read from the database, not part of the configuration; null when there is none.
     std::unique_ptr<Beverage> loadBeverage(int id) const;
     /// Adds a product to the loaded ones (and takes it); emits beveragesChanged
@@ -175,4 +183,5 @@ private:
     QList<VideoPlaylist*> m_playlists;
     PhysicalMachine* m_physicalMachine = new PhysicalMachine(this);
     std::unique_ptr<CatalogueIndex> m_index;
+    quickselection::QuickSelectionManager* m_quickSelection;
 };

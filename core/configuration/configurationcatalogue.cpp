@@ -8,6 +8,7 @@
 #include "core/catalogue/cataloguerevision.h"
 #include "core/catalogue/category.h"
 #include "core/catalogue/product.h"
+#include "core/catalogue/snack.h"
 #include "core/catalogue/recipe.h"
 #include "core/catalogue/videoplaylist.h"
 #include "core/configuration/catalogueindex.h"
@@ -240,6 +241,16 @@ Category* Configuration::appendLoadedCategory(std::unique_ptr<Category> category
 Product* Configuration::product(int id) const
 {
     return m_index->product(id);
+}
+
+Snack* Configuration::snackFromPlanogramId(int planogramId) const
+{
+    for (Product* product : m_products) {
+        auto* snack = qobject_cast<Snack*>(product);
+        if (snack && snack->snackNumber() == planogramId)
+            return snack;
+    }
+    return nullptr;
 }
 
 QList<Product*> Configuration::usedProducts() const

@@ -20,7 +20,11 @@ public:
     nonstd::optional<QLocale::Language> currentLanguage() const { return m_current; }
     void setCurrentLanguage(nonstd::optional<QLocale::Language> language);
 
+    /// Asks the customer to check the cup before choosing again.
+    void displayCheckCupMessage() { emit checkCupMessageDisplayed(); }
+
 signals:
+    void checkCupMessageDisplayed();
     void availableLanguagesChanged();
     void currentLanguageChanged();
 

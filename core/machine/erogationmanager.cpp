@@ -30,3 +30,12 @@ void ErogationManager::setLocked(bool locked)
     m_locked = locked;
     emit lockedChanged(locked);
 }
+
+void ErogationManager::setCupCarrierReady(bool ready)
+{
+    if (ready == m_cupCarrierReady)
+        return;
+    m_cupCarrierReady = ready;
+    if (!ready)
+        emit cupCarrierNotReady();
+}

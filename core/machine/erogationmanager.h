@@ -27,6 +27,11 @@ public:
     int lastActiveTest() const { return m_lastActiveTest; }
     void setLastActiveTest(int test);
 
+    /// Whether a cup carrier stands where the machine dispenses.
+    bool isCupCarrierReady() const { return m_cupCarrierReady; }
+    /// A carrier out of place is announced with cupCarrierNotReady().
+    void setCupCarrierReady(bool ready);
+
     /// True while the operator has locked dispensing.
     bool isLocked() const { return m_locked; }
     void setLocked(bool locked);
@@ -35,9 +40,11 @@ signals:
     void erogationStateChanged();
     void lastActiveTestChanged();
     void lockedChanged(bool locked);
+    void cupCarrierNotReady();
 
 private:
     ErogationStatus m_erogationStatus = Idle;
     int m_lastActiveTest = 0;
     bool m_locked = false;
+    bool m_cupCarrierReady = true;
 };

@@ -3,6 +3,7 @@
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/erogationmanager.h"
 #include "core/machine/failure.h"
+#include "core/machine/selectionqrcode.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
 
@@ -14,6 +15,7 @@ Machine::Machine(QObject* parent)
     , m_erogationManager(new ErogationManager(this))
     , m_statistics(new Statistics(this))
     , m_evadtsReportHandler(new EvadtsConfigurationReportHandler(this))
+    , m_selectionQrCode(new SelectionQrCode(this))
 {
     for (int id = FailureCommonList::FirstFailure; id <= FailureCommonList::LastFailure; ++id) {
         auto* failure = new Failure(static_cast<FailureCommonList::FailureID>(id), this);
@@ -25,6 +27,18 @@ Machine::Machine(QObject* parent)
 }
 
 Machine::~Machine() = default;
+
+void Machine::setSelectionQrCodeFitted(bool fitted)
+{
+    if (fitted == bool(m_selectionQrCode))
+        return;
+    if (fitted) {
+        m_selectionQrCode = new SelectionQrCode(this);
+    } else {
+        delete m_selectionQrCode;
+        m_selectionQrCode = nullptr;
+    }
+}
 
 void Machine::stopErogation()
 {

@@ -12,6 +12,7 @@ class CpuStateMachine;
 class ErogationManager;
 class EvadtsConfigurationReportHandler;
 class Failure;
+class SelectionQrCode;
 class Statistics;
 
 /// The machine: its state machine, its dispensing manager, energy saving,
@@ -55,6 +56,11 @@ public:
     /// The status word of the machine's controller board.
     quint32 statusWord() const { return m_statusWord; }
     void setStatusWord(quint32 word);
+
+    /// The QR code of the current selection; null on a machine without one.
+    SelectionQrCode* selectionQrCode() const { return m_selectionQrCode; }
+    /// Builds the machine with or without a selection QR code (simulator hook).
+    void setSelectionQrCodeFitted(bool fitted);
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
@@ -143,5 +149,6 @@ private:
     Statistics* m_statistics;
     EvadtsConfigurationReportHandler* m_evadtsReportHandler;
     int m_deliveryCount = 0;
+    SelectionQrCode* m_selectionQrCode;
     bool m_erogating = false;
 };

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/selection/qsproductcustomization.h"
+
+#include <map>
+#include <QObject>
+
+class Product;
+
+namespace quickselection {
+
+/// The quick-selection codes of a configuration: a number the customer types
+/// for a product, with the customization choices it brings.
+class QuickSelectionManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit QuickSelectionManager(QObject* parent = nullptr);
+    ~QuickSelectionManager() override;
+
+    /// Defines (or redefines) a code (simulator hook).
+    void setCode(int code, int productId, const QsCustomizationSet& choices = {});
+
+    /// The loaded product of a code, or null.
+    Product* productForQuickSelectionCode(int code) const;
+    /// Some code selects this product.
+    bool isBeverageActive(int productId) const;
+    QsCustomizationSet customizationChoicesForQuickSelectionCode(int code) const;
+    /// The code for this product with exactly these choices; 0 when there is none.
+    int quickSelectionCodeForProduct(int productId, const QsCustomizationSet& choices) const;
+
+private:
+    struct Entry
+    {
+        int productId = -1;
+        QsCustomizationSet choices;
+    };
+    std::map<int, Entry> m_codes;
+};
+
+} // namespace quickselection
