@@ -5,14 +5,16 @@
 #include "bridge/staticsettings/enumconverters.h"
 #include "bridge/taggedenumconverter.h"
 #include "lea/helpers/flags.h"
+#include "support/accessors.h"
 #include "support/printers.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,51 +34,32 @@ using FlagConverter = bridge::EnumConverter<CoreFlag, LeaFlag>;
 using SparseConverter = bridge::EnumConverter<SparseBit, SparseCode>;
 } // namespace testenums
 
+namespace lguim {
+using namespace testenums;
+
 // Navy and Cyan fold into Blue; Blue is the one that converts back. More pairs
 // than interface values, and one listed after the folded ones.
 template <>
-inline constexpr auto lguim::enumPairs<testenums::ColourConverter::Key> { testenums::ColourConverter::pairs({
-    { testenums::CoreColour::Red, testenums::LeaColour::Red },
-    { testenums::CoreColour::Blue, testenums::LeaColour::Blue },
-    { testenums::CoreColour::Navy, testenums::LeaColour::Blue },
-    { testenums::CoreColour::Cyan, testenums::LeaColour::Blue },
-    { testenums::CoreColour::Green, testenums::LeaColour::Green },
-}) };
+inline constexpr auto enumPairs<ColourConverter::Key> { ColourConverter::pairs(
+    { { CoreColour::Red, LeaColour::Red }, { CoreColour::Blue, LeaColour::Blue },
+        { CoreColour::Navy, LeaColour::Blue }, { CoreColour::Cyan, LeaColour::Blue },
+        { CoreColour::Green, LeaColour::Green } }) };
 template <>
-inline constexpr auto lguim::enumPairs<testenums::PaintConverter::Key> { testenums::PaintConverter::pairs({
-    { testenums::PaintColour::Red, testenums::LeaColour::Red },
-    { testenums::PaintColour::Blue, testenums::LeaColour::Blue },
-}) };
+inline constexpr auto enumPairs<PaintConverter::Key> { PaintConverter::pairs(
+    { { PaintColour::Red, LeaColour::Red }, { PaintColour::Blue, LeaColour::Blue } }) };
 template <>
-inline constexpr auto lguim::enumPairs<testenums::FlagConverter::Key> { testenums::FlagConverter::pairs({
-    { testenums::NoFlag, testenums::LeaFlag::None },
-    { testenums::Sugar, testenums::LeaFlag::Sugar },
-    { testenums::Milk, testenums::LeaFlag::Milk },
-    { testenums::Cream, testenums::LeaFlag::Cream },
-}) };
+inline constexpr auto enumPairs<FlagConverter::Key> { FlagConverter::pairs({ { NoFlag, LeaFlag::None },
+    { Sugar, LeaFlag::Sugar }, { Milk, LeaFlag::Milk }, { Cream, LeaFlag::Cream } }) };
 // Bit31 folds into Zero after Bit12, which converts back.
 template <>
-inline constexpr auto lguim::enumPairs<testenums::SparseConverter::Key> { testenums::SparseConverter::pairs({
-    { testenums::Bit30, testenums::SparseCode::High },
-    { testenums::Bit12, testenums::SparseCode::Zero },
-    { testenums::Bit0, testenums::SparseCode::Low },
-    { testenums::Bit31, testenums::SparseCode::Zero },
-}) };
-static_assert(!lguim::detail::EnumIndex<testenums::SparseConverter::Key, false>::dense
-    && !lguim::detail::EnumIndex<testenums::SparseConverter::Key, true>::dense);
+inline constexpr auto enumPairs<SparseConverter::Key> { SparseConverter::pairs({ { Bit30, SparseCode::High },
+    { Bit12, SparseCode::Zero }, { Bit0, SparseCode::Low }, { Bit31, SparseCode::Zero } }) };
+static_assert(!detail::EnumIndex<SparseConverter::Key, false>::dense
+    && !detail::EnumIndex<SparseConverter::Key, true>::dense);
+} // namespace lguim
 
 namespace {
 using namespace testenums;
-
-std::string message(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const std::invalid_argument& e) {
-        return e.what();
-    }
-    return "no exception";
-}
 
 // Properties every converter has, whatever its table.
 template <class Converter> class EveryConverter : public ::testing::Test
@@ -101,42 +84,36 @@ using Converters
         bridge::staticsettings::EnumConverters>::Types;
 TYPED_TEST_SUITE(EveryConverter, Converters);
 
-TYPED_TEST(EveryConverter, ListedValuesRoundTripThroughTheDesignatedPartner)
+TYPED_TEST(EveryConverter, ListedValuesRoundTripThroughTheDesignatedPartnerAndTheSetsAreBuiltOnce)
 {
     using C = TypeParam;
-    ASSERT_FALSE(C::convertibleInternalValues().empty());
-    for (const auto internal : C::convertibleInternalValues()) {
+    const auto& all = C::convertibleInternalValues();
+    ASSERT_FALSE(all.empty());
+    for (const auto internal : all) {
         const auto external = C::toExternalOrThrow(internal);
         EXPECT_EQ(C::convertibleExternalValues().count(external), 1u);
         const auto back = C::toInternalOrThrow(external);
         EXPECT_EQ(C::toExternalOpt(back), external);
-        int partners = 0;
-        for (const auto other : C::convertibleInternalValues())
-            partners += C::toExternalOpt(other) == external;
-        if (partners == 1) {
+        if (std::count_if(
+                all.begin(), all.end(), [&](auto other) { return C::toExternalOpt(other) == external; })
+            == 1) {
             EXPECT_EQ(back, internal);
         }
     }
-}
-
-TYPED_TEST(EveryConverter, ValueSetsAreBuiltOnce)
-{
-    using C = TypeParam;
-    EXPECT_EQ(&C::convertibleInternalValues(), &C::convertibleInternalValues());
+    EXPECT_EQ(&all, &C::convertibleInternalValues());
     EXPECT_EQ(&C::convertibleExternalValues(), &C::convertibleExternalValues());
 }
 
 TYPED_TEST(EveryConverter, UnlistedSevenIsRefusedWithTheConverterNamed)
 {
     using C = TypeParam;
-    using Internal = typename C::Internal;
-    if (C::convertibleInternalValues().count(static_cast<Internal>(7))) {
-        EXPECT_TRUE(C::toExternalOpt(static_cast<Internal>(7)));
-        return;
+    const auto seven = static_cast<typename C::Internal>(7);
+    const bool listed = C::convertibleInternalValues().count(seven);
+    EXPECT_EQ(bool(C::toExternalOpt(seven)), listed);
+    if (!listed) {
+        EXPECT_EQ(exceptionText<std::invalid_argument>([=] { C::toExternalOrThrow(seven); }),
+            std::string("Invalid internal enum value 7 (") + C::converter() + ")");
     }
-    EXPECT_FALSE(C::toExternalOpt(static_cast<Internal>(7)));
-    EXPECT_EQ(message([] { C::toExternalOrThrow(static_cast<Internal>(7)); }),
-        std::string("Invalid internal enum value 7 (") + C::converter() + ")");
 }
 
 // What a scan of the table answers for `value`: the partner in the first pair
@@ -174,114 +151,81 @@ TYPED_TEST(EveryConverter, LookupsAgreeWithAScanOfTheTable)
         table, &C::toInternalOpt, &Pair::external, &Pair::internal);
 }
 
-TEST(SecureEnumConverter, FoldedValuesConvertBackToTheDesignatedOne)
+TEST(SecureEnumConverter, FoldedValuesConvertBackToTheDesignatedOneAndConvertersSharingATypeAreIndependent)
 {
-    EXPECT_EQ(ColourConverter::toExternalOpt(CoreColour::Navy), LeaColour::Blue);
-    EXPECT_EQ(ColourConverter::toExternalOpt(CoreColour::Cyan), LeaColour::Blue);
-    EXPECT_EQ(ColourConverter::toInternalOpt(LeaColour::Blue), CoreColour::Blue);
-    EXPECT_EQ(ColourConverter::convertibleExternalValues(),
+    using Colour = ColourConverter;
+    using Paint = PaintConverter;
+    EXPECT_EQ(Colour::toExternalOpt(CoreColour::Navy), LeaColour::Blue);
+    EXPECT_EQ(Colour::toExternalOpt(CoreColour::Cyan), LeaColour::Blue);
+    EXPECT_EQ(Colour::toInternalOpt(LeaColour::Blue), CoreColour::Blue);
+    EXPECT_EQ(Colour::convertibleExternalValues(),
         (std::set<LeaColour> { LeaColour::Red, LeaColour::Green, LeaColour::Blue }));
+
+    EXPECT_EQ(Paint::toInternalOpt(LeaColour::Red), PaintColour::Red);
+    EXPECT_EQ(Colour::toInternalOpt(LeaColour::Red), CoreColour::Red);
+    EXPECT_FALSE(Paint::toInternalOpt(LeaColour::Green));
+    EXPECT_STRNE(Paint::converter(), Colour::converter());
+    EXPECT_EQ(Paint::convertibleInternalValues().size(), 2u);
+    EXPECT_EQ(Colour::convertibleInternalValues().size(), 5u);
 }
 
 TEST(SecureEnumConverter, UnlistedValuesGiveNothingOrTheExactText)
 {
-    const std::string name = ColourConverter::converter();
-    struct Case
-    {
-        std::function<void()> convert;
-        std::string expected;
+    using Colour = ColourConverter;
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        { [] { Colour::toExternalOrThrow(CoreColour(-7)); }, "Invalid internal enum value -7 (" },
+        { [] { Colour::toExternalOrThrow(CoreColour(3)); }, "Invalid internal enum value 3 (" },
+        { [] { Colour::toInternalOrThrow(LeaColour::Unused); }, "Invalid external enum value 13 (" },
+        { [] { Colour::toInternalOrThrow(LeaColour(-2147483647 - 1)); },
+            "Invalid external enum value -2147483648 (" },
     };
-    const Case cases[] = {
-        { [] { ColourConverter::toExternalOrThrow(static_cast<CoreColour>(-7)); },
-            "Invalid internal enum value -7 (" + name + ")" },
-        { [] { ColourConverter::toExternalOrThrow(static_cast<CoreColour>(3)); },
-            "Invalid internal enum value 3 (" + name + ")" },
-        { [] { ColourConverter::toInternalOrThrow(LeaColour::Unused); },
-            "Invalid external enum value 13 (" + name + ")" },
-        { [] { ColourConverter::toInternalOrThrow(static_cast<LeaColour>(-2147483647 - 1)); },
-            "Invalid external enum value -2147483648 (" + name + ")" },
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(message(c.convert), c.expected);
-    EXPECT_FALSE(ColourConverter::toInternalOpt(LeaColour::Unused));
-    EXPECT_FALSE(ColourConverter::toExternalOpt(static_cast<CoreColour>(-7)));
-}
-
-TEST(SecureEnumConverter, NamesItselfWithBothTypesAndTheTag)
-{
+    for (const auto& [convert, text] : cases)
+        EXPECT_EQ(exceptionText<std::invalid_argument>(convert), text + Colour::converter() + ")");
+    EXPECT_FALSE(Colour::toInternalOpt(LeaColour::Unused) || Colour::toExternalOpt(CoreColour(-7)));
+    // The converter names itself with both types and the tag.
     EXPECT_STREQ(bridge::persistence::LogLevelEnumConverter::converter(),
         "static const char* lguim::SecureEnumConverter<InternalType, ExternalType, Tag>::converter() "
         "[with InternalType = LogLevel::Level; ExternalType = lea::persistence::Logs::Level; Tag = void]");
 }
 
-TEST(SecureEnumConverter, ConvertersSharingTheInterfaceTypeAreIndependent)
-{
-    EXPECT_EQ(PaintConverter::toInternalOpt(LeaColour::Red), PaintColour::Red);
-    EXPECT_EQ(ColourConverter::toInternalOpt(LeaColour::Red), CoreColour::Red);
-    EXPECT_FALSE(PaintConverter::toInternalOpt(LeaColour::Green));
-    EXPECT_STRNE(PaintConverter::converter(), ColourConverter::converter());
-    EXPECT_EQ(PaintConverter::convertibleInternalValues().size(), 2u);
-    EXPECT_EQ(ColourConverter::convertibleInternalValues().size(), 5u);
-}
-
 TEST(SecureEnumConverter, FlagSetHoldsTheListedFlagsThatAreSet)
 {
     using Set = std::set<LeaFlag>;
-    const struct
-    {
-        unsigned flags;
-        Set expected;
-    } cases[] = {
-        { 0, {} },
-        { Unlisted, {} },
-        { Milk, { LeaFlag::Milk } },
+    const std::pair<unsigned, Set> cases[] = { { 0, {} }, { Unlisted, {} }, { Milk, { LeaFlag::Milk } },
         { Sugar | Cream | Unlisted, { LeaFlag::Sugar, LeaFlag::Cream } },
-        { 0xFFFFFFFFu, { LeaFlag::Sugar, LeaFlag::Milk, LeaFlag::Cream } },
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(
-            lea::helpers::internalFlagsToExternalSetSecure<FlagConverter>(static_cast<CoreFlag>(c.flags)),
-            c.expected)
-            << c.flags;
-    }
+        { 0xFFFFFFFFu, { LeaFlag::Sugar, LeaFlag::Milk, LeaFlag::Cream } } };
+    for (const auto& [flags, expected] : cases)
+        EXPECT_EQ(lea::helpers::internalFlagsToExternalSetSecure<FlagConverter>(CoreFlag(flags)), expected);
 }
 
-TEST(StringTypeEnumConverter, MatchesValueForValueUpTo21)
+TEST(AreaEnumConverters, StringTypesMatchUpTo21AndTheCoreInfoLevelHasNoInterfaceCounterpart)
 {
-    using C = bridge::staticsettings::StringTypeEnumConverter;
+    using StringTypes = bridge::staticsettings::StringTypeEnumConverter;
+    using Lea = lea::staticsettings::Languages;
     for (int k = 0; k <= 21; ++k)
-        EXPECT_EQ(C::toExternalOpt(static_cast<TypedString::StringType>(k)),
-            static_cast<lea::staticsettings::Languages::StringType>(k));
-    EXPECT_FALSE(C::toExternalOpt(static_cast<TypedString::StringType>(22)));
-    EXPECT_FALSE(C::toInternalOpt(static_cast<lea::staticsettings::Languages::StringType>(22)));
-    EXPECT_FALSE(C::toInternalOpt(static_cast<lea::staticsettings::Languages::StringType>(-1)));
-}
+        EXPECT_EQ(StringTypes::toExternalOpt(TypedString::StringType(k)), Lea::StringType(k));
+    EXPECT_FALSE(StringTypes::toExternalOpt(TypedString::StringType(22)));
+    EXPECT_FALSE(
+        StringTypes::toInternalOpt(Lea::StringType(22)) || StringTypes::toInternalOpt(Lea::StringType(-1)));
 
-TEST(LogLevelEnumConverter, CoreInfoLevelHasNoInterfaceCounterpart)
-{
-    using C = bridge::persistence::LogLevelEnumConverter;
-    const std::pair<lea::persistence::Logs::Level, LogLevel::Level> table[] = {
-        { lea::persistence::Logs::Trace, LogLevel::Trace },
-        { lea::persistence::Logs::Debug, LogLevel::Debug },
-        { lea::persistence::Logs::Warning, LogLevel::Warning },
-        { lea::persistence::Logs::Error, LogLevel::Error },
-        { lea::persistence::Logs::Fatal, LogLevel::Fatal },
-    };
-    for (const auto& [external, internal] : table) {
-        EXPECT_EQ(C::toInternalOpt(external), internal);
-        EXPECT_EQ(C::toExternalOpt(internal), external);
-    }
-    EXPECT_FALSE(C::toExternalOpt(LogLevel::Info));
+    using Levels = bridge::persistence::LogLevelEnumConverter;
+    using Logs = lea::persistence::Logs;
+    const std::pair<Logs::Level, LogLevel::Level> table[] = { { Logs::Trace, LogLevel::Trace },
+        { Logs::Debug, LogLevel::Debug }, { Logs::Warning, LogLevel::Warning },
+        { Logs::Error, LogLevel::Error }, { Logs::Fatal, LogLevel::Fatal } };
+    for (const auto& [external, internal] : table)
+        EXPECT_EQ(std::make_pair(Levels::toInternalOpt(external), Levels::toExternalOpt(internal)),
+            std::make_pair(
+                nonstd::optional<LogLevel::Level>(internal), nonstd::optional<Logs::Level>(external)));
+    EXPECT_FALSE(Levels::toExternalOpt(LogLevel::Info));
 }
 
 // A converter header missing from its area's list would escape the suite above.
 TEST(EnumConverterLists, EveryEnumConverterHeaderIsListedInItsArea)
 {
     namespace fs = std::filesystem;
-    const auto read = [](const fs::path& path) {
-        std::ostringstream text;
-        text << std::ifstream(path).rdbuf();
-        return text.str();
+    const auto read = [](const fs::path& p) {
+        return std::string(std::istreambuf_iterator<char>(std::ifstream(p).rdbuf()), {});
     };
     const std::regex alias(R"(using (\w+EnumConverter)\b)");
     int headers = 0;
@@ -293,12 +237,12 @@ TEST(EnumConverterLists, EveryEnumConverterHeaderIsListedInItsArea)
             if (name.size() <= 15 || name.compare(name.size() - 15, 15, "enumconverter.h") != 0)
                 continue;
             ++headers;
-            const std::string areaName = area.path().filename().string();
-            const std::string list = read(area.path() / "enumconverters.h");
+            const std::string list = read(area.path() / "enumconverters.h"), header = read(file.path());
             std::smatch declared;
-            const std::string header = read(file.path());
             ASSERT_TRUE(std::regex_search(header, declared, alias)) << name;
-            EXPECT_NE(list.find("\"bridge/" + areaName + "/" + name + "\""), std::string::npos) << name;
+            EXPECT_NE(list.find("\"bridge/" + area.path().filename().string() + "/" + name + "\""),
+                std::string::npos)
+                << name;
             EXPECT_TRUE(std::regex_search(list, std::regex("[<, ]" + declared[1].str() + "[,>]"))) << name;
         }
     }

@@ -1,20 +1,11 @@
 #include "bridge/localimagestore.h"
-#include "bridge/products/categories.h"
-#include "bridge/products/categorytypeenumconverter.h"
 #include "core/catalogue/category.h"
-#include "core/configuration/translationsmanager.h"
-#include "support/cataloguetest.h"
-#include "support/guardtest.h"
+#include "products/records.h"
 
-#include <algorithm>
-#include <functional>
-#include <gmock/gmock.h>
 #include <limits>
-#include <memory>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QImage>
-#include <QSignalSpy>
 
 namespace {
 
@@ -23,32 +14,8 @@ using lea::products::AnyCategoryId;
 using Categories = std::map<AnyCategoryId, Lea::Category>;
 using Keys = std::vector<AnyCategoryId>;
 using Positions = std::vector<nonstd::optional<int>>;
-using Texts = std::vector<std::pair<QLocale::Language, QString>>;
 using Products = std::vector<nonstd::optional<lea::ProductDbId>>;
-
-AnyCategoryId key(int coreId)
-{
-    return lea::CategoryDbId(coreId);
-}
-
-Lea::Category record(Lea::Type type, bool displayed, const char* title = "", const Texts& texts = {})
-{
-    Lea::Category category;
-    category.type = type;
-    category.displayed = displayed;
-    category.title = QString::fromUtf8(title);
-    for (const auto& [language, text] : texts)
-        category.translations.push_back(lea::Translation { language, {}, text, {} });
-    return category;
-}
-
-Texts texts(const std::vector<lea::Translation>& translations)
-{
-    Texts result;
-    for (const lea::Translation& t : translations)
-        result.emplace_back(t.language, t.text);
-    return result;
-}
+using Id = lea::CategoryDbId;
 
 Keys keys(const Categories& categories)
 {
@@ -67,249 +34,145 @@ Positions positions(const Categories& categories)
     return result;
 }
 
-std::tuple<bool, uint8_t, uint8_t> settings(const Lea::Config& config)
-{
-    return { config.enabled, config.firstLayoutValue, config.secondLayoutValue };
-}
+const auto settings = [](const Lea::Config& c) {
+    return std::make_tuple(c.enabled, c.firstLayoutValue, c.secondLayoutValue);
+};
 
-class CategoriesTest : public CatalogueTest
+class CategoriesTest : public AccessorTest<Lea, bridge::products::Categories>
 {
 protected:
     void SetUp() override
     {
-        CatalogueTest::SetUp();
-        hot = ids.categories.at(0);
-        seasonal = ids.categories.at(1);
-        specialities = ids.categories.at(2);
-        milk = ids.categories.at(3);
-        categories = std::make_unique<bridge::products::Categories>(nullptr);
-    }
-
-    void TearDown() override
-    {
-        categories.reset();
-        bridge::LocalImageStore::instance().clear();
-        CatalogueTest::TearDown();
+        AccessorTest::SetUp();
+        std::tie(hot, seasonal, specialities, milk)
+            = std::make_tuple(Id(unsigned(ids.categories[0])), Id(unsigned(ids.categories[1])),
+                Id(unsigned(ids.categories[2])), Id(unsigned(ids.categories[3])));
     }
 
     /// What the database holds, read through a configuration (and translations) loaded afresh from it.
-    Categories stored()
-    {
-        machine().core().configurationGroup()->translationsManager()->reload();
-        reload();
-        return categories->categories();
-    }
+    Categories stored() { return reloadAll(), accessor->categories(); }
 
-    /// Whether the database holds a category title, translated or not.
-    bool titleStored(const QString& title) const
-    {
-        TranslationsManager& translations = *machine().core().configurationGroup()->translationsManager();
-        translations.reload();
-        const QList<TypedString*> titles = translations.typedStringsFromType(TypedString::CategoryTitle);
-        return std::any_of(titles.cbegin(), titles.cend(),
-            [&](const TypedString* string) { return string->originalString() == title; });
-    }
-
-    /// A category that the configuration holds but the database does not.
-    void appendUnstoredCategory(const QString& title)
-    {
-        auto category = std::make_unique<Category>();
-        category->setTitle(title);
-        category->setIsDisplayed(true);
-        configuration().appendLoadedCategory(std::move(category));
-    }
-
-    std::unique_ptr<bridge::products::Categories> categories;
-    int hot = -1, seasonal = -1, specialities = -1, milk = -1;
+    Id hot { 0 }, seasonal { 0 }, specialities { 0 }, milk { 0 };
 };
 
 TEST_F(CategoriesTest, ReadsCategoriesWithPositionsAmongTheDisplayedOnes)
 {
-    const Categories all = categories->categories();
-    ASSERT_EQ(keys(all), (Keys { key(hot), key(seasonal), key(specialities), key(milk) }));
+    const Categories all = accessor->categories();
+    ASSERT_EQ(keys(all), (Keys { hot, seasonal, specialities, milk }));
     EXPECT_EQ(positions(all), (Positions { 0, nonstd::nullopt, 1, 2 }));
 
-    const Lea::Category& drinks = all.at(key(hot));
-    EXPECT_EQ(std::make_tuple(drinks.type, drinks.displayed, drinks.available, drinks.title),
-        std::make_tuple(Lea::Type1, true, true, QStringLiteral("Hot drinks")));
-    EXPECT_EQ(texts(drinks.translations), (Texts { { QLocale::German, QStringLiteral("Heißgetränke") } }));
-    EXPECT_EQ(std::make_tuple(drinks.rows, drinks.columns), std::make_tuple(uint8_t(2), uint8_t(3)));
+    const Lea::Category& drinks = all.at(hot);
+    EXPECT_EQ(std::make_tuple(drinks.type, drinks.displayed, drinks.available, drinks.title, drinks.rows,
+                  drinks.columns, drinks.extraText),
+        std::make_tuple(Lea::Type1, true, true, QStringLiteral("Hot drinks"), uint8_t(2), uint8_t(3),
+            nonstd::optional<QString>()));
+    EXPECT_EQ(texts(drinks.translations), texts(german("Heißgetränke")));
     EXPECT_EQ(drinks.products,
         (Products { lea::ProductDbId(ids.espressoBeverage), nonstd::nullopt,
             lea::ProductDbId(ids.hotChocolateBeverage) }));
-    EXPECT_FALSE(drinks.extraText);
-    EXPECT_FALSE(all.at(key(seasonal)).displayed || all.at(key(seasonal)).available);
-    EXPECT_EQ(all.at(key(specialities)).type, Lea::Group);
-    EXPECT_EQ(all.at(key(specialities)).extraText, nonstd::optional<QString>(QStringLiteral("grouping")));
-    EXPECT_EQ(all.at(key(milk)).type, Lea::SubCategory);
+    EXPECT_FALSE(all.at(seasonal).displayed || all.at(seasonal).available);
+    EXPECT_EQ(std::make_pair(all.at(specialities).type, all.at(specialities).extraText),
+        std::make_pair(Lea::Group, nonstd::optional<QString>(QStringLiteral("grouping"))));
+    EXPECT_EQ(all.at(milk).type, Lea::SubCategory);
+
+    // A type without interface partner is refused.
+    configuration().getAllCategories(true).at(1)->setCategoryType(static_cast<Category::CategoryType>(9));
+    EXPECT_THROW(accessor->categories(), std::invalid_argument);
 }
 
 TEST_F(CategoriesTest, UpdateStoresTheRecordItsTranslationsAndTheDisplayList)
 {
-    Lea::Category changed = record(Lea::Type5, false, "Warm drinks",
-        { { QLocale::English, QStringLiteral("Warm drinks") },
-            { QLocale::German, QStringLiteral("Warmes") } });
+    Lea::Category changed = categoryRecord(Lea::Type5, false, "Warm drinks",
+        { { QLocale::English, {}, "Warm drinks", {} }, { QLocale::German, {}, "Warmes", {} } });
     changed.rows = 4;
     changed.columns = 5;
     changed.products = { nonstd::nullopt, lea::ProductDbId(ids.cappuccinoBeverage) };
     changed.extraText = QStringLiteral("seasonal offer");
-    Lea::Category grouping = categories->categories().at(key(specialities));
+    Lea::Category grouping = accessor->categories().at(specialities);
     grouping.extraText = nonstd::nullopt;
 
-    categories->updateCategory(key(hot), changed);
-    categories->updateCategory(key(specialities), grouping);
+    accessor->updateCategory(hot, changed);
+    accessor->updateCategory(specialities, grouping);
 
     const Categories all = stored();
-    const Lea::Category& read = all.at(key(hot));
-    EXPECT_EQ(std::make_tuple(read.type, read.displayed, read.title, read.rows, read.columns),
-        std::make_tuple(Lea::Type5, false, changed.title, uint8_t(4), uint8_t(5)));
-    EXPECT_EQ(texts(read.translations), texts(changed.translations));
-    EXPECT_EQ(read.products, changed.products);
-    EXPECT_EQ(read.extraText, changed.extraText);
-    EXPECT_FALSE(all.at(key(specialities)).extraText);
+    const Lea::Category& read = all.at(hot);
+    EXPECT_EQ(std::make_tuple(read.type, read.displayed, read.title, read.rows, read.columns, read.products,
+                  read.extraText, texts(read.translations)),
+        std::make_tuple(Lea::Type5, false, changed.title, uint8_t(4), uint8_t(5), changed.products,
+            changed.extraText, texts(changed.translations)));
+    EXPECT_FALSE(all.at(specialities).extraText);
     EXPECT_EQ(positions(all), (Positions { nonstd::nullopt, nonstd::nullopt, 0, 1 }));
 }
 
 TEST_F(CategoriesTest, CategoriesWithoutRowShareTheEmptyKeyAndAreNeverStored)
 {
-    appendUnstoredCategory(QStringLiteral("Draft"));
-    appendUnstoredCategory(QStringLiteral("Second draft"));
-    const Categories all = categories->categories();
+    // Categories that the configuration holds but the database does not.
+    for (const char* title : { "Draft", "Second draft" }) {
+        auto category = std::make_unique<Category>();
+        category->setTitle(QString::fromLatin1(title));
+        category->setIsDisplayed(true);
+        configuration().appendLoadedCategory(std::move(category));
+    }
+    const Categories all = accessor->categories();
     ASSERT_EQ(all.size(), 5u);
-    EXPECT_EQ(all.at(nonstd::nullopt).title, QStringLiteral("Draft"));
-    EXPECT_EQ(all.at(nonstd::nullopt).position, nonstd::optional<uint8_t>(3));
+    EXPECT_EQ(std::make_pair(all.at(nonstd::nullopt).title, all.at(nonstd::nullopt).position),
+        std::make_pair(QStringLiteral("Draft"), nonstd::optional<uint8_t>(3)));
 
     // Ids of no category change nothing; beyond the core's range they must not wrap round to the empty key.
     const QStringList before = snapshot();
     const quint32 changes = databaseChangeCounter();
-    QSignalSpy changed(categories.get(), &Lea::changed);
+    QSignalSpy changed(accessor.get(), &Lea::changed);
     for (const unsigned int id : { 9999u, std::numeric_limits<unsigned int>::max() }) {
-        categories->removeCategory(lea::CategoryDbId(id));
-        categories->updateCategory(lea::CategoryDbId(id), record(Lea::Type0, true, "Nothing"));
-        categories->setImagePath(lea::CategoryDbId(id), QFileInfo(tempPath(QStringLiteral("none.png"))));
+        accessor->removeCategory(Id(id));
+        accessor->updateCategory(Id(id), categoryRecord(Lea::Type0, true, "Nothing"));
+        accessor->setImagePath(Id(id), QFileInfo(tempPath(QStringLiteral("none.png"))));
     }
-    EXPECT_EQ(databaseChangeCounter(), changes);
-    EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(categories->categories().at(nonstd::nullopt).title, QStringLiteral("Draft"));
+    EXPECT_EQ(std::make_pair(databaseChangeCounter(), changed.count()), std::make_pair(changes, 0));
+    EXPECT_EQ(accessor->categories().at(nonstd::nullopt).title, QStringLiteral("Draft"));
 
-    const Lea::Category draft
-        = record(Lea::Type0, true, "Renamed draft", { { QLocale::German, QStringLiteral("Entwurf") } });
-    categories->updateCategory(nonstd::nullopt, draft);
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_FALSE(titleStored(draft.title));
+    accessor->updateCategory(
+        nonstd::nullopt, categoryRecord(Lea::Type0, true, "Renamed draft", german("Entwurf")));
+    EXPECT_EQ(snapshot(), before); // no title nor translation either
     EXPECT_EQ(stored().size(), 4u);
 }
 
 TEST_F(CategoriesTest, AddedCategoryIsStoredLastAndRemovedOneLeavesTheOthersInOrder)
 {
-    Lea::Category cold
-        = record(Lea::Type0, true, "Cold drinks", { { QLocale::German, QStringLiteral("Kaltgetränke") } });
+    Lea::Category cold = categoryRecord(Lea::Type0, true, "Cold drinks", german("Kaltgetränke"));
     cold.rows = 1;
     cold.columns = 2;
     cold.products = { lea::ProductDbId(ids.cappuccinoBeverage), nonstd::nullopt };
     cold.extraText = QStringLiteral("summer");
 
-    const nonstd::optional<lea::CategoryDbId> id = categories->addCategory(cold);
-
+    const nonstd::optional<Id> id = accessor->addCategory(cold);
     ASSERT_TRUE(id);
     const Categories all = stored();
     ASSERT_EQ(all.count(id), 1u);
     const Lea::Category& read = all.at(id);
-    EXPECT_EQ(read.position, nonstd::optional<uint8_t>(3));
-    EXPECT_EQ(std::make_tuple(read.title, read.rows, read.columns, read.products, read.extraText),
-        std::make_tuple(cold.title, cold.rows, cold.columns, cold.products, cold.extraText));
-    EXPECT_EQ(texts(read.translations), texts(cold.translations));
+    EXPECT_EQ(std::make_tuple(read.position, read.title, read.rows, read.columns, read.products,
+                  read.extraText, texts(read.translations)),
+        std::make_tuple(nonstd::optional<uint8_t>(3), cold.title, cold.rows, cold.columns, cold.products,
+            cold.extraText, texts(cold.translations)));
 
-    categories->removeCategory(lea::CategoryDbId(hot));
+    accessor->removeCategory(hot);
     const Categories left = stored();
-    EXPECT_EQ(keys(left), (Keys { key(seasonal), key(specialities), key(milk), id }));
+    EXPECT_EQ(keys(left), (Keys { seasonal, specialities, milk, id }));
     EXPECT_EQ(positions(left), (Positions { nonstd::nullopt, 0, 1, 2 }));
 }
 
-// A write that the database refuses (a trigger on `event`) and the line it logs.
-struct RefusedCategoryWrite
-{
-    const char* operation;
-    const char* event;
-    const char* logged;
-    LogLevel::Level level;
-    std::function<void(bridge::products::Categories&, int hot)> write;
-};
-
-void PrintTo(const RefusedCategoryWrite& write, std::ostream* os)
-{
-    *os << write.operation;
-}
-
-class RefusedCategoryWrites : public CategoriesTest,
-                              public ::testing::WithParamInterface<RefusedCategoryWrite>
-{
-};
-
-TEST_P(RefusedCategoryWrites, LogAndLeaveTheLoadedCategoriesAndTheDatabaseAsTheyWere)
-{
-    const RefusedCategoryWrite& write = GetParam();
-    execute(QStringLiteral("CREATE TRIGGER refuse BEFORE %1 BEGIN SELECT RAISE(ABORT, 'injected'); END")
-                .arg(QLatin1String(write.event)));
-    const QStringList before = snapshot();
-    const Categories loaded = categories->categories();
-    const auto config = settings(categories->config());
-    QSignalSpy changed(categories.get(), &Lea::changed);
-
-    write.write(*categories, hot);
-
-    const QList<LogEntry> entries = logEntriesContaining(QLatin1String(write.logged));
-    ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].level, write.level);
-    EXPECT_EQ(entries[0].modules, QStringList { QStringLiteral("Product") });
-    EXPECT_TRUE(entries[0].items[0].contains(QStringLiteral("Categories::%1(").arg(write.operation)));
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(keys(categories->categories()), keys(loaded));
-    EXPECT_EQ(positions(categories->categories()), positions(loaded));
-    EXPECT_EQ(categories->categories().at(key(hot)).title, QStringLiteral("Hot drinks"));
-    EXPECT_EQ(settings(categories->config()), config);
-    EXPECT_EQ(positions(stored()), positions(loaded));
-}
-
-const Lea::Category kCold
-    = record(Lea::Type0, false, "Cold drinks", { { QLocale::German, QStringLiteral("Kaltgetränke") } });
-
-INSTANTIATE_TEST_SUITE_P(Categories, RefusedCategoryWrites,
-    ::testing::Values(
-        RefusedCategoryWrite { "addCategory", "INSERT ON Categories", "Failed saving category to database",
-            LogLevel::Warning, [](auto& c, int) { EXPECT_FALSE(c.addCategory(kCold)); } },
-        RefusedCategoryWrite { "updateCategory", "UPDATE ON Categories", "Failed saving category to database",
-            LogLevel::Warning, [](auto& c, int hot) { c.updateCategory(key(hot), kCold); } },
-        RefusedCategoryWrite { "removeCategory", "DELETE ON Categories",
-            "Failed deleting category from database", LogLevel::Error,
-            [](auto& c, int hot) { c.removeCategory(lea::CategoryDbId(hot)); } },
-        RefusedCategoryWrite { "setDisplayedCategories", "UPDATE ON Categories",
-            "Failed saving displayed categories to database", LogLevel::Error,
-            [](auto& c, int hot) { c.setDisplayedCategories({ key(hot) }); } },
-        RefusedCategoryWrite { "setConfig", "UPDATE ON Category_Screen",
-            "Failed saving displayed categories to database", LogLevel::Error,
-            [](auto& c, int) {
-                c.setConfig({ false, 7, 1 });
-            } },
-        RefusedCategoryWrite { "setImagePath", "UPDATE ON Categories", "Failed saving category to database",
-            LogLevel::Warning,
-            [](auto& c, int hot) { c.setImagePath(lea::CategoryDbId(hot), QFileInfo("x.png")); } }),
-    [](const auto& info) { return std::string(info.param.operation); });
-
 TEST_F(CategoriesTest, DisplayListAndConfigAreStoredApartAndSignalledAlsoAfterTheConfigurationWasReplaced)
 {
-    const auto config = [this] { return settings(categories->config()); };
+    const auto config = [this] { return settings(accessor->config()); };
     EXPECT_EQ(config(), std::make_tuple(true, uint8_t(3), uint8_t(2)));
-    QSignalSpy changed(categories.get(), &Lea::changed);
+    QSignalSpy changed(accessor.get(), &Lea::changed);
 
-    categories->setConfig({ false, 7, 1 });
+    accessor->setConfig({ false, 7, 1 });
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(positions(stored()), (Positions { 0, nonstd::nullopt, 1, 2 }));
     EXPECT_EQ(config(), std::make_tuple(false, uint8_t(7), uint8_t(1)));
 
     // The display order is the core's, whatever the order of the ids.
-    categories->setDisplayedCategories({ key(specialities), key(hot) });
+    accessor->setDisplayedCategories({ specialities, hot });
     EXPECT_EQ(changed.count(), 2);
     EXPECT_EQ(positions(stored()), (Positions { 0, nonstd::nullopt, 1, nonstd::nullopt }));
     EXPECT_EQ(config(), std::make_tuple(false, uint8_t(7), uint8_t(1)));
@@ -330,44 +193,27 @@ TEST_F(CategoriesTest, ImageSetFromAFileIsStoredWithItsHash)
     QFile written(file);
     ASSERT_TRUE(image.save(file, "PNG") && written.open(QIODevice::ReadOnly));
     const QByteArray content = written.readAll();
-    const lea::CategoryDbId id(seasonal);
-    EXPECT_TRUE(categories->getImagePath(id).filePath().isEmpty());
-    categories->setImagePath(id, QFileInfo(file));
+    EXPECT_TRUE(accessor->getImagePath(seasonal).filePath().isEmpty());
+    accessor->setImagePath(seasonal, QFileInfo(file));
     reload();
-    EXPECT_EQ(categories->getImageHash(id),
+    EXPECT_EQ(accessor->getImageHash(seasonal),
         QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Md5).toHex()));
-    EXPECT_EQ(categories->getImageBase64(id), content.toBase64());
-    const QFileInfo path = categories->getImagePath(id);
-    EXPECT_TRUE(path.exists());
-    EXPECT_TRUE(path.filePath().startsWith(bridge::LocalImageStore::CategoryFolder));
-    EXPECT_TRUE(categories->getImageHash(lea::CategoryDbId(hot)).isEmpty());
+    EXPECT_EQ(accessor->getImageBase64(seasonal), content.toBase64());
+    const QFileInfo path = accessor->getImagePath(seasonal);
+    EXPECT_TRUE(path.exists() && path.filePath().startsWith(bridge::LocalImageStore::CategoryFolder));
+    EXPECT_TRUE(accessor->getImageHash(hot).isEmpty());
 
     clearLog();
-    EXPECT_TRUE(categories->getImageHash(lea::CategoryDbId(9999)).isEmpty());
+    EXPECT_TRUE(accessor->getImageHash(Id(9999)).isEmpty());
     const QList<LogEntry> entries = logEntriesContaining(
         QStringLiteral("Returning empty hash for the image linked to the category id: "));
     ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].level, LogLevel::Error);
-    EXPECT_EQ(entries[0].modules, QStringList { QStringLiteral("Product") });
-    EXPECT_EQ(entries[0].items.last(), QStringLiteral("9999"));
-}
-
-TEST_F(CategoriesTest, UnconvertibleTypesAreRejected)
-{
-    configuration().getAllCategories(true).at(1)->setCategoryType(static_cast<Category::CategoryType>(9));
-    EXPECT_THROW(categories->categories(), std::invalid_argument);
-
-    reload();
-    const QStringList before = snapshot();
-    const Lea::Category unconvertible = record(static_cast<Lea::Type>(9), true, "Renamed");
-    EXPECT_THROW(categories->updateCategory(key(hot), unconvertible), std::invalid_argument);
-    EXPECT_THROW(categories->addCategory(unconvertible), std::invalid_argument);
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(categories->categories().at(key(hot)).title, QStringLiteral("Hot drinks"));
+    EXPECT_EQ(std::make_tuple(entries[0].level, entries[0].modules, entries[0].items.last()),
+        std::make_tuple(LogLevel::Error, QStringList { QStringLiteral("Product") }, QStringLiteral("9999")));
 }
 
 using Accessor = bridge::products::Categories;
-const lea::CategoryDbId kAny(1);
+const Id kAny(1);
 const GuardCase<Accessor> kGuard[] = {
     { "categories", [](Accessor& a) { return a.categories().empty(); } },
     { "updateCategory", [](Accessor& a) { return a.updateCategory(kAny, {}), true; } },
@@ -387,40 +233,22 @@ GUARD_TEST(CategoriesGuard, lea::products::Categories, Accessor, kGuard);
 
 TEST_F(CategoriesTest, SubCategoriesFollowTheGroupingRules)
 {
-    Categories all = {
-        { key(1), record(Lea::Type1, true) },
-        { key(2), record(Lea::Type0, false) },
-        { key(3), record(Lea::Group, true) },
-        { key(4), record(Lea::SubCategory, true) },
-        { key(5), record(Lea::SubCategory, false) },
-        { nonstd::nullopt, record(Lea::SubCategory, true) },
-        { key(6), record(Lea::Type8, true) },
-    };
+    Categories all = { { Id(1), categoryRecord(Lea::Type1, true) },
+        { Id(2), categoryRecord(Lea::Type0, false) }, { Id(3), categoryRecord(Lea::Group, true) },
+        { Id(4), categoryRecord(Lea::SubCategory, true) }, { Id(5), categoryRecord(Lea::SubCategory, false) },
+        { nonstd::nullopt, categoryRecord(Lea::SubCategory, true) },
+        { Id(6), categoryRecord(Lea::Type8, true) } };
     const auto sub = [&](AnyCategoryId parent, Lea::Type type) {
-        return keys(categories->subCategories({ parent, record(type, true) }, all));
+        return keys(accessor->subCategories({ parent, categoryRecord(type, true) }, all));
     };
 
-    EXPECT_EQ(sub(nonstd::nullopt, Lea::Type0), (Keys { key(1), key(3), key(6) }));
-    EXPECT_EQ(sub(nonstd::nullopt, Lea::Group), (Keys { key(1), key(3), key(6) }));
-    EXPECT_EQ(sub(key(3), Lea::Group), (Keys { nonstd::nullopt, key(4) }));
-    EXPECT_EQ(sub(key(1), Lea::Type1), Keys {});
-    all.at(key(3)).displayed = false;
-    EXPECT_EQ(sub(nonstd::nullopt, Lea::Type0), (Keys { key(1), key(4), key(6) }));
-    EXPECT_EQ(sub(key(3), Lea::Group), (Keys { nonstd::nullopt, key(4) }));
-}
-
-TEST(CategoryTypeEnumConverter, ConvertsTheNineTypesToThemselvesAndRejectsTheOthers)
-{
-    using Converter = bridge::products::CategoryTypeEnumConverter;
-    for (int value = 0; value <= 8; ++value) {
-        EXPECT_EQ(Converter::toExternalOrThrow(Category::CategoryType(value)), Lea::Type(value));
-        EXPECT_EQ(Converter::toInternalOrThrow(Lea::Type(value)), Category::CategoryType(value));
-    }
-    EXPECT_EQ(Converter::convertibleInternalValues().size(), 9u);
-    EXPECT_EQ(Converter::convertibleExternalValues().size(), 9u);
-    EXPECT_THAT([] { Converter::toInternalOrThrow(Lea::Type(-1)); },
-        ::testing::ThrowsMessage<std::invalid_argument>(
-            std::string("Invalid external enum value -1 (") + Converter::converter() + ")"));
+    EXPECT_EQ(sub(nonstd::nullopt, Lea::Type0), (Keys { Id(1), Id(3), Id(6) }));
+    EXPECT_EQ(sub(nonstd::nullopt, Lea::Group), (Keys { Id(1), Id(3), Id(6) }));
+    EXPECT_EQ(sub(Id(3), Lea::Group), (Keys { nonstd::nullopt, Id(4) }));
+    EXPECT_EQ(sub(Id(1), Lea::Type1), Keys {});
+    all.at(Id(3)).displayed = false;
+    EXPECT_EQ(sub(nonstd::nullopt, Lea::Type0), (Keys { Id(1), Id(4), Id(6) }));
+    EXPECT_EQ(sub(Id(3), Lea::Group), (Keys { nonstd::nullopt, Id(4) }));
 }
 
 } // namespace

@@ -9,31 +9,14 @@
 
 namespace detail {
 
-template <class Interface, class Factory>
-constexpr bool makes = std::is_base_of<lea::priv::AbstractFactoryImp<Interface>, Factory>::value;
-
-template <class Interface> lea::priv::AbstractFactoryImp<Interface>& factoryOf(bridge::Bridge& bridge)
+/// The first of the factories given that makes `Interface`.
+template <class Interface, class Factory, class... Others>
+auto& factoryOf(Factory& factory, Others&... others)
 {
-    if constexpr (makes<Interface, lea::interface::Factory>)
-        return bridge.interfaceFactory();
-    else if constexpr (makes<Interface, lea::hardware::Factory>)
-        return bridge.hardwareFactory();
-    else if constexpr (makes<Interface, lea::misc::Factory>)
-        return bridge.miscFactory();
-    else if constexpr (makes<Interface, lea::staticsettings::Factory>)
-        return bridge.staticSettingsFactory();
-    else if constexpr (makes<Interface, lea::statistics::Factory>)
-        return bridge.statisticsFactory();
-    else if constexpr (makes<Interface, lea::products::Factory>)
-        return bridge.productsFactory();
-    else if constexpr (makes<Interface, lea::payment::Factory>)
-        return bridge.paymentFactory();
-    else if constexpr (makes<Interface, lea::maintenance::Factory>)
-        return bridge.maintenanceFactory();
-    else if constexpr (makes<Interface, lea::persistence::Factory>)
-        return bridge.persistenceFactory();
+    if constexpr (std::is_base_of<lea::priv::AbstractFactoryImp<Interface>, Factory>::value)
+        return static_cast<lea::priv::AbstractFactoryImp<Interface>&>(factory);
     else
-        return bridge.connectivityFactory();
+        return factoryOf<Interface>(others...);
 }
 
 } // namespace detail
@@ -44,20 +27,23 @@ template <class Interface> lea::priv::AbstractFactoryImp<Interface>& factoryOf(b
 /// the accessor as the bridge class that implements it.
 template <class Interface, class Concrete = Interface> std::unique_ptr<Concrete> createAccessor()
 {
-    bridge::Bridge bridge;
-    Interface* accessor = detail::factoryOf<Interface>(bridge).createImp(nullptr, nullptr);
+    bridge::Bridge b;
+    Interface* accessor = detail::factoryOf<Interface>(b.interfaceFactory(), b.hardwareFactory(),
+        b.miscFactory(), b.staticSettingsFactory(), b.statisticsFactory(), b.productsFactory(),
+        b.paymentFactory(), b.maintenanceFactory(), b.persistenceFactory(), b.connectivityFactory())
+                              .createImp(nullptr, nullptr);
     if constexpr (std::is_same<Interface, Concrete>::value)
         return std::unique_ptr<Concrete>(accessor);
     else
         return std::unique_ptr<Concrete>(dynamic_cast<Concrete*>(accessor));
 }
 
-/// The text of the exception that `call` throws, or "no exception".
-template <class Call> std::string exceptionText(Call&& call)
+/// The text of the `Exception` that `call` throws, or "no exception".
+template <class Exception = std::exception, class Call> std::string exceptionText(Call&& call)
 {
     try {
         call();
-    } catch (const std::exception& e) {
+    } catch (const Exception& e) {
         return e.what();
     }
     return "no exception";

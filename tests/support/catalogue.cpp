@@ -1,7 +1,6 @@
 #include "support/catalogue.h"
 
 #include "core/catalogue/beverage.h"
-#include "core/catalogue/canister.h"
 #include "core/catalogue/category.h"
 #include "core/catalogue/drysugaringredient.h"
 #include "core/catalogue/drysugarpreparationstep.h"
@@ -19,43 +18,137 @@
 #include "core/coreenvironment.h"
 #include "core/database/abstractdatabase.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
+#include <tuple>
+#include <vector>
 
 namespace {
 
-class Seeder
+using Step = AbstractPreparationStep;
+using Custom = RecipeCustomization;
+using T = TestCatalogue;
+using Id = int T::*;
+// (logical id, name, product, type, allergens, calibration min and max, current level)
+using CanisterRow = std::tuple<Canister::LogicalCanisterId, QString, QString, int, QString, int, int, int>;
+// (type, description, water dose, water speed, (canister, dose) per ingredient)
+using StepRow = std::tuple<Step::PreparationStepType, QString, int, int,
+    std::vector<std::pair<Canister::LogicalCanisterId, int>>>;
+
+const CanisterRow kCanisters[] = {
+    { Canister::CoffeeBeans, "Beans", "Espresso blend", 1, {}, 20, 80, 8000 },
+    { Canister::MilkPowder, "Milk powder", "Skimmed milk", 0, "milk,lactose", 10, 90, 4200 },
+    { Canister::Chocolate, "Chocolate", "Dark chocolate", 0, "milk,,soy,", 30, 70, 2500 },
+    { Canister::Sugar, "Sugar", "White sugar", 0, {}, 0, 100, 6000 },
+    { Canister::NoIngredient, "Fresh", {}, 3, {}, 0, 50, 0 },
+};
+
+// (name, drip time, cup, recipe id, beverage id, step ids, steps)
+using RecipeRow
+    = std::tuple<QString, int, Recipe::CupTypeEnum, Id, Id, QList<int> T::*, std::vector<StepRow>>;
+
+const RecipeRow kRecipes[] = {
+    { "Espresso", 150, Recipe::StandardCup, &T::espresso, &T::espressoBeverage, &T::espressoSteps,
+        { { Step::EspressoStep, "Extraction", 30, 80, { { Canister::CoffeeBeans, 8 } } },
+            { Step::DrySugarStep, "Sugar", 0, 0, { { Canister::Sugar, 5 } } } } },
+    { "Hot chocolate", 200, Recipe::LargeCup, &T::hotChocolate, &T::hotChocolateBeverage,
+        &T::hotChocolateSteps,
+        { { Step::InstantStep, "Chocolate", 120, 100,
+              { { Canister::Chocolate, 25 }, { Canister::MilkPowder, 10 } } },
+            { Step::WaterOnlyStep, "Top up", 50, 120, {} } } },
+    { "Cappuccino", 180, Recipe::Mug, &T::cappuccino, &T::cappuccinoBeverage, &T::cappuccinoSteps,
+        { { Step::EspressoStep, "Extraction", 30, 80, { { Canister::CoffeeBeans, 9 } } },
+            { Step::InstantStep, "Milk", 80, 100, { { Canister::MilkPowder, 12 } } },
+            { Step::InstantStep, "Foam", 30, 100,
+                { { Canister::Chocolate, 3 }, { Canister::MilkPowder, 4 } } } } },
+};
+
+/// (recipe, customization id, adjustment id, the customization's constructor arguments, then the
+/// adjustment: of the water of the steps of type `target` if `water`, else of the powder of logical
+/// canister `target`)
+using CustomizationRow = std::tuple<Id, Id, Id,
+    std::tuple<Custom::CustomizationType, QString, int, int, int, float, quint8, int, Custom::IconType, int,
+        int>,
+    bool, int, int, int, nonstd::optional<QString>>;
+
+const CustomizationRow kCustomizations[] = {
+    { &T::espresso, &T::strengthCustomization, &T::strengthAdjustment,
+        { Custom::StrengthCustomization, "Strength", 1, 1, 3, 0.2f, 0, 0, Custom::BeanIcon, 0, 0 }, false,
+        Canister::CoffeeBeans, -20, 20, {} },
+    { &T::cappuccino, &T::sugarCustomization, &T::sugarAdjustment,
+        { Custom::SugarCustomization, "Sugar", 2, 2, 5, 0.0f, 1, 2, Custom::CubeIcon, 1, 9 }, false,
+        Canister::Sugar, -100, 100, QStringLiteral("sugar scale") },
+    { &T::cappuccino, &T::milkCustomization, &T::milkAdjustment,
+        { Custom::MilkAlternativeCustomization, "Milk alternative", 0, 0, 2, 0.3f, 0, 0, Custom::DropIcon, 0,
+            0 },
+        true, Step::InstantStep, -10, 30, {} },
+};
+
+// (type, title, displayed, products (null for an empty cell), extra text)
+using CategoryRow
+    = std::tuple<Category::CategoryType, QString, bool, std::vector<Id>, nonstd::optional<QString>>;
+
+const CategoryRow kCategories[] = {
+    { Category::HotDrinksCategory, "Hot drinks", true,
+        { &T::espressoBeverage, nullptr, &T::hotChocolateBeverage }, {} },
+    { Category::StandardCategory, "Seasonal", false, {}, {} },
+    { Category::GroupingCategory, "Specialities", true, {}, QStringLiteral("grouping") },
+    { Category::SubCategory, "Milk drinks", true, { &T::cappuccinoBeverage }, {} },
+};
+
+const std::tuple<QString, TypedString::StringType, QLocale::Language, QString> kTranslations[] = {
+    { "Cappuccino", TypedString::RecipeName, QLocale::German, "Cappuccino" },
+    { "Cappuccino", TypedString::RecipeName, QLocale::French, "Cappuccino" },
+    { "Seasonal", TypedString::CategoryTitle, QLocale::German, "Saisonal" },
+    { "Milk drinks", TypedString::CategoryTitle, QLocale::French, "Boissons lactées" },
+    { "Milk powder", TypedString::CanisterName, QLocale::German, "Milchpulver" },
+    { "Sugar", TypedString::CustomizationName, QLocale::German, "Zucker" },
+    { "Sugar", TypedString::CustomizationName, QLocale::French, "Sucre" },
+};
+
+/// The settings of the test catalogue's objects that its tables leave out.
+void tuneTestObject(QObject& object)
 {
-public:
-    Seeder(CoreEnvironment& core, TestCatalogue& ids)
-        : m_group(*core.configurationGroup())
-        , m_ids(ids)
-    {
-        m_loader.setDatabase(m_group.database());
+    if (auto* canister = qobject_cast<Canister*>(&object)) {
+        PowderLevel& level = *canister->powderLevel();
+        level.setEmptyCheckEnabled(canister->type() != 3);
+        level.setLevelSensorEnabled(canister->type() == 1);
+        level.setGramsEmptyTreshold(canister->calibrationMin() / 2 + 5);
+        level.setWeightWhenFull(canister->calibrationMax() * 20);
+    } else if (auto* espresso = qobject_cast<EspressoPreparationStep*>(&object)) {
+        espresso->setWaterType(Step::EspressoBoilerWater);
+        espresso->setPreInfusionDose(6);
+        espresso->setPreInfusionTime(1500);
+        espresso->setSqueezeEnabled(true);
+        espresso->setPressureCurrent(EspressoPreparationStep::HighCurrent);
+    } else if (auto* instant = qobject_cast<InstantPreparationStep*>(&object)) {
+        instant->setMixerSpeed(InstantPreparationStep::HighMixerSpeed);
+        instant->setMixerAbsoluteMixTime(true);
+        instant->setStartDelayCS(20);
+    } else if (auto* sugar = qobject_cast<DrySugarPreparationStep*>(&object)) {
+        sugar->setWaterType(Step::NoWater);
+    } else if (auto* powder = qobject_cast<InstantIngredient*>(&object)) {
+        powder->setPowderSpeed(60);
+        powder->setPowderCycle(InstantIngredient::PulsedPowderCycle, 4);
     }
+}
 
-    void seed()
-    {
-        // One commit instead of one per write keeps every test that seeds fast.
-        QSqlDatabase db = m_group.database()->database();
-        check(db.transaction(), "transaction");
-        seedCanisters();
-        seedRecipes();
-        seedBeverages();
-        seedCategories();
-        check(db.commit(), "commit");
-        seedTranslations();
-    }
+/// Stores catalogue rows through the core's loader; `tune` sets what the rows leave out.
+struct Writer
+{
+    ConfigurationLoader loader;
+    void (*tune)(QObject&) = [](QObject&) {};
+    TranslationsManager* translations;
+    bool ok = true;
+    QObject categoryOwner;
+    QList<Category*> categories;
 
-private:
-    void check(bool ok, const char* what)
-    {
-        if (!ok)
-            ADD_FAILURE() << "Seeding the test catalogue failed: " << what;
-    }
+    void check(bool stored) { ok = ok && stored; }
 
-    void addCanister(Canister::LogicalCanisterId logicalId, const QString& name, const QString& product,
-        int type, const QString& allergens, int calibrationMin, int calibrationMax, int currentLevel)
+    int save(const CanisterRow& row)
     {
+        const auto& [logicalId, name, product, type, allergens, calibrationMin, calibrationMax, level] = row;
         Canister canister;
         canister.setLogicalCanisterId(logicalId);
         canister.setName(name);
@@ -64,225 +157,134 @@ private:
         canister.setAllergens(allergens);
         canister.setCalibrationMin(calibrationMin);
         canister.setCalibrationMax(calibrationMax);
-        PowderLevel& level = *canister.powderLevel();
-        level.setEmptyCheckEnabled(type != 3);
-        level.setLevelSensorEnabled(type == 1);
-        level.setGramsEmptyTreshold(calibrationMin / 2 + 5);
-        level.setWeightWhenFull(calibrationMax * 20);
-        level.setCurrentValue(currentLevel);
-        check(m_loader.saveCanister(&canister), "canister");
-        m_ids.canisters.insert(logicalId, canister.id());
+        canister.powderLevel()->setCurrentValue(level);
+        tune(canister);
+        check(loader.saveCanister(&canister));
+        return canister.id();
     }
 
-    void seedCanisters()
+    /// Stores the step linked after `previous`, appending the ids of its ingredients to `ingredientIds`.
+    int save(const StepRow& row, int recipeId, int previous, QList<int>& ingredientIds)
     {
-        addCanister(Canister::CoffeeBeans, QStringLiteral("Beans"), QStringLiteral("Espresso blend"), 1,
-            QString(), 20, 80, 8000);
-        addCanister(Canister::MilkPowder, QStringLiteral("Milk powder"), QStringLiteral("Skimmed milk"), 0,
-            QStringLiteral("milk,lactose"), 10, 90, 4200);
-        addCanister(Canister::Chocolate, QStringLiteral("Chocolate"), QStringLiteral("Dark chocolate"), 0,
-            QStringLiteral("milk,,soy,"), 30, 70, 2500);
-        addCanister(Canister::Sugar, QStringLiteral("Sugar"), QStringLiteral("White sugar"), 0, QString(), 0,
-            100, 6000);
-        addCanister(Canister::NoIngredient, QStringLiteral("Fresh"), QString(), 3, QString(), 0, 50, 0);
-        check(m_loader.saveGlobalAllergens(1, QStringLiteral("gluten,nuts")), "global allergens");
-    }
-
-    int saveStep(AbstractPreparationStep& step, int recipeId, int previousStepId)
-    {
-        check(m_loader.savePreparationStep(&step), "step");
-        check(m_loader.addStepToRecipe(recipeId, step.dbId(), previousStepId), "step link");
-        return step.dbId();
-    }
-
-    void addIngredient(
-        AbstractIngredient& ingredient, Canister::LogicalCanisterId canister, int dose, int stepId)
-    {
-        ingredient.setCanisterId(canister);
-        ingredient.setProductId(int(canister));
-        ingredient.setDose(dose);
-        check(m_loader.saveIngredient(&ingredient, stepId), "ingredient");
-        m_ids.stepIngredients[stepId] << ingredient.dbId();
-    }
-
-    int espressoStep(int recipeId, int previous, int beans, QList<int>& steps)
-    {
-        EspressoPreparationStep step;
-        step.setDescription(QStringLiteral("Extraction"));
-        step.setWaterType(AbstractPreparationStep::EspressoBoilerWater);
-        step.setDose(30);
-        step.water().setSpeed(80);
-        step.setPreInfusionDose(6);
-        step.setPreInfusionTime(1500);
-        step.setSqueezeEnabled(true);
-        step.setPressureCurrent(EspressoPreparationStep::HighCurrent);
-        const int id = saveStep(step, recipeId, previous);
-        steps << id;
-        EspressoIngredient coffee;
-        addIngredient(coffee, Canister::CoffeeBeans, beans, id);
-        return id;
-    }
-
-    int instantStep(int recipeId, int previous, const QString& description, int water,
-        const QList<QPair<Canister::LogicalCanisterId, int>>& powders, QList<int>& steps)
-    {
-        InstantPreparationStep step;
-        step.setDescription(description);
-        step.setDose(water);
-        step.water().setSpeed(100);
-        step.setMixerSpeed(InstantPreparationStep::HighMixerSpeed);
-        step.setMixerAbsoluteMixTime(true);
-        step.setStartDelayCS(20);
-        const int id = saveStep(step, recipeId, previous);
-        steps << id;
-        for (const auto& powder : powders) {
-            InstantIngredient ingredient;
-            ingredient.setPowderSpeed(60);
-            ingredient.setPowderCycle(InstantIngredient::PulsedPowderCycle, 4);
-            addIngredient(ingredient, powder.first, powder.second, id);
+        const auto& [type, description, water, speed, doses] = row;
+        const std::unique_ptr<Step> step(type == Step::EspressoStep ? new EspressoPreparationStep
+                : type == Step::InstantStep                         ? new InstantPreparationStep
+                : type == Step::DrySugarStep ? static_cast<Step*>(new DrySugarPreparationStep)
+                                             : new WaterOnlyPreparationStep);
+        step->setDescription(description);
+        step->setDose(water);
+        step->water().setSpeed(speed);
+        tune(*step);
+        check(loader.savePreparationStep(step.get()));
+        check(loader.addStepToRecipe(recipeId, step->dbId(), previous));
+        for (const auto& [canister, dose] : doses) {
+            const std::unique_ptr<AbstractIngredient> ingredient(type == Step::EspressoStep
+                    ? new EspressoIngredient
+                    : type == Step::DrySugarStep ? static_cast<AbstractIngredient*>(new DrySugarIngredient)
+                                                 : new InstantIngredient);
+            ingredient->setCanisterId(canister);
+            ingredient->setProductId(int(canister));
+            ingredient->setDose(dose);
+            tune(*ingredient);
+            check(loader.saveIngredient(ingredient.get(), step->dbId()));
+            ingredientIds << ingredient->dbId();
         }
-        return id;
+        return step->dbId();
     }
 
-    int saveRecipe(const QString& name, int dripTime, Recipe::CupTypeEnum cupType)
+    int saveRecipe(const QString& name, bool hasStirrer, int dripTime, Recipe::CupTypeEnum cupType)
     {
-        Recipe recipe(name, true, true, dripTime, cupType, Product::FirstTurret, false);
-        check(m_loader.saveRecipe(&recipe), "recipe");
+        Recipe recipe(name, true, hasStirrer, dripTime, cupType, Product::FirstTurret, false);
+        check(loader.saveRecipe(&recipe));
         return recipe.dbId();
     }
 
-    template <class Adjustment> int saveAdjustment(Adjustment& adjustment, int recipeId)
-    {
-        check(m_loader.saveAdjustment(&adjustment, recipeId), "adjustment");
-        return adjustment.dbId();
-    }
-
-    void seedRecipes()
-    {
-        m_ids.espresso = saveRecipe(QStringLiteral("Espresso"), 150, Recipe::StandardCup);
-        const int extraction = espressoStep(m_ids.espresso, -1, 8, m_ids.espressoSteps);
-        DrySugarPreparationStep sugarStep;
-        sugarStep.setDescription(QStringLiteral("Sugar"));
-        sugarStep.setWaterType(AbstractPreparationStep::NoWater);
-        const int sugarStepId = saveStep(sugarStep, m_ids.espresso, extraction);
-        m_ids.espressoSteps << sugarStepId;
-        DrySugarIngredient sugar;
-        addIngredient(sugar, Canister::Sugar, 5, sugarStepId);
-
-        m_ids.hotChocolate = saveRecipe(QStringLiteral("Hot chocolate"), 200, Recipe::LargeCup);
-        const int mix = instantStep(m_ids.hotChocolate, -1, QStringLiteral("Chocolate"), 120,
-            { { Canister::Chocolate, 25 }, { Canister::MilkPowder, 10 } }, m_ids.hotChocolateSteps);
-        WaterOnlyPreparationStep water;
-        water.setDescription(QStringLiteral("Top up"));
-        water.setDose(50);
-        water.water().setSpeed(120);
-        m_ids.hotChocolateSteps << saveStep(water, m_ids.hotChocolate, mix);
-
-        m_ids.cappuccino = saveRecipe(QStringLiteral("Cappuccino"), 180, Recipe::Mug);
-        const int coffee = espressoStep(m_ids.cappuccino, -1, 9, m_ids.cappuccinoSteps);
-        const int milk = instantStep(m_ids.cappuccino, coffee, QStringLiteral("Milk"), 80,
-            { { Canister::MilkPowder, 12 } }, m_ids.cappuccinoSteps);
-        instantStep(m_ids.cappuccino, milk, QStringLiteral("Foam"), 30,
-            { { Canister::Chocolate, 3 }, { Canister::MilkPowder, 4 } }, m_ids.cappuccinoSteps);
-
-        RecipeCustomization strength(RecipeCustomization::StrengthCustomization, QStringLiteral("Strength"),
-            1, 1, 3, 0.2f, 0, 0, RecipeCustomization::BeanIcon, 0, 0);
-        check(m_loader.saveCustomization(&strength, m_ids.espresso), "customization");
-        m_ids.strengthCustomization = strength.dbId();
-        PowderDosageAdjustment strengthAdjustment(&strength, Canister::CoffeeBeans, -20, 20);
-        m_ids.strengthAdjustment = saveAdjustment(strengthAdjustment, m_ids.espresso);
-
-        RecipeCustomization sugarChoice(RecipeCustomization::SugarCustomization, QStringLiteral("Sugar"), 2,
-            2, 5, 0.0f, 1, 2, RecipeCustomization::CubeIcon, 1, 9);
-        check(m_loader.saveCustomization(&sugarChoice, m_ids.cappuccino), "customization");
-        m_ids.sugarCustomization = sugarChoice.dbId();
-        PowderDosageAdjustment sugarAdjustment(&sugarChoice, Canister::Sugar, -100, 100);
-        sugarAdjustment.setExtraText(QStringLiteral("sugar scale"));
-        m_ids.sugarAdjustment = saveAdjustment(sugarAdjustment, m_ids.cappuccino);
-
-        RecipeCustomization milkChoice(RecipeCustomization::MilkAlternativeCustomization,
-            QStringLiteral("Milk alternative"), 0, 0, 2, 0.3f, 0, 0, RecipeCustomization::DropIcon, 0, 0);
-        check(m_loader.saveCustomization(&milkChoice, m_ids.cappuccino), "customization");
-        m_ids.milkCustomization = milkChoice.dbId();
-        WaterDosageAdjustment milkAdjustment(&milkChoice, AbstractPreparationStep::InstantStep, -10, 30);
-        m_ids.milkAdjustment = saveAdjustment(milkAdjustment, m_ids.cappuccino);
-    }
-
-    int saveBeverage(int recipeId)
-    {
-        Recipe recipe;
-        recipe.setDbId(recipeId);
-        Beverage beverage;
-        beverage.setRecipe(&recipe);
-        check(m_loader.saveBeverage(&beverage, 1), "beverage");
-        return beverage.id();
-    }
-
-    void seedBeverages()
-    {
-        m_ids.espressoBeverage = saveBeverage(m_ids.espresso);
-        m_ids.hotChocolateBeverage = saveBeverage(m_ids.hotChocolate);
-        m_ids.cappuccinoBeverage = saveBeverage(m_ids.cappuccino);
-    }
-
-    void addCategory(Category::CategoryType type, const QString& title, bool displayed,
+    int saveCategory(Category::CategoryType type, const QString& title, bool displayed, int rows, int columns,
         const QList<int>& products, const nonstd::optional<QString>& extraText = nonstd::nullopt)
     {
-        auto* category = new Category(&m_categoryOwner);
+        auto* category = new Category(&categoryOwner);
         category->setExtraText(extraText);
         category->setCategoryType(type);
         category->setTitle(title);
         category->setIsDisplayed(displayed);
-        category->setRows(2);
-        category->setColumns(3);
-        for (int product : products)
+        category->setRows(rows);
+        category->setColumns(columns);
+        for (const int product : products)
             category->addProductId(product);
-        check(m_loader.saveCategoryInfos(category), "category");
-        m_ids.categories << category->id();
-        m_categories << category;
+        check(loader.saveCategoryInfos(category));
+        categories << category;
+        return category->id();
     }
-
-    void seedCategories()
-    {
-        addCategory(Category::HotDrinksCategory, QStringLiteral("Hot drinks"), true,
-            { m_ids.espressoBeverage, -1, m_ids.hotChocolateBeverage });
-        addCategory(Category::StandardCategory, QStringLiteral("Seasonal"), false, {});
-        addCategory(
-            Category::GroupingCategory, QStringLiteral("Specialities"), true, {}, QStringLiteral("grouping"));
-        addCategory(Category::SubCategory, QStringLiteral("Milk drinks"), true, { m_ids.cappuccinoBeverage });
-        check(m_loader.saveDisplayedCategories(1, m_categories, 3, 2, true), "displayed categories");
-    }
-
-    void seedTranslations()
-    {
-        TranslationsManager& translations = *m_group.translationsManager();
-        const auto add = [&](const char* original, TypedString::StringType type, QLocale::Language language,
-                             const char* text) {
-            translations.addTranslation(QString::fromUtf8(original), type, language, QString::fromUtf8(text));
-        };
-        add("Cappuccino", TypedString::RecipeName, QLocale::German, "Cappuccino");
-        add("Cappuccino", TypedString::RecipeName, QLocale::French, "Cappuccino");
-        add("Seasonal", TypedString::CategoryTitle, QLocale::German, "Saisonal");
-        add("Milk drinks", TypedString::CategoryTitle, QLocale::French, "Boissons lactées");
-        add("Milk powder", TypedString::CanisterName, QLocale::German, "Milchpulver");
-        add("Sugar", TypedString::CustomizationName, QLocale::German, "Zucker");
-        add("Sugar", TypedString::CustomizationName, QLocale::French, "Sucre");
-        check(translations.save(), "translations");
-    }
-
-    ConfigurationGroup& m_group;
-    TestCatalogue& m_ids;
-    ConfigurationLoader m_loader;
-    QObject m_categoryOwner;
-    QList<Category*> m_categories;
 };
+
+/// Runs `writes` in one transaction (one commit keeps seeding fast), then
+/// saves the translations they added; whether every write was stored.
+bool seed(CoreEnvironment& core, const std::function<void(Writer&)>& writes)
+{
+    ConfigurationGroup& group = *core.configurationGroup();
+    Writer writer;
+    writer.translations = group.translationsManager();
+    writer.loader.setDatabase(group.database());
+    QSqlDatabase db = group.database()->database();
+    if (db.transaction())
+        writes(writer);
+    if (writer.ok && db.commit())
+        return group.translationsManager()->save();
+    db.rollback();
+    return false;
+}
 
 } // namespace
 
 TestCatalogue seedTestCatalogue(CoreEnvironment& core)
 {
     TestCatalogue ids;
-    Seeder(core, ids).seed();
+    const bool seeded = seed(core, [&](Writer& w) {
+        w.tune = tuneTestObject;
+        for (const CanisterRow& row : kCanisters)
+            ids.canisters.insert(std::get<0>(row), w.save(row));
+        w.check(w.loader.saveGlobalAllergens(1, QStringLiteral("gluten,nuts")));
+        for (const auto& [name, dripTime, cupType, id, beverage, stepIds, steps] : kRecipes) {
+            Recipe recipe;
+            recipe.setDbId(ids.*id = w.saveRecipe(name, true, dripTime, cupType));
+            Beverage drink;
+            drink.setRecipe(&recipe);
+            w.check(w.loader.saveBeverage(&drink, 1));
+            ids.*beverage = drink.id();
+            int previous = -1;
+            for (const StepRow& step : steps) {
+                QList<int> ingredients;
+                (ids.*stepIds) << (previous = w.save(step, ids.*id, previous, ingredients));
+                if (!ingredients.isEmpty())
+                    ids.stepIngredients.insert(previous, ingredients);
+            }
+        }
+        for (const auto& [recipe, id, adjustmentId, arguments, water, target, deltaMin, deltaMax, extraText] :
+            kCustomizations) {
+            Custom customization = std::make_from_tuple<Custom>(arguments);
+            w.check(w.loader.saveCustomization(&customization, ids.*recipe));
+            ids.*id = customization.dbId();
+            const std::unique_ptr<AbstractCustomizationAdjustment> adjustment(water
+                    ? static_cast<AbstractCustomizationAdjustment*>(new WaterDosageAdjustment(
+                        &customization, Step::PreparationStepType(target), deltaMin, deltaMax))
+                    : new PowderDosageAdjustment(
+                        &customization, Canister::LogicalCanisterId(target), deltaMin, deltaMax));
+            adjustment->setExtraText(extraText);
+            w.check(w.loader.saveAdjustment(adjustment.get(), ids.*recipe));
+            ids.*adjustmentId = adjustment->dbId();
+        }
+        for (const auto& [type, title, displayed, products, extraText] : kCategories) {
+            QList<int> cells;
+            for (const Id product : products)
+                cells << (product ? ids.*product : -1);
+            ids.categories << w.saveCategory(type, title, displayed, 2, 3, cells, extraText);
+        }
+        w.check(w.loader.saveDisplayedCategories(1, w.categories, 3, 2, true));
+        for (const auto& [original, type, language, text] : kTranslations)
+            w.translations->addTranslation(original, type, language, text);
+    });
+    if (!seeded)
+        ADD_FAILURE() << "Seeding the test catalogue failed";
     return ids;
 }
 
@@ -309,154 +311,45 @@ Canister::LogicalCanisterId generatedLogicalId(int i)
     return Canister::LogicalCanisterId(1 + i % 36);
 }
 
-namespace {
-
-class Generator
-{
-public:
-    Generator(ConfigurationGroup& group, const GeneratedCatalogue& shape)
-        : m_group(group)
-        , m_shape(shape)
-    {
-        m_loader.setDatabase(group.database());
-    }
-
-    bool seed()
-    {
-        // One commit for the whole catalogue keeps the start-up short.
-        QSqlDatabase db = m_group.database()->database();
-        if (!db.transaction())
-            return false;
-        const bool ok = seedCanisters() && seedRecipes() && seedCategories();
-        if (!ok || !db.commit()) {
-            db.rollback();
-            return false;
-        }
-        seedTranslations();
-        return m_group.translationsManager()->save();
-    }
-
-private:
-    bool seedCanisters()
-    {
-        for (int i = 0; i < m_shape.canisters; ++i) {
-            Canister canister;
-            canister.setLogicalCanisterId(generatedLogicalId(i));
-            canister.setName(generatedCanisterName(i));
-            canister.setProductName(QStringLiteral("Product %1").arg(i));
-            canister.setType(i % 4);
-            canister.setAllergens(i % 3 == 0 ? QStringLiteral("milk,soy,") : QString());
-            canister.setCalibrationMin(10);
-            canister.setCalibrationMax(90);
-            canister.powderLevel()->setCurrentValue(5000);
-            if (!m_loader.saveCanister(&canister))
-                return false;
-        }
-        return true;
-    }
-
-    bool addIngredients(AbstractPreparationStep& step, int recipe, int stepIndex)
-    {
-        for (int k = 0; k < m_shape.ingredientsPerStep; ++k) {
-            std::unique_ptr<AbstractIngredient> ingredient;
-            if (step.type() == AbstractPreparationStep::EspressoStep)
-                ingredient = std::make_unique<EspressoIngredient>();
-            else if (step.type() == AbstractPreparationStep::DrySugarStep)
-                ingredient = std::make_unique<DrySugarIngredient>();
-            else
-                ingredient = std::make_unique<InstantIngredient>();
-            const Canister::LogicalCanisterId canister
-                = generatedLogicalId(recipe + stepIndex * m_shape.ingredientsPerStep + k);
-            ingredient->setCanisterId(canister);
-            ingredient->setProductId(int(canister));
-            ingredient->setDose(5 + k);
-            if (!m_loader.saveIngredient(ingredient.get(), step.dbId()))
-                return false;
-        }
-        return true;
-    }
-
-    static std::unique_ptr<AbstractPreparationStep> stepOfKind(int stepIndex)
-    {
-        switch (stepIndex % 4) {
-        case 0:
-            return std::make_unique<EspressoPreparationStep>();
-        case 3:
-            return std::make_unique<DrySugarPreparationStep>();
-        default:
-            return std::make_unique<InstantPreparationStep>();
-        }
-    }
-
-    bool seedRecipes()
-    {
-        for (int i = 0; i < m_shape.recipes; ++i) {
-            Recipe recipe(generatedRecipeName(i), true, i % 2 == 0, 150, Recipe::CupTypeEnum(i % 4),
-                Product::FirstTurret, false);
-            if (!m_loader.saveRecipe(&recipe))
-                return false;
-            int previous = -1;
-            for (int s = 0; s < m_shape.stepsPerRecipe; ++s) {
-                const std::unique_ptr<AbstractPreparationStep> step = stepOfKind(s);
-                step->setDescription(QStringLiteral("Step %1").arg(s));
-                step->setDose(40 + s * 10);
-                step->water().setSpeed(100);
-                if (!m_loader.savePreparationStep(step.get())
-                    || !m_loader.addStepToRecipe(recipe.dbId(), step->dbId(), previous)
-                    || !addIngredients(*step, i, s))
-                    return false;
-                previous = step->dbId();
-            }
-        }
-        return true;
-    }
-
-    bool seedCategories()
-    {
-        QObject owner;
-        QList<Category*> categories;
-        for (int i = 0; i < m_shape.categories; ++i) {
-            auto* category = new Category(&owner);
-            category->setCategoryType(i % 10 == 0 ? Category::GroupingCategory : Category::StandardCategory);
-            category->setTitle(generatedCategoryTitle(i));
-            category->setIsDisplayed(i % 3 != 0);
-            category->setRows(3);
-            category->setColumns(4);
-            for (int p = 0; p < m_shape.productsPerCategory; ++p)
-                category->addProductId(p % 5 == 4 ? -1 : i * m_shape.productsPerCategory + p);
-            if (!m_loader.saveCategoryInfos(category))
-                return false;
-            categories << category;
-        }
-        return m_loader.saveDisplayedCategories(1, categories, 3, 4, true);
-    }
-
-    void translate(const QString& original, TypedString::StringType type)
-    {
-        TranslationsManager& manager = *m_group.translationsManager();
-        for (const QLocale::Language language : m_shape.languages)
-            manager.addTranslation(
-                original, type, language, original + QLatin1Char(' ') + QLocale::languageToString(language));
-    }
-
-    void seedTranslations()
-    {
-        for (int i = 0; i < m_shape.recipes; ++i)
-            translate(generatedRecipeName(i), TypedString::RecipeName);
-        for (int i = 0; i < m_shape.categories; ++i)
-            translate(generatedCategoryTitle(i), TypedString::CategoryTitle);
-        for (int i = 0; i < m_shape.canisters; ++i)
-            translate(generatedCanisterName(i), TypedString::CanisterName);
-    }
-
-    ConfigurationGroup& m_group;
-    const GeneratedCatalogue& m_shape;
-    ConfigurationLoader m_loader;
-};
-
-} // namespace
-
 bool seedGeneratedCatalogue(CoreEnvironment& core, const GeneratedCatalogue& shape)
 {
-    return Generator(*core.configurationGroup(), shape).seed();
+    const Step::PreparationStepType kinds[]
+        = { Step::EspressoStep, Step::InstantStep, Step::InstantStep, Step::DrySugarStep };
+    return seed(core, [&](Writer& w) {
+        const auto translate = [&](const QString& original, TypedString::StringType type) {
+            for (const QLocale::Language language : shape.languages)
+                w.translations->addTranslation(original, type, language,
+                    original + QLatin1Char(' ') + QLocale::languageToString(language));
+        };
+
+        for (int i = 0; i < shape.canisters; ++i)
+            w.save(CanisterRow { generatedLogicalId(i), generatedCanisterName(i),
+                QStringLiteral("Product %1").arg(i), i % 4,
+                i % 3 == 0 ? QStringLiteral("milk,soy,") : QString(), 10, 90, 5000 });
+        for (int i = 0; i < shape.recipes; ++i) {
+            const int recipe
+                = w.saveRecipe(generatedRecipeName(i), i % 2 == 0, 150, Recipe::CupTypeEnum(i % 4));
+            int previous = -1;
+            QList<int> ingredients;
+            for (int s = 0; s < shape.stepsPerRecipe; ++s) {
+                StepRow row { kinds[s % 4], QStringLiteral("Step %1").arg(s), 40 + s * 10, 100, {} };
+                for (int k = 0; k < shape.ingredientsPerStep; ++k)
+                    std::get<4>(row).emplace_back(
+                        generatedLogicalId(i + s * shape.ingredientsPerStep + k), 5 + k);
+                previous = w.save(row, recipe, previous, ingredients);
+            }
+            translate(generatedRecipeName(i), TypedString::RecipeName);
+        }
+        for (int i = 0; i < shape.categories; ++i) {
+            QList<int> products;
+            for (int p = 0; p < shape.productsPerCategory; ++p)
+                products << (p % 5 == 4 ? -1 : i * shape.productsPerCategory + p);
+            w.saveCategory(i % 10 == 0 ? Category::GroupingCategory : Category::StandardCategory,
+                generatedCategoryTitle(i), i % 3 != 0, 3, 4, products);
+            translate(generatedCategoryTitle(i), TypedString::CategoryTitle);
+        }
+        w.check(w.loader.saveDisplayedCategories(1, w.categories, 3, 4, true));
+        for (int i = 0; i < shape.canisters; ++i)
+            translate(generatedCanisterName(i), TypedString::CanisterName);
+    });
 }

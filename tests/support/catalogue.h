@@ -28,26 +28,16 @@ class CoreEnvironment;
 /// enabled with layout values 3 and 2. One beverage per recipe.
 struct TestCatalogue
 {
-    int espresso = -1;
-    int hotChocolate = -1;
-    int cappuccino = -1;
-    QList<int> espressoSteps;
-    QList<int> hotChocolateSteps;
-    QList<int> cappuccinoSteps;
+    int espresso = -1, hotChocolate = -1, cappuccino = -1;
+    QList<int> espressoSteps, hotChocolateSteps, cappuccinoSteps;
     /// Ingredient ids per step id, in step order.
     QMap<int, QList<int>> stepIngredients;
     QMap<Canister::LogicalCanisterId, int> canisters;
     /// In display order.
     QList<int> categories;
-    int strengthCustomization = -1;
-    int sugarCustomization = -1;
-    int milkCustomization = -1;
-    int strengthAdjustment = -1;
-    int sugarAdjustment = -1;
-    int milkAdjustment = -1;
-    int espressoBeverage = -1;
-    int hotChocolateBeverage = -1;
-    int cappuccinoBeverage = -1;
+    int strengthCustomization = -1, sugarCustomization = -1, milkCustomization = -1;
+    int strengthAdjustment = -1, sugarAdjustment = -1, milkAdjustment = -1;
+    int espressoBeverage = -1, hotChocolateBeverage = -1, cappuccinoBeverage = -1;
 };
 
 /// Stores the catalogue above, with translations of its texts, in the active
@@ -64,12 +54,8 @@ TestCatalogue seedTestCatalogue(CoreEnvironment& core);
 /// ingredients 1 to 36 in turn; every name translated into `languages`.
 struct GeneratedCatalogue
 {
-    int recipes = 1000;
-    int stepsPerRecipe = 4;
-    int ingredientsPerStep = 2;
-    int categories = 60;
-    int productsPerCategory = 12;
-    int canisters = 36;
+    int recipes = 1000, stepsPerRecipe = 4, ingredientsPerStep = 2;
+    int categories = 60, productsPerCategory = 12, canisters = 36;
     QList<QLocale::Language> languages;
 };
 

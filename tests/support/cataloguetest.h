@@ -1,13 +1,16 @@
 #pragma once
 
+#include "bridge/localimagestore.h"
 #include "core/catalogue/abstractpreparationstep.h"
 #include "core/catalogue/recipe.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
+#include "core/configuration/translationsmanager.h"
 #include "core/coreenvironment.h"
 #include "core/database/abstractdatabase.h"
 #include "nonstd/optional.hpp"
+#include "support/accessors.h"
 #include "support/catalogue.h"
 #include "support/machinetest.h"
 
@@ -32,6 +35,12 @@ protected:
     ConfigurationLoader& loader() const { return *m_configuration->loader(); }
     /// Replaces the configuration with one freshly built from the database.
     Configuration& reload() { return *(m_configuration = loadConfiguration()); }
+    /// reload(), with the translations read afresh too.
+    Configuration& reloadAll()
+    {
+        machine().core().configurationGroup()->translationsManager()->reload();
+        return reload();
+    }
 
     Recipe& recipe(int id) const
     {
@@ -104,4 +113,26 @@ private:
     }
 
     Configuration* m_configuration = nullptr;
+};
+
+/// The test catalogue and an accessor of `Interface` made as the interface layer makes it.
+template <class Interface, class Accessor> class AccessorTest : public CatalogueTest
+{
+protected:
+    void SetUp() override
+    {
+        CatalogueTest::SetUp();
+        accessor = createAccessor<Interface, Accessor>();
+        ASSERT_TRUE(accessor);
+    }
+
+    void TearDown() override
+    {
+        accessor.reset();
+        // The image store's folder outlives the test.
+        bridge::LocalImageStore::instance().clear();
+        CatalogueTest::TearDown();
+    }
+
+    std::unique_ptr<Accessor> accessor;
 };

@@ -2,12 +2,11 @@
 
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/translationsmanager.h"
-#include "core/coreenvironment.h"
 #include "core/gui/guimanager.h"
-#include "core/log/logsink.h"
 
 #include <cstdio>
 #include <QFile>
+#include <tuple>
 
 void MachineTest::SetUp()
 {
@@ -28,31 +27,6 @@ void MachineTest::TearDown()
     m_machine.reset();
 }
 
-QString MachineTest::databasePath() const
-{
-    return tempPath(QStringLiteral("machine.sqlite"));
-}
-
-QString MachineTest::tempPath(const QString& name) const
-{
-    return m_dir.filePath(name);
-}
-
-Configuration* MachineTest::loadConfiguration()
-{
-    return machine().core().loadConfiguration();
-}
-
-void MachineTest::unloadConfiguration()
-{
-    machine().core().unloadConfiguration();
-}
-
-QList<LogEntry> MachineTest::logEntries()
-{
-    return LogSink::instance().entries();
-}
-
 QList<LogEntry> MachineTest::logEntriesContaining(const QString& text)
 {
     QList<LogEntry> found;
@@ -61,11 +35,6 @@ QList<LogEntry> MachineTest::logEntriesContaining(const QString& text)
             found << entry;
     }
     return found;
-}
-
-void MachineTest::clearLog()
-{
-    LogSink::instance().clear();
 }
 
 quint32 MachineTest::databaseChangeCounter() const
@@ -84,20 +53,16 @@ void MachineTest::seedCatalogue()
 {
     machine().guiManager().setAvailableLanguages({ QLocale::English, QLocale::German, QLocale::French });
     TranslationsManager& translations = *machine().core().configurationGroup()->translationsManager();
-    translations.addTranslation(
-        QStringLiteral("Espresso"), TypedString::RecipeName, QLocale::English, QStringLiteral("Espresso"));
-    translations.addTranslation(
-        QStringLiteral("Espresso"), TypedString::RecipeName, QLocale::German, QStringLiteral("Espresso"));
-    translations.addTranslation(QStringLiteral("Espresso"), TypedString::RecipeName, QLocale::Italian,
-        QStringLiteral("Caffè espresso"));
-    translations.addTranslation(QStringLiteral("Hot chocolate"), TypedString::RecipeName, QLocale::English,
-        QStringLiteral("Hot chocolate"));
-    translations.addTranslation(QStringLiteral("Hot chocolate"), TypedString::RecipeName, QLocale::German,
-        QStringLiteral("Heiße Schokolade"));
-    translations.addTranslation(
-        QStringLiteral("Hot chocolate"), TypedString::RecipeName, QLocale::French, QString());
-    translations.addTranslation(QStringLiteral("Hot drinks"), TypedString::CategoryTitle, QLocale::German,
-        QStringLiteral("Heißgetränke"));
-    const bool saved = translations.save();
-    ASSERT_TRUE(saved);
+    const std::tuple<const char*, TypedString::StringType, QLocale::Language, const char*> rows[] = {
+        { "Espresso", TypedString::RecipeName, QLocale::English, "Espresso" },
+        { "Espresso", TypedString::RecipeName, QLocale::German, "Espresso" },
+        { "Espresso", TypedString::RecipeName, QLocale::Italian, "Caffè espresso" },
+        { "Hot chocolate", TypedString::RecipeName, QLocale::English, "Hot chocolate" },
+        { "Hot chocolate", TypedString::RecipeName, QLocale::German, "Heiße Schokolade" },
+        { "Hot chocolate", TypedString::RecipeName, QLocale::French, nullptr },
+        { "Hot drinks", TypedString::CategoryTitle, QLocale::German, "Heißgetränke" },
+    };
+    for (const auto& [original, type, language, text] : rows)
+        translations.addTranslation(QString::fromUtf8(original), type, language, QString::fromUtf8(text));
+    ASSERT_TRUE(translations.save());
 }

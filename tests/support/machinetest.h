@@ -1,14 +1,14 @@
 #pragma once
 
+#include "core/coreenvironment.h"
 #include "core/coresimulator.h"
 #include "core/log/logentry.h"
+#include "core/log/logsink.h"
 #include "support/printers.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <QTemporaryDir>
-
-class Configuration;
 
 /// A fresh machine on a temporary SQLite database for every test, with a
 /// small catalogue and the log captured (not echoed).
@@ -19,18 +19,18 @@ protected:
     void TearDown() override;
 
     CoreSimulator& machine() const { return *m_machine; }
-    QString databasePath() const;
-    QString tempPath(const QString& name) const;
+    QString databasePath() const { return tempPath(QStringLiteral("machine.sqlite")); }
+    QString tempPath(const QString& name) const { return m_dir.filePath(name); }
 
     /// Loads a configuration from the database, replacing any loaded one.
-    Configuration* loadConfiguration();
-    void unloadConfiguration();
+    Configuration* loadConfiguration() { return machine().core().loadConfiguration(); }
+    void unloadConfiguration() { machine().core().unloadConfiguration(); }
 
     /// Log entries written since the test started (or since clearLog()).
-    static QList<LogEntry> logEntries();
+    static QList<LogEntry> logEntries() { return LogSink::instance().entries(); }
     /// Entries whose text contains `text`.
     static QList<LogEntry> logEntriesContaining(const QString& text);
-    static void clearLog();
+    static void clearLog() { LogSink::instance().clear(); }
 
     /// The SQLite file change counter: it grows by one with every committed write.
     quint32 databaseChangeCounter() const;
