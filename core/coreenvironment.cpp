@@ -27,6 +27,11 @@ CoreEnvironment::~CoreEnvironment()
     m_configuration.reset();
 }
 
+bool CoreEnvironment::processFreeVendCode(const QString& code) const
+{
+    return m_payment->processFreeVendCode(code);
+}
+
 Configuration* CoreEnvironment::loadConfiguration()
 {
     replaceConfiguration(std::make_unique<Configuration>(*m_group));

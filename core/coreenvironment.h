@@ -28,6 +28,7 @@ public:
     Machine* machine() const { return m_machine.get(); }
     UserSelectionManager* userSelectionManager() const { return m_userSelectionManager.get(); }
     Payment* payment() const { return m_payment.get(); }
+    bool processFreeVendCode(const QString& code) const; ///< true when the code bought one free vend
     /// The machine's date and time, simulated in tests and the demo.
     MachineClock* clock() const { return m_clock.get(); }
 

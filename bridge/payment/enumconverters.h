@@ -1,0 +1,11 @@
+#pragma once
+
+#include "bridge/payment/moneyeventtypeenumconverter.h"
+#include "bridge/typelist.h"
+
+namespace bridge {
+namespace payment {
+/// Every enumeration converter of this area, for code that covers them all.
+using EnumConverters = lguim::TypeList<MoneyEventTypeEnumConverter>;
+} // namespace payment
+} // namespace bridge
