@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/statistics/delivery.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/statistics/factory.h"
 
@@ -7,7 +8,7 @@ namespace bridge {
 namespace statistics {
 
 /// Creates the statistics accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::statistics::Factory, lea::statistics::Delivery,
+using Factory = lea::helpers::ConcreteFactory<lea::statistics::Factory, bridge::statistics::Delivery,
     lea::statistics::Settings, lea::statistics::Evadts, lea::statistics::CleaningEvents>;
 
 } // namespace statistics

@@ -7,3 +7,11 @@ AbstractIngredient::AbstractIngredient(IngredientType type, QObject* parent)
 }
 
 AbstractIngredient::~AbstractIngredient() = default;
+
+QString AbstractIngredient::name() const
+{
+    const Canister* canister = m_canister.data();
+    if (canister && !canister->productName().isEmpty())
+        return canister->productName();
+    return Canister::logicalIdToTranslationKey(m_logicalCanisterId);
+}

@@ -54,6 +54,10 @@ public:
     Canister* canister() const { return m_canister.data(); }
     void setCanister(Canister* canister) { m_canister = canister; }
 
+    /// What the ingredient is called: its canister's product name, or, without
+    /// canister (or product name), the translation key of its logical canister.
+    QString name() const;
+
     int productId() const { return m_productId; }
     void setProductId(int id) { m_productId = id; }
 

@@ -67,6 +67,15 @@ QList<const AbstractPreparationStep*> Recipe::preparationStepsConst() const
     return result;
 }
 
+QList<Recipe::SequenceStep> Recipe::sequence() const
+{
+    QList<SequenceStep> result;
+    result.reserve(m_steps.size());
+    for (AbstractPreparationStep* step : m_steps)
+        result << SequenceStep { step };
+    return result;
+}
+
 bool Recipe::addPreparationStep(AbstractPreparationStep* step, AbstractPreparationStep* previous, bool append)
 {
     if (!step || m_steps.contains(step))

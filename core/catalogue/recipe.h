@@ -46,6 +46,13 @@ public:
         Product::CupToDropFromTurretEnum cupToDropFromTurret, bool hidden, QObject* parent = nullptr);
     ~Recipe() override;
 
+    /// One stage of the dispensing sequence.
+    struct SequenceStep
+    {
+        /// Owned by the recipe.
+        AbstractPreparationStep* step = nullptr;
+    };
+
     /// The database row id; negative until the recipe is stored.
     int dbId() const { return m_dbId; }
     void setDbId(int id)
@@ -82,6 +89,8 @@ public:
 
     QList<AbstractPreparationStep*> preparationSteps() const { return m_steps; }
     QList<const AbstractPreparationStep*> preparationStepsConst() const;
+    /// What the machine dispenses, in order: one entry per step, in recipe order.
+    QList<SequenceStep> sequence() const;
     /// Inserts `step` after `previous`; without `previous`, at the end when
     /// `append`, else first. Takes ownership on success. Refuses (false,
     /// ownership stays with the caller) a null step, a step whose stored id the

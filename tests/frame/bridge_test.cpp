@@ -25,6 +25,7 @@ const std::map<QString, QString> kImplemented = {
     { "lea::products::Customizations", "bridge::products::Customizations" },
     { "lea::products::Products", "bridge::products::Products" },
     { "lea::products::Recipes", "bridge::products::Recipes" },
+    { "lea::statistics::Delivery", "bridge::statistics::Delivery" },
 };
 
 const QString kRefusal = QStringLiteral("] Cannot instanciate accessor: not implemented on this machine");
