@@ -227,3 +227,14 @@ void Payment::cancelVendByUser()
     externalVendAnswer(false);
     emit vendCancelledByUser();
 }
+
+void Payment::refundVend(int price)
+{
+    if (price > 0)
+        setCredit(m_credit + price);
+}
+
+bool Payment::isVendFree() const
+{
+    return (m_freeVend && !m_freeVendCancelling) || m_freeVendSingleVend || m_freeVendToken || m_tokenCount > 0;
+}

@@ -66,6 +66,10 @@ public:
     bool chargeVend(int price);
     /// Pays the credit left back as change, reported as a money event.
     void returnChange();
+    /// Gives back what a vend that was not delivered was charged.
+    void refundVend(int price);
+    /// A vend costs nothing now: free vend, a free single vend, or a token.
+    bool isVendFree() const;
 
     /// The credit does not cover the selected product.
     void reportNotEnoughCredit() { emit notEnoughCredit(); }

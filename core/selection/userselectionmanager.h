@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nonstd/optional.hpp"
+
 #include <memory>
 #include <QObject>
 #include <QPointer>
@@ -20,8 +22,10 @@ public:
         /// More cups of the same order follow.
         BatchDispensing = 1,
         Dispensing = 2,
-        /// An operator's test dispensing: nobody takes the product.
+        /// An operator's test dispensing or an external vend: nobody takes the product.
         TestDispensing = 3,
+        /// The machine waits for a cup to be put in place before it dispenses.
+        WaitingForCup = 5,
     };
 
     explicit UserSelectionManager(QObject* parent = nullptr);
@@ -29,7 +33,21 @@ public:
 
     /// The selected product, or null; the catalogue owns it.
     Product* selectedProduct() const;
-    void setSelectedProduct(Product* product);
+    /// Makes `product` the selection; `remoteSelection` says where the choice
+    /// came from (1 the user interface, 0 a recipe given whole).
+    void setSelectedProduct(Product* product, nonstd::optional<quint8> remoteSelection = nonstd::nullopt);
+    /// Returns the selection to nothing selected.
+    void resetSelectedProduct() { setSelectedProduct(nullptr); }
+    bool isProductSelected() const { return !m_selectedProduct.isNull(); }
+    nonstd::optional<quint8> remoteSelection() const { return m_remoteSelection; }
+    /// The product being dispensed, or null.
+    Product* currentDispensedProduct() const { return m_dispensedProduct.data(); }
+    /// Buys the selected product: charges the price in force, dispenses it and
+    /// counts the delivery. An unavailable product is announced with
+    /// unavailableProductSelected(), a short credit with Payment::notEnoughCredit().
+    void buySelectedProduct();
+    /// How long each step of a simulated dispensing takes; 0 runs it at once.
+    void setDispensingStepDelay(int milliseconds) { m_stepDelayMs = milliseconds; }
     /// The selected product when it is a beverage, or null.
     Beverage* selectedBeverage() const;
 
@@ -59,14 +77,27 @@ public:
     std::unique_ptr<Recipe> createCustomRecipe(Beverage* beverage) const;
 
 signals:
-    void selectedProductChanged();
+    void selectedProductChanged(Product* product);
+    void batchAvailabilityUpdateStarted();
+    void batchAvailabilityUpdateFinished();
+    void waitingForCupChanged();
+    void unavailableProductSelected(const Product* product);
+    /// A purchase ended, delivered or not.
+    void vendFinished(bool delivered);
     void selectedQuantityChanged(int quantity);
     void currentStateChanged(State state);
     void sugarPreselectionChanged();
     void cupPreselectionChanged();
 
 private:
+    void runVendStep(int step);
+    void finishVend(bool delivered);
+
     QPointer<Product> m_selectedProduct;
+    nonstd::optional<quint8> m_remoteSelection;
+    QPointer<Product> m_dispensedProduct;
+    int m_dispensedPrice = 0;
+    int m_stepDelayMs = 0;
     int m_selectedQuantity = 0;
     State m_currentState = Idle;
     std::unique_ptr<RecipeCustomization> m_sugarPreselection;
