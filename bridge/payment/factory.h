@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bridge/payment/productsprice.h"
+#include "bridge/payment/timebands.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/payment/factory.h"
 
@@ -8,7 +10,7 @@ namespace payment {
 
 /// Creates the payment accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::payment::Factory, lea::payment::Payments,
-    lea::payment::ProductsPrice, lea::payment::TimeBands, lea::payment::Paxio,
+    bridge::payment::ProductsPrice, bridge::payment::TimeBands, lea::payment::Paxio,
     lea::payment::RemoteSelectorMdb, lea::payment::VirtualCredits>;
 
 } // namespace payment

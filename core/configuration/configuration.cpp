@@ -1,12 +1,16 @@
 #include "core/configuration/configuration.h"
 
+#include "core/catalogue/product.h"
 #include "core/configuration/catalogueindex.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
+#include "core/machine/machineclock.h"
 #include "core/settings/settingsstore.h"
+
+#include <QPointer>
 
 Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     : QObject(parent)
@@ -17,6 +21,10 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     m_loader->setDatabase(group.database());
     m_hasSecondCupTurret = group.settingsStore()->value(QStringLiteral("cups/secondTurret"), false).toBool();
     loadCatalogue();
+    m_paymentSettings->load(*group.settingsStore());
+    if (MachineClock* clock = gCoreEnv ? gCoreEnv->clock() : nullptr)
+        connect(clock, &MachineClock::timeChanged, this, &Configuration::updateBandInForce);
+    updateBandInForce();
     // Products are unavailable while a failure that blocks them is active.
     if (Machine* machine = gCoreEnv ? gCoreEnv->machine() : nullptr) {
         const auto follow = [this, machine] {
@@ -38,4 +46,27 @@ void Configuration::setEndLineTestEnabled(bool enabled)
         return;
     m_endLineTestEnabled = enabled;
     emit endLineTestEnabledChanged(enabled);
+}
+
+bool Configuration::savePaymentSettings()
+{
+    if (!m_paymentSettings->save(*m_group.settingsStore()))
+        return false;
+    updateBandInForce();
+    return true;
+}
+
+void Configuration::updateBandInForce()
+{
+    const MachineClock* clock = gCoreEnv ? gCoreEnv->clock() : nullptr;
+    const int band = clock ? m_paymentSettings->bandAt(clock->now()) : 0;
+    m_bandInForce = band;
+    // A slot on a product's price signal may replace this configuration.
+    const QPointer<Configuration> self(this);
+    const QList<Product*> products = m_products;
+    for (Product* product : products) {
+        if (!self)
+            return;
+        product->setBandInForce(band);
+    }
 }

@@ -1,5 +1,6 @@
 #include "bridge/maintenance/enumconverters.h"
 #include "bridge/misc/enumconverters.h"
+#include "bridge/payment/enumconverters.h"
 #include "bridge/persistence/enumconverters.h"
 #include "bridge/products/enumconverters.h"
 #include "bridge/staticsettings/enumconverters.h"
@@ -96,7 +97,7 @@ struct JoinedTypes<lguim::TypeList<As...>, lguim::TypeList<Bs...>, Rest...>
 
 using Converters
     = JoinedTypes<lguim::TypeList<ColourConverter, PaintConverter, FlagConverter, SparseConverter>,
-        bridge::maintenance::EnumConverters, bridge::misc::EnumConverters,
+        bridge::maintenance::EnumConverters, bridge::misc::EnumConverters, bridge::payment::EnumConverters,
         bridge::persistence::EnumConverters, bridge::products::EnumConverters,
         bridge::staticsettings::EnumConverters>::Types;
 TYPED_TEST_SUITE(EveryConverter, Converters);

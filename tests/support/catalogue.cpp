@@ -309,6 +309,11 @@ Canister::LogicalCanisterId generatedLogicalId(int i)
     return Canister::LogicalCanisterId(1 + i % 36);
 }
 
+int generatedPrice(int i, int band, int type)
+{
+    return type == 3 ? i % 100 : 50 + i + band * 10 + type;
+}
+
 namespace {
 
 class Generator
@@ -327,7 +332,7 @@ public:
         QSqlDatabase db = m_group.database()->database();
         if (!db.transaction())
             return false;
-        const bool ok = seedCanisters() && seedRecipes() && seedCategories();
+        const bool ok = seedCanisters() && seedRecipes() && seedCategories() && seedPricedBeverages();
         if (!ok || !db.commit()) {
             db.rollback();
             return false;
@@ -429,6 +434,24 @@ private:
             categories << category;
         }
         return m_loader.saveDisplayedCategories(1, categories, 3, 4, true);
+    }
+
+    // --- Priced beverages (for the price accessors) ---
+    bool seedPricedBeverages()
+    {
+        for (int i = 0; i < m_shape.pricedBeverages; ++i) {
+            Beverage beverage;
+            beverage.setName(QStringLiteral("Beverage %1").arg(i, 3, 10, QLatin1Char('0')));
+            for (int band = 0; band < BeveragePrice::TimeBandCount; ++band) {
+                for (int type = 0; type < BeveragePrice::PaymentTypeCount; ++type) {
+                    const int value = generatedPrice(i, band, type);
+                    beverage.setOrAddPrice(type, 0, 0, band, type == 3 ? -1 : value, type == 3 ? value : -1);
+                }
+            }
+            if (!m_loader.saveBeverage(&beverage, 1) || !m_loader.saveProductPrice(&beverage))
+                return false;
+        }
+        return true;
     }
 
     void translate(const QString& original, TypedString::StringType type)

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "bridge/payment/paymenttypeenumconverter.h"
+#include "bridge/payment/timebandenumconverter.h"
+#include "bridge/typelist.h"
+
+namespace bridge {
+namespace payment {
+/// Every enumeration converter of this area, for code that covers them all.
+using EnumConverters = lguim::TypeList<PaymentTypeEnumConverter, TimeBandEnumConverter>;
+} // namespace payment
+} // namespace bridge
