@@ -1,6 +1,8 @@
 #pragma once
 
 #include "bridge/payment/payments.h"
+#include "bridge/payment/productsprice.h"
+#include "bridge/payment/timebands.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/payment/factory.h"
 
@@ -9,7 +11,7 @@ namespace payment {
 
 /// Creates the payment accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::payment::Factory, bridge::payment::Payments,
-    lea::payment::ProductsPrice, lea::payment::TimeBands, lea::payment::Paxio,
+    bridge::payment::ProductsPrice, bridge::payment::TimeBands, lea::payment::Paxio,
     lea::payment::RemoteSelectorMdb, lea::payment::VirtualCredits>;
 
 } // namespace payment

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/catalogue/beverageprice.h"
 #include "core/catalogue/cataloguerevision.h"
 #include "core/catalogue/optionaltext.h"
 #include "core/catalogue/videoplaylist.h"
@@ -28,6 +29,7 @@ class Product : public QObject
     Q_PROPERTY(QUrl image READ image WRITE setImage)
     Q_PROPERTY(QUrl dispensingImage READ dispensingImage WRITE setDispensingImage)
     Q_PROPERTY(nonstd::optional<QString> extraText READ extraText WRITE setExtraText)
+    Q_PROPERTY(BeveragePrice beveragePrice READ beveragePrice WRITE setBeveragePrice)
 
 public:
     enum ProductType : int {
@@ -115,6 +117,33 @@ public:
     QDateTime lastErogationTime() const { return m_lastErogationTime; }
     void setLastErogationTime(const QDateTime& time) { m_lastErogationTime = time; }
 
+    // --- Prices -----------------------------------------------------------------
+    // A price or line below 0 means none. The prices in force are those of the
+    // time band in force, which the configuration sets as the clock moves.
+
+    const BeveragePrice& beveragePrice() const { return m_beveragePrice; }
+    /// Emits priceChanged() when the table differs.
+    void setBeveragePrice(const BeveragePrice& price);
+    /// Sets the price and executive line of `band` for `paymentType`; the price
+    /// list selectors `list` and `level` are the real core's (one list here).
+    /// A band or type outside the table names no cell and changes nothing.
+    void setOrAddPrice(int paymentType, int list, int level, int band, int price, int executiveLine);
+    /// The executive line of `band` for `paymentType` (the executive type, 3).
+    int executiveLine(int paymentType, int list, int level, int band) const;
+    /// The cash price of the band in force.
+    int currentPrice() const;
+    /// The cashless price of the band in force.
+    int currentSecondPrice() const;
+    /// The lowest price of the band in force over cash, cashless and mobile
+    /// payment: the "from" price shown before a payment type is known.
+    int startingPrice() const;
+    int bandInForce() const { return m_bandInForce; }
+    /// Emits priceChanged() when the prices in force change with the band.
+    void setBandInForce(int band);
+    /// The discounts granted on the product, as the payment system counts them.
+    int discounts() const { return m_discounts; }
+    void setDiscounts(int discounts);
+
     /// The failures that make the product unavailable while they are active.
     QList<int> blockingFailures() const { return m_blockingFailures; }
     void setBlockingFailures(const QList<int>& failures);
@@ -128,9 +157,14 @@ signals:
     void subProductAvailabilityChanged(int productId, bool available);
     /// More than one blocking failure is active.
     void mulitipleFailures();
+    /// A price of the table, or the prices in force, changed.
+    void priceChanged();
+    void discountsChanged();
 
 private:
     void updateAvailability();
+    /// Current, second and starting price, to tell whether those in force changed.
+    std::array<int, 3> pricesInForce() const;
 
     int m_id;
     ProductType m_productType;
@@ -151,4 +185,7 @@ private:
     QDateTime m_lastErogationTime;
     QList<int> m_blockingFailures;
     QList<int> m_activeFailures;
+    BeveragePrice m_beveragePrice;
+    int m_bandInForce = BeveragePrice::Price::TimeBand0;
+    int m_discounts = 0;
 };

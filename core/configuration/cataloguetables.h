@@ -199,6 +199,16 @@ inline const QString Position = QStringLiteral("position");
 inline const QString ItemId = QStringLiteral("item_id");
 } // namespace BeverageUpsellings
 
+/// A product's price table: one row per time band and payment type that has a price or line.
+namespace ProductPrices {
+inline const QString Table = QStringLiteral("Product_Prices");
+inline const QString ProductId = QStringLiteral("product_id");
+inline const QString Band = QStringLiteral("band");
+inline const QString PaymentType = QStringLiteral("payment_type");
+inline const QString Price = QStringLiteral("price");
+inline const QString ExecutiveLine = QStringLiteral("executive_line");
+} // namespace ProductPrices
+
 namespace VideoPlaylists {
 inline const QString Table = QStringLiteral("VideoPlaylists");
 inline const QString Name = QStringLiteral("name");

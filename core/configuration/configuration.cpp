@@ -1,5 +1,6 @@
 #include "core/configuration/configuration.h"
 
+#include "core/catalogue/product.h"
 #include "core/configuration/catalogueindex.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
@@ -7,7 +8,10 @@
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
 #include "core/selection/quickselectionmanager.h"
+#include "core/machine/machineclock.h"
 #include "core/settings/settingsstore.h"
+
+#include <QPointer>
 
 Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     : QObject(parent)
@@ -19,6 +23,10 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     m_loader->setDatabase(group.database());
     m_hasSecondCupTurret = group.settingsStore()->value(QStringLiteral("cups/secondTurret"), false).toBool();
     loadCatalogue();
+    m_paymentSettings->load(*group.settingsStore());
+    if (MachineClock* clock = gCoreEnv ? gCoreEnv->clock() : nullptr)
+        connect(clock, &MachineClock::timeChanged, this, &Configuration::updateBandInForce);
+    updateBandInForce();
     // Products are unavailable while a failure that blocks them is active.
     if (Machine* machine = gCoreEnv ? gCoreEnv->machine() : nullptr) {
         const auto follow = [this, machine] {
@@ -40,4 +48,27 @@ void Configuration::setEndLineTestEnabled(bool enabled)
         return;
     m_endLineTestEnabled = enabled;
     emit endLineTestEnabledChanged(enabled);
+}
+
+bool Configuration::savePaymentSettings()
+{
+    if (!m_paymentSettings->save(*m_group.settingsStore()))
+        return false;
+    updateBandInForce();
+    return true;
+}
+
+void Configuration::updateBandInForce()
+{
+    const MachineClock* clock = gCoreEnv ? gCoreEnv->clock() : nullptr;
+    const int band = clock ? m_paymentSettings->bandAt(clock->now()) : 0;
+    m_bandInForce = band;
+    // A slot on a product's price signal may replace this configuration.
+    const QPointer<Configuration> self(this);
+    const QList<Product*> products = m_products;
+    for (Product* product : products) {
+        if (!self)
+            return;
+        product->setBandInForce(band);
+    }
 }

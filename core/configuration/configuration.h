@@ -46,6 +46,10 @@ public:
     /// The machine is built with a second cup turret.
     /// The payment settings: payment types, time band switches, payment switches.
     PaymentSettings* paymentSettings() const { return m_paymentSettings; }
+    /// Stores the payment settings as they are now; false, with nothing
+    /// stored, when refused. The products' prices in force follow the saved
+    /// switches and the machine clock.
+    bool savePaymentSettings();
     bool hasSecondCupTurret() const { return m_hasSecondCupTurret; }
     void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
 
@@ -144,6 +148,8 @@ public:
     /// Adds a product to the loaded ones (and takes it); emits beveragesChanged
     /// for a beverage, and usedProductsChanged.
     Product* appendLoadedProduct(std::unique_ptr<Product> product);
+    /// Stores the product's price table, all of it or nothing.
+    bool saveProductPrice(Product* product);
     /// Reflects the machine's active failures in every product's availability.
     void updateProductFailures(const QList<int>& activeFailures);
 
@@ -169,6 +175,8 @@ private:
 
     void loadCatalogue();
     void loadCategories();
+    /// Gives every product the time band in force now.
+    void updateBandInForce();
 
     // A configuration group holds one configuration.
     int m_id = 1;
@@ -180,6 +188,7 @@ private:
     int m_categoryFirstLayoutValue = 0;
     int m_categorySecondLayoutValue = 0;
     QList<Product*> m_products;
+    int m_bandInForce = 0;
     QList<VideoPlaylist*> m_playlists;
     PhysicalMachine* m_physicalMachine = new PhysicalMachine(this);
     std::unique_ptr<CatalogueIndex> m_index;

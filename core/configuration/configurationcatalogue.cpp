@@ -283,6 +283,11 @@ Beverage* Configuration::beverage(int productId) const
     return m_index->beverage(productId);
 }
 
+bool Configuration::saveProductPrice(Product* product)
+{
+    return m_loader->saveProductPrice(product);
+}
+
 bool Configuration::saveBeverage(Beverage* beverage)
 {
     return m_loader->saveBeverage(beverage, m_id);
@@ -302,6 +307,7 @@ Product* Configuration::appendLoadedProduct(std::unique_ptr<Product> product)
     const auto position = std::upper_bound(m_products.begin(), m_products.end(), appended,
         [](const Product* a, const Product* b) { return a->id() < b->id(); });
     m_products.insert(position, appended);
+    appended->setBandInForce(m_bandInForce);
     CatalogueRevision::bump();
     if (qobject_cast<Beverage*>(appended))
         emit beveragesChanged(beverages());

@@ -124,6 +124,8 @@ public:
     bool saveCoffeeToGo(CoffeeToGoProduct* product, int configurationId);
     /// Upselling items belong to no configuration.
     bool saveUpselling(AbstractUpsellingItem* item);
+    /// Replaces the stored price table of a stored product with its own.
+    bool saveProductPrice(const Product* product);
     bool savePlaylist(VideoPlaylist* playlist);
 
     // Reading, for the configuration. Objects come without parent.
@@ -152,7 +154,7 @@ public:
     std::unique_ptr<AbstractPreparationStep> loadPreparationStep(
         int stepId, const QMap<Canister::LogicalCanisterId, Canister*>& canisters) const;
     /// Products of configuration `configurationId` (and every upselling item),
-    /// in id order, bound to `recipes` and `playlists` by id.
+    /// in id order, bound to `recipes` and `playlists` by id, with their prices.
     std::vector<std::unique_ptr<Product>> loadProducts(
         int configurationId, const QList<Recipe*>& recipes, const QList<VideoPlaylist*>& playlists) const;
     /// One stored beverage; null when there is none.

@@ -14,6 +14,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QHash>
 #include <QStringList>
 
 using namespace loadersql;
@@ -236,6 +237,36 @@ bool ConfigurationLoader::saveUpselling(AbstractUpsellingItem* item)
     return saveProduct(item, -1);
 }
 
+bool ConfigurationLoader::saveProductPrice(const Product* product)
+{
+    if (!product)
+        return false;
+    const Sql sql(connection(), __PRETTY_FUNCTION__);
+    const int id = product->id();
+    if (id < 0) {
+        logFailure(sql.caller(), QStringLiteral("A product that is not stored has no prices to store"));
+        return false;
+    }
+    const BeveragePrice& prices = product->beveragePrice();
+    return atomically(sql, [&] {
+        if (!sql.remove(db::ProductPrices::Table, where(db::ProductPrices::ProductId, id)))
+            return false;
+        for (int band = 0; band < BeveragePrice::TimeBandCount; ++band) {
+            for (int type = 0; type < BeveragePrice::PaymentTypeCount; ++type) {
+                const BeveragePrice::Price cell = prices.cell(band, type);
+                if (!cell.isEmpty()
+                    && !sql.insert(db::ProductPrices::Table,
+                        { { db::ProductPrices::ProductId, id }, { db::ProductPrices::Band, band },
+                            { db::ProductPrices::PaymentType, type },
+                            { db::ProductPrices::Price, cell.price },
+                            { db::ProductPrices::ExecutiveLine, cell.executiveLine } }))
+                    return false;
+            }
+        }
+        return true;
+    });
+}
+
 bool ConfigurationLoader::savePlaylist(VideoPlaylist* playlist)
 {
     if (!playlist)
@@ -258,10 +289,26 @@ std::vector<std::unique_ptr<Product>> ConfigurationLoader::loadProducts(
     Rows rows;
     Rows links;
     Rows upsellings;
+    Rows prices;
     std::vector<std::unique_ptr<Product>> products;
     if (!sql.select(db::Products::Table, {}, rows) || !sql.select(db::Beverages::Table, {}, links)
-        || !sql.select(db::BeverageUpsellings::Table, {}, upsellings))
+        || !sql.select(db::BeverageUpsellings::Table, {}, upsellings)
+        || !sql.select(db::ProductPrices::Table, {}, prices))
         return products;
+    QHash<int, BeveragePrice> priceOf;
+    for (const QSqlRecord& row : prices) {
+        const int band = intValue(row, db::ProductPrices::Band);
+        const int type = intValue(row, db::ProductPrices::PaymentType);
+        if (!BeveragePrice::inTable(band, type)) {
+            logFailure(sql.caller(),
+                QStringLiteral("Price of band %1 and payment type %2 is outside the table")
+                    .arg(band)
+                    .arg(type));
+            continue;
+        }
+        priceOf[intValue(row, db::ProductPrices::ProductId)].setCell(band, type,
+            { intValue(row, db::ProductPrices::Price), intValue(row, db::ProductPrices::ExecutiveLine) });
+    }
     sortByColumn(rows, db::Id);
     sortByColumn(upsellings, db::BeverageUpsellings::Position);
     QMap<int, QVariant> recipeOf;
@@ -278,6 +325,7 @@ std::vector<std::unique_ptr<Product>> ConfigurationLoader::loadProducts(
                 sql.caller(), QStringLiteral("Product %1 has an unknown type").arg(intValue(row, db::Id)));
             continue;
         }
+        product->setBeveragePrice(priceOf.value(product->id()));
         if (auto* beverage = qobject_cast<Beverage*>(product.get())) {
             const QVariant recipeId = recipeOf.value(beverage->id());
             beverage->setRecipe(recipeId.isNull() ? nullptr : byId(recipes, recipeId.toInt(), &Recipe::dbId));

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QStringList>
 
+class QDateTime;
+class SettingsStore;
 class TimeBandDataSettings;
 
 /// The payment settings of a configuration: the payment types of the
@@ -37,6 +39,11 @@ public:
     void addState(TimeBandDataSettings* state);
     /// Removes and deletes one of the switches.
     void removeState(TimeBandDataSettings* state);
+    /// The band in force at `time`: that of the latest switch at or before it
+    /// within the week, the week's last switch before the first one of the
+    /// week; of switches at the same moment the later in the list. Band 0
+    /// without (valid) switches.
+    int bandAt(const QDateTime& time) const;
 
     /// How second prices apply; 3 shows the second price beside the price.
     int secondPriceMode() const { return m_secondPriceMode; }
@@ -51,6 +58,12 @@ public:
     /// Prices are shown to the customer.
     bool arePricesShown() const { return m_pricesShown; }
     void setPricesShown(bool shown) { m_pricesShown = shown; }
+
+    /// Reads the settings stored under "payment/..." keys, the defaults where
+    /// none is stored. A stored switch that is not one is logged and left out.
+    void load(const SettingsStore& store);
+    /// Stores every setting at once; false, with the store unchanged, when refused.
+    bool save(SettingsStore& store) const;
 
 private:
     QStringList m_paymentTypeModel { QStringLiteral("Cash"), QStringLiteral("Cashless") };

@@ -63,6 +63,10 @@ CREATE TABLE IF NOT EXISTS Products (id INTEGER PRIMARY KEY, configuration_id IN
     extra_text TEXT);
 CREATE TABLE IF NOT EXISTS Beverage_Upsellings (beverage_id INTEGER NOT NULL, position INTEGER NOT NULL,
     item_id INTEGER NOT NULL);
+-- A product's prices: a row per time band and payment type with a price or executive line (-1: none).
+CREATE TABLE IF NOT EXISTS Product_Prices (product_id INTEGER NOT NULL, band INTEGER NOT NULL,
+    payment_type INTEGER NOT NULL, price INTEGER NOT NULL, executive_line INTEGER NOT NULL,
+    PRIMARY KEY (product_id, band, payment_type));
 CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT NULL);
 
 -- Every other area's saved settings: one row per "<area>/<setting>" key, the value as compact JSON.

@@ -19,6 +19,8 @@ const std::map<QString, QString> kImplemented = {
     { "lea::misc::Crypt", "bridge::misc::Crypt" },
     { "lea::misc::Watchdog", "bridge::misc::Watchdog" },
     { "lea::payment::Payments", "bridge::payment::Payments" },
+    { "lea::payment::ProductsPrice", "bridge::payment::ProductsPrice" },
+    { "lea::payment::TimeBands", "bridge::payment::TimeBands" },
     { "lea::products::Beverages", "bridge::products::Beverages" },
     { "lea::products::Canisters", "bridge::products::Canisters" },
     { "lea::products::Categories", "bridge::products::Categories" },

@@ -1,6 +1,7 @@
 #include "support/catalogue.h"
 
 #include "core/catalogue/beverage.h"
+#include "core/catalogue/beverageprice.h"
 #include "core/catalogue/category.h"
 #include "core/catalogue/drysugaringredient.h"
 #include "core/catalogue/drysugarpreparationstep.h"
@@ -311,6 +312,11 @@ Canister::LogicalCanisterId generatedLogicalId(int i)
     return Canister::LogicalCanisterId(1 + i % 36);
 }
 
+int generatedPrice(int i, int band, int type)
+{
+    return type == 3 ? i % 100 : 50 + i + band * 10 + type;
+}
+
 bool seedGeneratedCatalogue(CoreEnvironment& core, const GeneratedCatalogue& shape)
 {
     const Step::PreparationStepType kinds[]
@@ -351,5 +357,16 @@ bool seedGeneratedCatalogue(CoreEnvironment& core, const GeneratedCatalogue& sha
         w.check(w.loader.saveDisplayedCategories(1, w.categories, 3, 4, true));
         for (int i = 0; i < shape.canisters; ++i)
             translate(generatedCanisterName(i), TypedString::CanisterName);
+        for (int i = 0; i < shape.pricedBeverages; ++i) {
+            Beverage beverage;
+            beverage.setName(QStringLiteral("Beverage %1").arg(i, 3, 10, QLatin1Char('0')));
+            for (int band = 0; band < BeveragePrice::TimeBandCount; ++band) {
+                for (int type = 0; type < BeveragePrice::PaymentTypeCount; ++type) {
+                    const int value = generatedPrice(i, band, type);
+                    beverage.setOrAddPrice(type, 0, 0, band, type == 3 ? -1 : value, type == 3 ? value : -1);
+                }
+            }
+            w.check(w.loader.saveBeverage(&beverage, 1) && w.loader.saveProductPrice(&beverage));
+        }
     });
 }

@@ -57,6 +57,9 @@ struct GeneratedCatalogue
     int recipes = 1000, stepsPerRecipe = 4, ingredientsPerStep = 2;
     int categories = 60, productsPerCategory = 12, canisters = 36;
     QList<QLocale::Language> languages;
+    /// Beverages "Beverage 000" ... without recipe, each with a price in every
+    /// band for every payment type and an executive line (see generatedPrice()).
+    int pricedBeverages = 0;
 };
 
 /// Stores a generated catalogue in one transaction; false when a write fails.
@@ -66,3 +69,6 @@ QString generatedCategoryTitle(int i);
 QString generatedCanisterName(int i);
 /// The logical ingredient of generated canister `i`.
 Canister::LogicalCanisterId generatedLogicalId(int i);
+/// The price of priced beverage `i` in core band `band` for payment type `type`
+/// (0 to 2); for type 3 the executive line.
+int generatedPrice(int i, int band, int type);
