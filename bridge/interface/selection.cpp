@@ -58,7 +58,8 @@ Selection::Selection(QObject* parent)
     connect(selection, &UserSelectionManager::batchAvailabilityUpdateFinished, this,
         &Selection::batchAvailabilityUpdateFinished);
     connect(selection, &UserSelectionManager::waitingForCupChanged, this, &Selection::waitingForCupChanged);
-    connect(selection, &UserSelectionManager::unavailableProductSelected, this, &Selection::onUnavailableSelection);
+    connect(selection, &UserSelectionManager::unavailableProductSelected, this,
+        &Selection::onUnavailableSelection);
     connect(gCoreEnv->machine()->erogationManager(), &ErogationManager::cupCarrierNotReady, this,
         &Selection::invalidCupCarrierPosition);
 }
@@ -121,7 +122,8 @@ Selection::SelectionResult Selection::quickCodeSelectionAvailable(const lea::Qui
     if (!product->isAvailable())
         return ProductNotAvailable;
     for (const auto& choice :
-        configuration->quickSelectionManager()->customizationChoicesForQuickSelectionCode(static_cast<int>(code.value()))) {
+        configuration->quickSelectionManager()->customizationChoicesForQuickSelectionCode(
+            static_cast<int>(code.value()))) {
         if (!choice || !choice->isAvailable())
             return CustomizationFailed;
     }
@@ -140,7 +142,8 @@ void Selection::setSelectionCustomizationsFromQuickCode(const lea::QuickCodeId& 
     if (!configuration)
         return;
     for (const auto& choice :
-        configuration->quickSelectionManager()->customizationChoicesForQuickSelectionCode(static_cast<int>(code.value()))) {
+        configuration->quickSelectionManager()->customizationChoicesForQuickSelectionCode(
+            static_cast<int>(code.value()))) {
         if (choice)
             choice->apply(manager().selectedBeverage(), manager().selectionRecipe());
     }
@@ -150,7 +153,8 @@ lea::QuickCodeId Selection::getQuickCodeForSelection() const
 {
     const Configuration* configuration = gCoreEnv->configuration();
     if (!configuration) {
-        printAssertMsg("gCoreEnv->configuration()", "Configuration is not loaded. Abort.", __FILE__, __LINE__);
+        printAssertMsg(
+            "gCoreEnv->configuration()", "Configuration is not loaded. Abort.", __FILE__, __LINE__);
         // Without a configuration there is no code to look for.
         return lea::QuickCodeId(0);
     }
@@ -158,7 +162,8 @@ lea::QuickCodeId Selection::getQuickCodeForSelection() const
     if (!beverage)
         return lea::QuickCodeId(0);
     const int code = configuration->quickSelectionManager()->quickSelectionCodeForProduct(beverage->id(),
-        quickselection::QsProductCustomization::customizationsFromProduct(beverage, manager().selectionRecipe()));
+        quickselection::QsProductCustomization::customizationsFromProduct(
+            beverage, manager().selectionRecipe()));
     return utils::idFromCore<lea::QuickCodeId>(code);
 }
 
@@ -227,7 +232,8 @@ void Selection::startDelivery()
         selection, &UserSelectionManager::waitingForCupChanged, selection,
         [selection, purchase] {
             purchase->drop();
-            if (selection->currentState() != UserSelectionManager::WaitingForCup && selection->isProductSelected())
+            if (selection->currentState() != UserSelectionManager::WaitingForCup
+                && selection->isProductSelected())
                 selection->buySelectedProduct();
         },
         Qt::DirectConnection);

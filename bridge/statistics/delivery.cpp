@@ -4,6 +4,7 @@
 #include "bridge/writerule.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/abstractpreparationstep.h"
+#include "core/catalogue/beverage.h"
 #include "core/catalogue/product.h"
 #include "core/catalogue/recipe.h"
 #include "core/configuration/configuration.h"
@@ -11,6 +12,7 @@
 #include "core/log/logformatter.h"
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
+#include "core/selection/userselectionmanager.h"
 
 #include <algorithm>
 #include <climits>
@@ -150,14 +152,22 @@ void Delivery::reportVend(const Statistics::ConnectivityVendEvent& event, const 
         return;
     // The notification carries bare pointers and may arrive queued, after a
     // reload: only objects of the loaded catalogue are read.
-    if (!configuration->products().contains(event.product) || event.product->id() < 1) {
+    // The product being dispensed may be one given whole, stored nowhere.
+    const UserSelectionManager* selection = gCoreEnv->userSelectionManager();
+    const bool dispensed = selection && selection->currentDispensedProduct() == event.product;
+    if ((!dispensed && !configuration->products().contains(event.product)) || event.product->id() < 1) {
         log.warning("Null or invalid product");
         return;
     }
     const Product& product = *event.product;
     ProductDeliveryEvent delivery;
     if (product.productType() == Product::Beverage) {
-        if (!event.recipe || !configuration->recipes().contains(event.recipe) || event.recipe->dbId() < 1) {
+        // The recipe dispensed is the customer's working copy or the dispensed beverage's own.
+        const auto* beverage = qobject_cast<const Beverage*>(event.product);
+        const bool known = configuration->recipes().contains(event.recipe)
+            || (selection && event.recipe == selection->selectionRecipe())
+            || (dispensed && beverage && event.recipe == beverage->recipe());
+        if (!event.recipe || !known || event.recipe->dbId() < 1) {
             log.warning("Null or invalid recipe");
             return;
         }

@@ -236,5 +236,6 @@ void Payment::refundVend(int price)
 
 bool Payment::isVendFree() const
 {
-    return (m_freeVend && !m_freeVendCancelling) || m_freeVendSingleVend || m_freeVendToken || m_tokenCount > 0;
+    return (m_freeVend && !m_freeVendCancelling) || m_freeVendSingleVend || m_freeVendToken
+        || m_tokenCount > 0;
 }

@@ -1,5 +1,6 @@
 #include "core/selection/userselectionmanager.h"
 
+#include "core/catalogue/abstractpreparationstep.h"
 #include "core/catalogue/beverage.h"
 #include "core/catalogue/product.h"
 #include "core/catalogue/recipe.h"
@@ -87,6 +88,11 @@ std::unique_ptr<Recipe> UserSelectionManager::createCustomRecipe(Beverage* bever
     return configuration->loadAndFillRecipe(beverage->recipe()->dbId());
 }
 
+Product* UserSelectionManager::currentDispensedProduct() const
+{
+    return m_dispensedProduct.data();
+}
+
 Beverage* UserSelectionManager::selectedBeverage() const
 {
     return qobject_cast<Beverage*>(m_selectedProduct.data());
@@ -165,7 +171,8 @@ void UserSelectionManager::finishVend(bool delivered)
         event.price = m_dispensedPrice;
         event.paymentKind = m_dispensedPrice > 0 ? QStringLiteral("cash") : QStringLiteral("free");
         if (auto* beverage = qobject_cast<Beverage*>(product))
-            event.recipe = m_selectionRecipe && product == m_selectedProduct ? m_selectionRecipe.get() : beverage->recipe();
+            event.recipe = m_selectionRecipe && product == m_selectedProduct ? m_selectionRecipe.get()
+                                                                             : beverage->recipe();
         machine->statistics()->notifyVend(event);
     }
     if (!delivered)
@@ -176,7 +183,8 @@ void UserSelectionManager::finishVend(bool delivered)
     m_dispensedProduct = nullptr;
     m_dispensedPrice = 0;
     machine->setErogating(false);
-    machine->erogationManager()->setErogationStatus(delivered ? ErogationManager::Idle : ErogationManager::Failed);
+    machine->erogationManager()->setErogationStatus(
+        delivered ? ErogationManager::Idle : ErogationManager::Failed);
     if (delivered)
         machine->finishErogation();
     machine->cpuStateMachine()->setCurrentState(CpuStateMachine::Ready);

@@ -41,7 +41,7 @@ public:
     bool isProductSelected() const { return !m_selectedProduct.isNull(); }
     nonstd::optional<quint8> remoteSelection() const { return m_remoteSelection; }
     /// The product being dispensed, or null.
-    Product* currentDispensedProduct() const { return m_dispensedProduct.data(); }
+    Product* currentDispensedProduct() const;
     /// Buys the selected product: charges the price in force, dispenses it and
     /// counts the delivery. An unavailable product is announced with
     /// unavailableProductSelected(), a short credit with Payment::notEnoughCredit().

@@ -14,6 +14,8 @@ namespace {
 // The interfaces this machine implements, with the class of each; every other
 // interface of the ten areas is answered as not available.
 const std::map<QString, QString> kImplemented = {
+    { "lea::interface::Dispensing", "bridge::interface::Dispensing" },
+    { "lea::interface::Selection", "bridge::interface::Selection" },
     { "lea::maintenance::Failures", "bridge::maintenance::Failures" },
     { "lea::misc::States", "bridge::misc::States" },
     { "lea::misc::Crypt", "bridge::misc::Crypt" },

@@ -357,14 +357,7 @@ const GuardCase<TimeBands> kBandsGuard[] = {
     { "addTimeBandSwitch", [](TimeBands& a) { return a.addTimeBandSwitch(kSwitch), true; } },
     { "deleteAllSwitch", [](TimeBands& a) { return a.deleteAllSwitch(), true; } },
     { "deleteTimeBandSwitch", [](TimeBands& a) { return a.deleteTimeBandSwitch(kSwitch), true; }, false },
-    { "currentTimeBand",
-        [](TimeBands& a) {
-            a.currentTimeBand();
-            const QList<LogEntry> entries = LogSink::instance().entries();
-            LogSink::instance().clear();
-            return entries.size() == 1 && entries[0].kind == LogEntry::Kind::ReleaseAssertion;
-        },
-        false },
+    { "currentTimeBand", [](TimeBands& a) { return a.currentTimeBand(), true; }, Guard::Unsupported },
     { "findCoreTimeBandSwitchForLeaTimeBandSwitch",
         [](TimeBands& a) { return !a.findCoreTimeBandSwitchForLeaTimeBandSwitch(kSwitch); } },
 };

@@ -7,15 +7,36 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
+/// What an operation reports when no configuration is loaded.
+struct Guard
+{
+    enum Kind {
+        None, ///< nothing: it does not need the configuration
+        Configuration, ///< the guard's entry
+        Asserted, ///< the assertion that a configuration is loaded
+        Unsupported, ///< the release assertion of an operation this machine does not offer
+    };
+    Guard(bool guarded)
+        : kind(guarded ? Configuration : None)
+    {
+    }
+    Guard(Kind kind)
+        : kind(kind)
+    {
+    }
+    Kind kind;
+};
+
 /// One operation of an accessor, called while no configuration is loaded:
-/// `call` returns whether the result was the neutral one. An operation that
-/// does not need the configuration is listed with `guarded` false: it must
-/// then log nothing.
+/// `call` returns whether the result was the neutral one, and the log must
+/// hold exactly what `guard` says.
 template <class Accessor> struct GuardCase
 {
     const char* operation;
     std::function<bool(Accessor&)> call;
-    bool guarded = true;
+    Guard guard = Guard::Configuration;
+    /// The test's name when the operation's name is not enough to tell cases apart.
+    const char* name = nullptr;
 };
 
 template <class Accessor> void PrintTo(const GuardCase<Accessor>& entry, std::ostream* os)
@@ -38,16 +59,31 @@ protected:
         clearLog();
         EXPECT_TRUE(entry.call(*accessor)) << "result is not neutral";
         const QList<LogEntry> entries = logEntries();
-        if (!entry.guarded) {
+        if (entry.guard.kind == Guard::None) {
             EXPECT_TRUE(entries.isEmpty()) << qPrintable(entries.value(0).text);
             return;
         }
         ASSERT_EQ(entries.size(), 1);
+        const QString operation = QStringLiteral("::%1(").arg(QLatin1String(entry.operation));
+        switch (entry.guard.kind) {
+        case Guard::Asserted:
+            EXPECT_EQ(entries[0].kind, LogEntry::Kind::Assertion);
+            EXPECT_EQ(entries[0].items.mid(0, 2),
+                (QStringList { QStringLiteral("gCoreEnv->configuration()"),
+                    QStringLiteral("Configuration is not loaded. Abort.") }));
+            return;
+        case Guard::Unsupported:
+            EXPECT_EQ(entries[0].kind, LogEntry::Kind::ReleaseAssertion);
+            EXPECT_TRUE(entries[0].items.value(1).contains(operation)) << qPrintable(entries[0].text);
+            EXPECT_TRUE(entries[0].items.value(1).endsWith(QStringLiteral("is not implemented.")));
+            return;
+        default:
+            break;
+        }
         EXPECT_EQ(entries[0].level, LogLevel::Warning);
         EXPECT_EQ(entries[0].modules, QStringList { QStringLiteral("Global") });
         const QString signature = entries[0].items.value(0);
-        EXPECT_TRUE(signature.contains(QStringLiteral("::%1(").arg(QLatin1String(entry.operation))))
-            << qPrintable(signature);
+        EXPECT_TRUE(signature.contains(operation)) << qPrintable(signature);
         EXPECT_EQ(
             entries[0].items.value(1), QStringLiteral("Configuration is not loaded. Operation canceled."));
     }
@@ -63,5 +99,5 @@ protected:
     }                                                                                                        \
     INSTANTIATE_TEST_SUITE_P(Operations, Suite, ::testing::ValuesIn(table),                                  \
         [](const ::testing::TestParamInfo<GuardCase<Accessor>>& info) {                                      \
-            return std::string(info.param.operation);                                                        \
+            return std::string(info.param.name ? info.param.name : info.param.operation);                    \
         })
