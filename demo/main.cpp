@@ -1,7 +1,8 @@
-// A whole sale on the machine simulator, seen through the bridge: the catalogue
-// is built and read through the accessors, then a cappuccino is selected and
-// dispensed while the machine-states accessor reports each step; then the cups
-// run out and the failures accessor lists the failure.
+// A whole sale on the machine simulator, seen through the bridge: the operator
+// builds a cappuccino, offers it and prices it through the accessors; the
+// customer inserts two coins, types its quick code, asks for a strong one and
+// buys it, while the selection, payment, states and delivery accessors report
+// each event; then the cups run out and the failures accessor lists the failure.
 #include "bridge/bridge.h"
 #include "bridge/products/logicalingredientenumconverter.h"
 #include "core/catalogue/beverage.h"
@@ -16,13 +17,22 @@
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
+#include "core/payment/payment.h"
+#include "core/selection/quickselectionmanager.h"
 #include "core/selection/userselectionmanager.h"
 #include "demo/factorytable.h"
+#include "lea/interface/selection.h"
 #include "lea/maintenance/failures.h"
 #include "lea/misc/states.h"
+#include "lea/payment/payments.h"
+#include "lea/payment/productsprice.h"
+#include "lea/products/beverages.h"
 #include "lea/products/canisters.h"
 #include "lea/products/categories.h"
+#include "lea/products/customizations.h"
+#include "lea/products/products.h"
 #include "lea/products/recipes.h"
+#include "lea/statistics/delivery.h"
 
 #include <memory>
 #include <QCoreApplication>
@@ -50,10 +60,11 @@ void fillCanisters(Configuration& configuration)
         int grams;
     };
     for (const Fill& fill :
-        { Fill { Canister::CoffeeBeans, "Beans", 950 }, Fill { Canister::MilkPowder, "Milk", 420 } }) {
+        { Fill { Canister::CoffeeBeans, "Coffee beans", 950 }, Fill { Canister::MilkPowder, "Milk powder", 420 } }) {
         Canister canister;
         canister.setLogicalCanisterId(fill.id);
         canister.setName(QString::fromLatin1(fill.name));
+        canister.setProductName(QString::fromLatin1(fill.name));
         canister.setCalibrationMin(10);
         canister.setCalibrationMax(90);
         canister.powderLevel()->setCurrentValue(fill.grams * 10);
@@ -149,16 +160,35 @@ QString stateText(const lea::misc::States& states)
         .arg(int(status.erogationState));
 }
 
-void followStates(lea::misc::States& states)
+void followSale(lea::interface::Selection& selection, lea::payment::Payments& payments,
+    lea::misc::States& states, lea::statistics::Delivery& delivery)
 {
     const auto report = [&states](const char* event) {
         return [&states, event] { out << "  [states] " << event << " (" << stateText(states) << ")\n"; };
     };
+    QObject::connect(&selection, &lea::interface::Selection::selectionChanged,
+        [&selection] { out << "  [selection] product " << selection.selection()->product.value() << '\n'; });
+    QObject::connect(
+        &payments, &lea::payment::Payments::moneyEvent, [](const lea::payment::Payments::MoneyEvent& event) {
+            out << "  [payment] money event " << int(event.type) << ", " << event.value << '\n';
+        });
+    QObject::connect(&payments, &lea::payment::Payments::creditChanged,
+        [&payments] { out << "  [payment] credit " << payments.credit() << '\n'; });
+    QObject::connect(&states, &lea::misc::States::notEnoughCredit, report("not enough credit"));
     QObject::connect(&states, &lea::misc::States::erogationStarted, report("dispensing started"));
     QObject::connect(&states, &lea::misc::States::erogationTakeCup, report("take the cup"));
     QObject::connect(&states, &lea::misc::States::erogationDoneCupRemoved, report("cup removed"));
     QObject::connect(&states, &lea::misc::States::erogationDone, report("dispensing done"));
     QObject::connect(&states, &lea::misc::States::takeTheProduct, report("enjoy your drink"));
+    QObject::connect(&delivery, &lea::statistics::Delivery::productDelivered,
+        [](const lea::statistics::Delivery::ProductDeliveryEvent& event) {
+            out << "  [delivery] product " << event.productId.value() << " for " << event.price << '\n';
+            if (event.recipe) {
+                for (const auto& ingredient : event.recipe->ingredients)
+                    out << "    " << ingredient.name << ": " << ingredient.quantity << ' ' << ingredient.unit
+                        << '\n';
+            }
+        });
 }
 
 } // namespace
@@ -179,48 +209,80 @@ int main(int argc, char* argv[])
     bridge::Bridge bridge;
     auto recipes = create<lea::products::Recipes>(bridge.productsFactory());
     auto canisters = create<lea::products::Canisters>(bridge.productsFactory());
+    auto beverages = create<lea::products::Beverages>(bridge.productsFactory());
+    auto products = create<lea::products::Products>(bridge.productsFactory());
+    auto categories = create<lea::products::Categories>(bridge.productsFactory());
+    auto customizations = create<lea::products::Customizations>(bridge.productsFactory());
+    auto prices = create<lea::payment::ProductsPrice>(bridge.paymentFactory());
+    auto payments = create<lea::payment::Payments>(bridge.paymentFactory());
+    auto selection = create<lea::interface::Selection>(bridge.interfaceFactory());
     auto states = create<lea::misc::States>(bridge.miscFactory());
+    auto delivery = create<lea::statistics::Delivery>(bridge.statisticsFactory());
 
+    // The operator builds the menu through the editor's accessors.
     const auto recipeId = createCappuccino(*recipes);
     if (!recipeId) {
         out << "The cappuccino could not be stored.\n";
         return 1;
     }
-    recipes->reload();
+    lea::products::Customizations::Customization strength;
+    strength.type = lea::products::Customizations::Type0;
+    strength.name = QStringLiteral("Strength");
+    strength.stepCount = 3;
+    strength.defaultIndex = 1;
+    customizations->addCustomization(strength, *recipeId);
+    lea::products::Beverages::Beverage record;
+    record.recipe = *recipeId;
+    const auto productId = beverages->create(record);
+    if (!productId) {
+        out << "The cappuccino could not be offered.\n";
+        return 1;
+    }
+    auto basics = products->basics(*productId).value_or(lea::products::Products::BasicProduct {});
+    basics.name = QStringLiteral("Cappuccino");
+    products->setBasics(*productId, basics);
+    prices->setProductsPrices(
+        { { *productId, { { lea::payment::TimeBands::TimeBand0, { 150, 140, 140, 0 } } } } });
+    lea::products::Categories::Category hotDrinks;
+    hotDrinks.title = QStringLiteral("Hot drinks");
+    hotDrinks.displayed = true;
+    hotDrinks.products = { *productId };
+    categories->addCategory(hotDrinks);
+    gCoreEnv->configuration()->quickSelectionManager()->setCode(12, int(productId->value()));
     printRecipe(*recipes, *recipeId);
     for (const auto& level : canisters->levels())
         out << "Canister " << level.canister.value() << " holds " << level.currentLevel << " g\n";
 
-    // The product on the selection screen that prepares the new recipe.
-    int productId = -1;
-    {
-        Beverage beverage;
-        beverage.setRecipe(gCoreEnv->configuration()->recipe(int(recipeId->value())));
-        gCoreEnv->configuration()->saveBeverage(&beverage);
-        productId = beverage.id();
+    out << "\nMenu\n";
+    for (const auto& [id, product] : products->usedProducts()) {
+        const auto price = prices->currentPrice(id);
+        out << "  " << id.value() << " " << product.name << ": " << (price ? price->price : -1) << '\n';
     }
-    recipes->reload();
 
-    out << "\nSale\n  " << stateText(*states) << '\n';
-    followStates(*states);
+    out << "\nSale\n";
+    followSale(*selection, *payments, *states, *delivery);
     machine.core().machine()->cpuStateMachine()->setCurrentState(CpuStateMachine::Ready);
-    gCoreEnv->userSelectionManager()->setSelectedProduct(gCoreEnv->configuration()->beverage(productId));
-    for (const auto& used : recipes->beverageIngredients(lea::ProductDbId(unsigned(productId))))
-        out << "  uses " << used.dose << " g of " << used.nameKey << '\n';
-
-    Machine& core = *machine.core().machine();
-    core.startErogation();
-    core.requestCupRemoval();
-    core.confirmCupRemoved();
-    core.finishErogation();
+    // Two coins, then the customer types 12 and asks for a strong one.
+    machine.core().payment()->addCredit(100);
+    machine.core().payment()->addCredit(100);
+    const lea::QuickCodeId code(12);
+    out << "  quick code 12: result " << int(selection->quickCodeSelectionAvailable(code)) << '\n';
+    selection->setSelectionFromQuickCode(code);
+    for (auto choice : selection->selectionCustomizations()) {
+        choice.currentChoiceIndex = 2;
+        customizations->setCurrentCustomizationStep(choice);
+        out << "  [customization] " << choice.name << " step " << choice.currentChoiceIndex << '\n';
+    }
+    selection->startDelivery();
     // The dispensing flags clear shortly after the end of the dispensing.
     QTimer::singleShot(20, &app, &QCoreApplication::quit);
     app.exec();
-    gCoreEnv->userSelectionManager()->setSelectedProduct(nullptr);
-    out << "  after the sale: " << stateText(*states) << "\n\n";
+    out << "  after the sale: " << stateText(*states) << ", credit " << payments->credit() << "\n";
+    out << "  deliveries counted: " << delivery->totalDeliveryCount() << "\n\n";
 
     // The cup dispenser runs empty.
     auto failures = create<lea::maintenance::Failures>(bridge.maintenanceFactory());
+    Machine& core = *machine.core().machine();
     core.failure(FailureCommonList::CupFailure)->setName(QStringLiteral("No cups"));
     core.setFailureActive(FailureCommonList::CupFailure, true);
     for (const auto& [id, info] : failures->activeFailures())

@@ -321,4 +321,17 @@ const GuardCase<Accessor> kGuard[] = {
 };
 GUARD_TEST(SelectionGuard, Lea, Accessor, kGuard);
 
+using DispensingAccessor = bridge::interface::Dispensing;
+// Neither needs the configuration: a recipe given whole is stored nowhere.
+const GuardCase<DispensingAccessor> kDispensingGuard[] = {
+    { "stopDispensing", [](DispensingAccessor& d) { return d.stopDispensing(), true; }, false },
+    { "prepareRecipe",
+        [](DispensingAccessor& d) {
+            d.prepareRecipe({});
+            return gCoreEnv->userSelectionManager()->isProductSelected();
+        },
+        false },
+};
+GUARD_TEST(DispensingGuard, lea::interface::Dispensing, DispensingAccessor, kDispensingGuard);
+
 } // namespace
