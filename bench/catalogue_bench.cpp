@@ -12,6 +12,7 @@
 #include "core/catalogue/abstractpreparationstep.h"
 #include "core/catalogue/canister.h"
 #include "core/catalogue/category.h"
+#include "core/catalogue/product.h"
 #include "core/catalogue/recipe.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
@@ -42,13 +43,16 @@ namespace {
 using LeaRecipes = lea::products::Recipes;
 using LeaCategories = lea::products::Categories;
 using LeaCanisters = lea::products::Canisters;
+using LeaProducts = lea::products::Products;
 using lea::products::AnyCategoryId;
 
 const GeneratedCatalogue kShape { 1000, 4, 2, 60, 12, 36,
     { QLocale::English, QLocale::German, QLocale::French, QLocale::Italian, QLocale::Spanish, QLocale::Dutch,
-        QLocale::Portuguese, QLocale::Polish } };
+        QLocale::Portuguese, QLocale::Polish },
+    0, 300 };
 
 LeaRecipes* gRecipes = nullptr;
+LeaProducts* gProducts = nullptr;
 LeaCategories* gCategories = nullptr;
 LeaCanisters* gCanisters = nullptr;
 
@@ -201,6 +205,42 @@ std::vector<LeaCanisters::Canister> floorCanisters()
 
 // --- Agreement of accessor and floor -----------------------------------------
 
+bool sameTranslations(const std::vector<lea::Translation>& a, const std::vector<lea::Translation>& b);
+
+std::map<lea::ProductDbId, LeaProducts::BasicProduct> floorProducts()
+{
+    const Configuration& configuration = *gCoreEnv->configuration();
+    const TranslationIndex names(TypedString::BeverageName);
+    std::map<lea::ProductDbId, LeaProducts::BasicProduct> result;
+    for (const Product* core : configuration.products()) {
+        const lea::ProductDbId id(static_cast<lea::ProductDbId::ValueType>(core->id()));
+        if (core->id() < 0 || result.find(id) != result.end())
+            continue;
+        LeaProducts::BasicProduct record;
+        record.name = core->name();
+        record.enabledFlag = core->isEnabled();
+        record.available = core->isAvailable();
+        for (int bit = 0; bit < 8; ++bit) {
+            if (core->productAttributeRole() & (1 << bit))
+                record.attributes.insert(LeaProducts::Attribute(bit));
+        }
+        record.productType = LeaProducts::ProductType(core->productType() - 1);
+        if (core->itemNumber() >= 0)
+            record.itemNumber = core->itemNumber();
+        record.extraText = core->extraText();
+        record.translations = names.of(record.name);
+        result.emplace(id, std::move(record));
+    }
+    return result;
+}
+
+bool same(const LeaProducts::BasicProduct& a, const LeaProducts::BasicProduct& b)
+{
+    return a.name == b.name && a.attributes == b.attributes && a.productType == b.productType
+        && a.available == b.available && a.itemNumber == b.itemNumber && a.upsellings == b.upsellings
+        && sameTranslations(a.translations, b.translations);
+}
+
 bool sameTranslations(const std::vector<lea::Translation>& a, const std::vector<lea::Translation>& b)
 {
     if (a.size() != b.size())
@@ -300,7 +340,11 @@ bool checkCatalogue()
     const char* const differ = "the floor builds other records than the accessor";
     const bool shapes = report(recipesOk, "recipes()", unlike) & report(categoriesOk, "categories()", unlike)
         & report(canistersOk, "canisters()", unlike);
-    const bool floors = report(sameMaps(recipes, floorRecipes()), "recipes()", differ)
+    const auto products = gProducts->products();
+    const bool productsOk = products.size() == 300u;
+    const bool floors = report(productsOk, "products()", unlike)
+        & report(sameMaps(products, floorProducts()), "products()", differ)
+        & report(sameMaps(recipes, floorRecipes()), "recipes()", differ)
         & report(sameMaps(categories, floorCategories()), "categories()", differ)
         & report(sameVectors(canisters, floorCanisters()), "canisters()", differ);
     return shapes && floors;
@@ -344,6 +388,35 @@ void Canisters_floor(benchmark::State& state)
         benchmark::DoNotOptimize(floorCanisters());
 }
 
+void Products_products(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gProducts->products());
+}
+
+void Products_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floorProducts());
+}
+
+// Every step of the catalogue read one by one: a look-up by id each.
+void Recipes_stepByStep(benchmark::State& state)
+{
+    std::vector<lea::RecipeStepDbId> steps;
+    for (const Recipe* recipe : gCoreEnv->configuration()->recipes()) {
+        for (const AbstractPreparationStep* step : recipe->preparationSteps())
+            steps.push_back(lea::RecipeStepDbId(static_cast<unsigned>(step->dbId())));
+    }
+    for (auto _ : state) {
+        for (const lea::RecipeStepDbId id : steps)
+            benchmark::DoNotOptimize(gRecipes->step(id));
+    }
+}
+
+BENCHMARK(Products_products)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Products_floor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Recipes_stepByStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Recipes_recipes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Recipes_floor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Categories_categories)->Unit(benchmark::kMicrosecond);
@@ -375,6 +448,7 @@ int main(int argc, char* argv[])
     const auto recipes = createAccessor<LeaRecipes>();
     const auto categories = createAccessor<LeaCategories>();
     const auto canisters = createAccessor<LeaCanisters>();
+    const auto products = createAccessor<LeaProducts>();
     if (!recipes || !categories || !canisters) {
         std::fprintf(stderr, "An accessor is not available.\n");
         return 1;
@@ -382,6 +456,7 @@ int main(int argc, char* argv[])
     gRecipes = recipes.get();
     gCategories = categories.get();
     gCanisters = canisters.get();
+    gProducts = products.get();
     if (!checkCatalogue())
         return 1;
 

@@ -19,6 +19,7 @@
 #include "core/coreenvironment.h"
 #include "core/database/abstractdatabase.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -332,9 +333,11 @@ bool seedGeneratedCatalogue(CoreEnvironment& core, const GeneratedCatalogue& sha
             w.save(CanisterRow { generatedLogicalId(i), generatedCanisterName(i),
                 QStringLiteral("Product %1").arg(i), i % 4,
                 i % 3 == 0 ? QStringLiteral("milk,soy,") : QString(), 10, 90, 5000 });
+        QList<int> recipeIds;
         for (int i = 0; i < shape.recipes; ++i) {
             const int recipe
                 = w.saveRecipe(generatedRecipeName(i), i % 2 == 0, 150, Recipe::CupTypeEnum(i % 4));
+            recipeIds << recipe;
             int previous = -1;
             QList<int> ingredients;
             for (int s = 0; s < shape.stepsPerRecipe; ++s) {
@@ -357,6 +360,16 @@ bool seedGeneratedCatalogue(CoreEnvironment& core, const GeneratedCatalogue& sha
         w.check(w.loader.saveDisplayedCategories(1, w.categories, 3, 4, true));
         for (int i = 0; i < shape.canisters; ++i)
             translate(generatedCanisterName(i), TypedString::CanisterName);
+        for (int i = 0; i < std::min(shape.beverages, shape.recipes); ++i) {
+            Recipe recipe;
+            recipe.setDbId(recipeIds.at(i));
+            Beverage beverage;
+            beverage.setName(QStringLiteral("Product %1").arg(i, 3, 10, QLatin1Char('0')));
+            beverage.setProductAttributeRole(i & 0xFF);
+            beverage.setRecipe(&recipe);
+            w.check(w.loader.saveBeverage(&beverage, 1));
+            translate(beverage.name(), TypedString::BeverageName);
+        }
         for (int i = 0; i < shape.pricedBeverages; ++i) {
             Beverage beverage;
             beverage.setName(QStringLiteral("Beverage %1").arg(i, 3, 10, QLatin1Char('0')));

@@ -60,6 +60,9 @@ struct GeneratedCatalogue
     /// Beverages "Beverage 000" ... without recipe, each with a price in every
     /// band for every payment type and an executive line (see generatedPrice()).
     int pricedBeverages = 0;
+    /// Beverages "Product 000" ... of the first recipes, one each, with the
+    /// attribute bits of their number.
+    int beverages = 0;
 };
 
 /// Stores a generated catalogue in one transaction; false when a write fails.
