@@ -12,6 +12,7 @@
 #include "support/guardtest.h"
 #include "support/qtmessagecapture.h"
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <tuple>
@@ -162,11 +163,12 @@ TEST_F(FailuresTest, FailureInfoDescribesTheCoreFailureAndUnknownIdsThrow)
 {
     Failure& filter = coreFailure(FailureCommonList::CloggedWaterFilter);
     filter.setName("Filter clogged");
-    void (Failure::*const setters[])(bool)
-        = { &Failure::setBlocking, &Failure::setResetAtStart, &Failure::setDisplayed, &Failure::setLogged };
+    const std::function<void(bool)> setters[] = { [&](bool on) { filter.setBlocking(on); },
+        [&](bool on) { filter.setResetAtStart(on); }, [&](bool on) { filter.setDisplayed(on); },
+        [&](bool on) { filter.setLogged(on); } };
     for (int k = 0; k < 4; ++k) {
         for (int j = 0; j < 4; ++j)
-            (filter.*setters[j])(j == k);
+            setters[j](j == k);
         const LeaFailures::FailureInfo info = failures->failureInfo(FailureId(17));
         EXPECT_EQ(std::make_tuple(info.blocking, info.resetAtStart, info.displayed, info.logged),
             std::make_tuple(k == 0, k == 1, k == 2, k == 3));
