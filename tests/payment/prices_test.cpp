@@ -293,7 +293,7 @@ TEST_F(PricesTest, ABadSwitchOrARefusedSaveChangesNoSwitch)
     const std::string held = text(bands->priceTimeBandSwitch());
     for (const Switch& wrong : { Switch { QTime(9, 0), Qt::Monday, LeaBands::TimeBand(4) },
              Switch { QTime(), Qt::Monday, LeaBands::TimeBand0 },
-             Switch { QTime(9, 0), Qt::DayOfWeek(8), LeaBands::TimeBand0 } }) {
+             Switch { QTime(9, 0), Qt::DayOfWeek(0), LeaBands::TimeBand0 } }) {
         EXPECT_THROW(bands->setTimeBandSwitch({ evening, wrong }), std::invalid_argument);
         EXPECT_THROW(bands->addTimeBandSwitch(wrong), std::invalid_argument);
     }
