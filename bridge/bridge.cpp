@@ -10,7 +10,13 @@
 #include "bridge/products/factory.h"
 #include "bridge/staticsettings/factory.h"
 #include "bridge/statistics/factory.h"
+#include "bridge/qml/amicloproperties.h"
+#include "bridge/qml/newdigitalproperties.h"
+#include "bridge/qml/televendproperties.h"
 #include "lea/helpers/makeunique.h"
+
+#include <QQmlContext>
+#include <QQmlEngine>
 
 namespace bridge {
 
@@ -32,6 +38,37 @@ Bridge::Bridge()
 
 Bridge::~Bridge() = default;
 
-void Bridge::exposeToQml(QQmlContext&) { }
+namespace {
+
+/// The QML module of the library's types: `import VendingBridge 1.0`.
+const char* const kQmlModule = "VendingBridge";
+
+// A type registered twice would be listed twice in the module.
+void registerQmlTypes()
+{
+    static const bool registered = [] {
+        qmlRegisterUncreatableType<qml::AmiCloProperties>(kQmlModule, 1, 0, "AmiCloProperties",
+            QStringLiteral("AmiClo properties can only be created from the bridge."));
+        return true;
+    }();
+    Q_UNUSED(registered)
+}
+
+/// Publishes a process-wide object, which no engine may delete.
+void publish(QQmlContext& context, const QString& name, QObject* object)
+{
+    QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
+    context.setContextProperty(name, object);
+}
+
+} // namespace
+
+void Bridge::exposeToQml(QQmlContext& context)
+{
+    registerQmlTypes();
+    publish(context, QStringLiteral("AmiClo"), qml::AmiCloProperties::instance());
+    publish(context, QStringLiteral("Televend"), qml::TelevendProperties::instance());
+    publish(context, QStringLiteral("NewDigital"), qml::NewDigitalProperties::instance());
+}
 
 } // namespace bridge

@@ -28,7 +28,9 @@ public:
     Bridge(const Bridge&) = delete;
     Bridge& operator=(const Bridge&) = delete;
 
-    /// Publishes the telemetry property objects to a QML context.
+    /// Publishes the telemetry property objects to a QML context as "AmiClo",
+    /// "Televend" and "NewDigital" (the same objects for every context), and
+    /// registers the type AmiCloProperties in the QML module VendingBridge 1.0.
     void exposeToQml(QQmlContext& context);
 
     lea::interface::Factory& interfaceFactory() { return *m_interface; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/canister.h"
+#include "core/configuration/generalsettings.h"
 #include "core/configuration/paymentsettings.h"
 #include "core/machine/physicalmachine.h"
 
@@ -50,6 +51,8 @@ public:
     /// stored, when refused. The products' prices in force follow the saved
     /// switches and the machine clock.
     bool savePaymentSettings();
+    /// The general settings, each stored as soon as it is set.
+    GeneralSettings* generalSettings() const { return m_generalSettings; }
     bool hasSecondCupTurret() const { return m_hasSecondCupTurret; }
     void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
 
@@ -172,6 +175,7 @@ private:
     bool m_endLineTestEnabled = false;
     bool m_hasSecondCupTurret = false;
     PaymentSettings* m_paymentSettings = new PaymentSettings(this);
+    GeneralSettings* m_generalSettings;
 
     void loadCatalogue();
     void loadCategories();

@@ -11,6 +11,14 @@ class NewDigital : public QObject
     Q_OBJECT
 
 public:
+    enum CloudConnectionStatus : qint32 {
+        NotConnected = 0,
+        Connecting = 1,
+        Connected = 2,
+        Reconnecting = 3,
+    };
+    Q_ENUM(CloudConnectionStatus)
+
     ~NewDigital() override = default;
 
 protected:

@@ -1,3 +1,4 @@
+#include "bridge/connectivity/enumconverters.h"
 #include "bridge/maintenance/enumconverters.h"
 #include "bridge/misc/enumconverters.h"
 #include "bridge/payment/enumconverters.h"
@@ -80,7 +81,7 @@ struct JoinedTypes<lguim::TypeList<As...>, lguim::TypeList<Bs...>, Rest...>
 
 using Converters
     = JoinedTypes<lguim::TypeList<ColourConverter, PaintConverter, FlagConverter, SparseConverter>,
-        bridge::maintenance::EnumConverters, bridge::misc::EnumConverters, bridge::payment::EnumConverters,
+        bridge::connectivity::EnumConverters, bridge::maintenance::EnumConverters, bridge::misc::EnumConverters, bridge::payment::EnumConverters,
         bridge::persistence::EnumConverters, bridge::products::EnumConverters,
         bridge::staticsettings::EnumConverters>::Types;
 TYPED_TEST_SUITE(EveryConverter, Converters);

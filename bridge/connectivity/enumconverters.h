@@ -1,0 +1,11 @@
+#pragma once
+
+#include "bridge/connectivity/modemstateenumconverter.h"
+#include "bridge/typelist.h"
+
+namespace bridge {
+namespace connectivity {
+/// Every enumeration converter of this area, for code that covers them all.
+using EnumConverters = lguim::TypeList<ModemStateEnumConverter>;
+} // namespace connectivity
+} // namespace bridge

@@ -1,0 +1,239 @@
+#include "bridge/qml/amicloproperties.h"
+#include "bridge/qml/newdigitalproperties.h"
+#include "bridge/qml/sophiaproperties.h"
+#include "bridge/qml/televendproperties.h"
+#include "propertytable.h"
+#include "support/printers.h"
+
+#include <QDateTime>
+#include <QMetaType>
+#include <QTimeZone>
+
+namespace {
+
+using bridge::qml::AmiCloProperties;
+using bridge::qml::NewDigitalProperties;
+using bridge::qml::SophiaProperties;
+using bridge::qml::TelevendProperties;
+
+QVariant u64(quint64 value)
+{
+    return QVariant::fromValue<quint64>(value);
+}
+
+const QString unset = QStringLiteral("~~ unset ~~");
+const QDateTime lastUpdate(QDate(2026, 3, 1), QTime(8, 30), QTimeZone::utc());
+
+using AmiCloCase = PropertyCase<AmiCloProperties>;
+const AmiCloCase amiCloCases[] = {
+    { "active", "activeChanged", false, true, PROPERTY_SETTER(AmiCloProperties, setActive, bool) },
+    { "networkAvailable", "networkAvailableChanged", false, true,
+        PROPERTY_SETTER(AmiCloProperties, setNetworkAvailable, bool) },
+    { "creditsLastUpdate", "creditsLastUpdateChanged", QDateTime(), lastUpdate,
+        PROPERTY_SETTER(AmiCloProperties, setCreditsLastUpdate, QDateTime) },
+    { "creditsProjection", "creditsProjectionChanged", u64(0), u64(1ull << 40),
+        PROPERTY_SETTER(AmiCloProperties, setCreditsProjection, quint64) },
+    { "creditsReal", "creditsRealChanged", u64(0), u64(~0ull),
+        PROPERTY_SETTER(AmiCloProperties, setCreditsReal, quint64) },
+    { "creditsExtensionActive", "creditsExtensionActiveChanged", false, true,
+        PROPERTY_SETTER(AmiCloProperties, setCreditsExtensionActive, bool) },
+    { "creditsCountDisabled", "creditsCountDisabledChanged", false, true,
+        PROPERTY_SETTER(AmiCloProperties, setCreditsCountDisabled, bool) },
+    { "libraryVersion", "libraryVersionChanged", unset, QStringLiteral("4.2.1"),
+        PROPERTY_SETTER(AmiCloProperties, setLibraryVersion, QString) },
+    { "profileImageCredits", "profileImageCreditsChanged", u64(0), u64(12),
+        PROPERTY_SETTER(AmiCloProperties, setProfileImageCredits, quint64) },
+    { "profileMonthlyPackage", "profileMonthlyPackageChanged", u64(0), u64(3000000000ull),
+        PROPERTY_SETTER(AmiCloProperties, setProfileMonthlyPackage, quint64) },
+    { "profileName", "profileNameChanged", unset, QStringLiteral("Gold"),
+        PROPERTY_SETTER(AmiCloProperties, setProfileName, QString) },
+    { "profileOctetsPerCredit", "profileOctetsPerCreditChanged", u64(0), u64(1024),
+        PROPERTY_SETTER(AmiCloProperties, setProfileOctetsPerCredit, quint64) },
+    { "profileUuid", "profileUuidChanged", QString(), QStringLiteral("8a1f-77"),
+        PROPERTY_SETTER(AmiCloProperties, setProfileUuid, QString) },
+    { "profileVideoCredits", "profileVideoCreditsChanged", u64(0), u64(5),
+        PROPERTY_SETTER(AmiCloProperties, setProfileVideoCredits, quint64) },
+    { "protocolVersion", "protocolVersionChanged", unset, QStringLiteral("2"),
+        PROPERTY_SETTER(AmiCloProperties, setProtocolVersion, QString) },
+    { "softwareAvailable", "softwareAvailableChanged", false, true,
+        PROPERTY_SETTER(AmiCloProperties, setSoftwareAvailable, bool) },
+    { "networkLog", "networkLogChanged", unset, QStringLiteral("up\ndown"),
+        PROPERTY_SETTER(AmiCloProperties, setNetworkLog, QString) },
+    { "configGroupPending", "configGroupPendingChanged", false, true,
+        PROPERTY_SETTER(AmiCloProperties, setConfigGroupPending, bool) },
+};
+
+using NewDigitalCase = PropertyCase<NewDigitalProperties>;
+const NewDigitalCase newDigitalCases[] = {
+    { "enabled", "enabledChanged", false, true, PROPERTY_SETTER(NewDigitalProperties, setEnabled, bool) },
+    { "deviceId", "deviceIdChanged", QString(), QStringLiteral("nd-0042"),
+        PROPERTY_SETTER(NewDigitalProperties, setDeviceId, QString) },
+    { "networkLog", "networkLogChanged", QString(), QStringLiteral("connected"),
+        PROPERTY_SETTER(NewDigitalProperties, setNetworkLog, QString) },
+    { "verboseLogsEnabled", "verboseLogsEnabledChanged", false, true,
+        PROPERTY_SETTER(NewDigitalProperties, setVerboseLogsEnabled, bool) },
+    { "softwareAvailable", "softwareAvailableChanged", false, true,
+        PROPERTY_SETTER(NewDigitalProperties, setSoftwareAvailable, bool) },
+    { "configGroupPending", "configGroupPendingChanged", false, true,
+        PROPERTY_SETTER(NewDigitalProperties, setConfigGroupPending, bool) },
+};
+
+using SophiaCase = PropertyCase<SophiaProperties>;
+const SophiaCase sophiaCases[] = {
+    { "active", "activeChanged", false, true, PROPERTY_SETTER(SophiaProperties, setActive, bool) },
+    { "hostname", "hostnameChanged", QString(), QStringLiteral("telemetry.example"),
+        PROPERTY_SETTER(SophiaProperties, setHostname, QString) },
+    { "port", "portChanged", 0, 12007, PROPERTY_SETTER(SophiaProperties, setPort, int) },
+    { "simIdentifier", "simIdentifierChanged", QString(), QStringLiteral("8939100000000000001"),
+        PROPERTY_SETTER(SophiaProperties, setSimIdentifier, QString) },
+    { "firmware", "firmwareChanged", QString(), QStringLiteral("EC25 1.3"),
+        PROPERTY_SETTER(SophiaProperties, setFirmware, QString) },
+    { "dbm", "dbmChanged", 0, -71, PROPERTY_SETTER(SophiaProperties, setDbm, int) },
+    { "isConnected", "isConnectedChanged", false, true, PROPERTY_SETTER(SophiaProperties, setIsConnected, bool) },
+    { "state", "stateChanged", QVariant::fromValue(SophiaProperties::FirstStart),
+        QVariant::fromValue(SophiaProperties::ErrorCollectingData),
+        PROPERTY_SETTER(SophiaProperties, setState, SophiaProperties::State) },
+    { "networkLog", "networkLogChanged", unset, QStringLiteral("modem up"),
+        PROPERTY_SETTER(SophiaProperties, setNetworkLog, QString) },
+};
+
+using TelevendCase = PropertyCase<TelevendProperties>;
+const TelevendCase televendCases[] = {
+    { "enabled", "enabledChanged", false, true, PROPERTY_SETTER(TelevendProperties, setEnabled, bool) },
+    { "vamConnected", "vamConnectedChanged", false, true,
+        PROPERTY_SETTER(TelevendProperties, setVamConnected, bool) },
+    { "tamConnected", "tamConnectedChanged", false, true,
+        PROPERTY_SETTER(TelevendProperties, setTamConnected, bool) },
+    { "pendingEvents", "pendingEventsChanged", 0, 17, PROPERTY_SETTER(TelevendProperties, setPendingEvents, int) },
+    { "pendingVends", "pendingVendsChanged", 0, -1, PROPERTY_SETTER(TelevendProperties, setPendingVends, int) },
+    { "networkLog", "networkLogChanged", QString(), QStringLiteral("ack"),
+        PROPERTY_SETTER(TelevendProperties, setNetworkLog, QString) },
+    { "pid", "pidChanged", QString(), QStringLiteral("PID-77"), PROPERTY_SETTER(TelevendProperties, setPid, QString) },
+};
+
+template <class Object> class PropertyTable : public ::testing::TestWithParam<PropertyCase<Object>>
+{
+};
+
+#define PROPERTY_TABLE(Suite, Object, table)                                                                  \
+    using Suite = PropertyTable<Object>;                                                                     \
+    TEST_P(Suite, StartsAtItsInitialValueAndNotifiesOncePerChange)                                           \
+    {                                                                                                        \
+        checkPropertyCase(GetParam());                                                                       \
+    }                                                                                                        \
+    INSTANTIATE_TEST_SUITE_P(Properties, Suite, ::testing::ValuesIn(table),                                  \
+        [](const ::testing::TestParamInfo<PropertyCase<Object>>& info) {                                     \
+            return std::string(info.param.property);                                                         \
+        })
+
+PROPERTY_TABLE(AmiCloProperty, AmiCloProperties, amiCloCases);
+PROPERTY_TABLE(NewDigitalProperty, NewDigitalProperties, newDigitalCases);
+PROPERTY_TABLE(SophiaProperty, SophiaProperties, sophiaCases);
+PROPERTY_TABLE(TelevendProperty, TelevendProperties, televendCases);
+
+// Constant properties: the same value always, and nothing to notify.
+TEST(PropertyObjects, ConstantsAreConstantWithTheirTexts)
+{
+    const std::pair<const char*, QVariant> updates[] = { { "linesPerLogPage", 100 },
+        { "applicationUpdateName", QStringLiteral("Application update") },
+        { "configGroupName", QStringLiteral("Configuration group") },
+        { "completeBackupName", QStringLiteral("Complete backup") }, { "uiUpdateName", QStringLiteral("GUI update") } };
+    const QObject* objects[] = { AmiCloProperties::instance(), NewDigitalProperties::instance() };
+    for (const QObject* object : objects) {
+        for (const auto& [name, value] : updates) {
+            const QMetaProperty property = object->metaObject()->property(object->metaObject()->indexOfProperty(name));
+            EXPECT_TRUE(property.isConstant()) << name;
+            EXPECT_EQ(property.read(object), value) << name;
+        }
+    }
+    for (const QObject* object : { static_cast<const QObject*>(SophiaProperties::instance()),
+             static_cast<const QObject*>(TelevendProperties::instance()) }) {
+        EXPECT_EQ(object->property("linesPerLogPage"), 100);
+        EXPECT_TRUE(object->metaObject()->property(object->metaObject()->indexOfProperty("linesPerLogPage")).isConstant());
+    }
+}
+
+TEST(PropertyObjects, EachInstanceIsOneParentlessObjectForTheProcess)
+{
+    const QObject* instances[] = { AmiCloProperties::instance(), NewDigitalProperties::instance(),
+        SophiaProperties::instance(), TelevendProperties::instance() };
+    EXPECT_EQ(instances[0], AmiCloProperties::instance());
+    EXPECT_EQ(instances[1], NewDigitalProperties::instance());
+    EXPECT_EQ(instances[2], SophiaProperties::instance());
+    EXPECT_EQ(instances[3], TelevendProperties::instance());
+    for (const QObject* instance : instances)
+        EXPECT_EQ(instance->parent(), nullptr);
+}
+
+TEST(PropertyObjects, SignalsAreDeclaredInTheirOrder)
+{
+    EXPECT_EQ(ownSignals(AmiCloProperties::staticMetaObject),
+        (QList<QByteArray> { "activeChanged()", "networkAvailableChanged()", "creditsLastUpdateChanged()",
+            "creditsProjectionChanged()", "creditsRealChanged()", "creditsExtensionActiveChanged()",
+            "creditsCountDisabledChanged()", "libraryVersionChanged()", "profileImageCreditsChanged()",
+            "profileMonthlyPackageChanged()", "profileNameChanged()", "profileOctetsPerCreditChanged()",
+            "profileUuidChanged()", "profileVideoCreditsChanged()", "protocolVersionChanged()",
+            "softwareAvailableChanged()", "networkLogChanged()", "applicationUpdateAvailableChanged()",
+            "configGroupPendingChanged()", "updateApplication()", "applicationUpdateFinished(bool,QString)",
+            "importConfigGroup()", "configGroupUncompressFinished(bool,QString)", "configGroupImportFinished(bool)",
+            "importCompleteBackup()", "completeBackupUncompressFinished(bool,QString)", "importUiUpdate()",
+            "uiUpdateUncompressFinished(bool,QString)", "updateNetworkLog(int)" }));
+    EXPECT_EQ(ownSignals(TelevendProperties::staticMetaObject),
+        (QList<QByteArray> { "enabledChanged()", "vamConnectedChanged()", "tamConnectedChanged()",
+            "localVamApiVersionChanged()", "remoteVamApiVersionChanged()", "localTamApiVersionChanged()",
+            "remoteTamApiVersionChanged()", "hasVamApiVersionMismatchChanged()", "hasTamApiVersionMismatchChanged()",
+            "cloudConnectionStatusChanged()", "pendingEventsChanged()", "pendingVendsChanged()",
+            "networkLogChanged()", "pidChanged()", "activationStatusChanged()", "updateNetworkLog(int)",
+            "sendAction(lea::connectivity::Televend::ActionType)", "sendFactoryReset(bool)",
+            "sendActivation(QString,QString)", "ackReceived(QString)", "nakReceived(QString)" }));
+    EXPECT_EQ(ownSignals(SophiaProperties::staticMetaObject),
+        (QList<QByteArray> { "activeChanged()", "connectedChanged()", "hostnameChanged()", "portChanged()",
+            "modemDeamonStartAsked()", "modemDeamonStopAsked()", "simIdentifierChanged()", "firmwareChanged()",
+            "dbmChanged()", "isConnectedChanged()", "modemDataChanged()", "stateChanged()",
+            "isTestServerEnabledChanged()", "networkLogChanged()", "updateNetworkLog(int)" }));
+}
+
+TEST(SophiaProperties, ConnectionIsAnnouncedUnderBothNamesAndTheModemRequestsAreSignals)
+{
+    Fresh<SophiaProperties> sophia;
+    QSignalSpy connected(&sophia, &SophiaProperties::connectedChanged);
+    QSignalSpy start(&sophia, &SophiaProperties::modemDeamonStartAsked);
+    QSignalSpy stop(&sophia, &SophiaProperties::modemDeamonStopAsked);
+    sophia.setIsConnected(true);
+    sophia.setIsConnected(true);
+    EXPECT_EQ(connected.count(), 1);
+    ASSERT_TRUE(QMetaObject::invokeMethod(&sophia, "startModemDeamon"));
+    EXPECT_EQ(std::make_pair(start.count(), stop.count()), std::make_pair(1, 0));
+    ASSERT_TRUE(QMetaObject::invokeMethod(&sophia, "stopModemDeamon"));
+    EXPECT_EQ(std::make_pair(start.count(), stop.count()), std::make_pair(1, 1));
+}
+
+TEST(TelevendProperties, InvokablesSendTheirRequestWithItsArguments)
+{
+    using Televend = lea::connectivity::Televend;
+    qRegisterMetaType<Televend::ActionType>();
+    Fresh<TelevendProperties> televend;
+    QSignalSpy actions(&televend, &TelevendProperties::sendAction);
+    QSignalSpy resets(&televend, &TelevendProperties::sendFactoryReset);
+    QSignalSpy activations(&televend, &TelevendProperties::sendActivation);
+    // The client knows the actions by number.
+    const std::pair<const char*, int> invokables[] = { { "sendActionCashCollection", 0 },
+        { "sendActionRefill", 1 }, { "sendActionPullConfiguration", 2 }, { "sendActionPullPrices", 3 } };
+    for (const auto& [method, action] : invokables) {
+        ASSERT_TRUE(QMetaObject::invokeMethod(&televend, method)) << method;
+        ASSERT_EQ(actions.count(), 1) << method;
+        EXPECT_EQ(int(actions.takeFirst().at(0).value<Televend::ActionType>()), action) << method;
+    }
+    for (const bool deactivate : { true, false }) {
+        ASSERT_TRUE(QMetaObject::invokeMethod(&televend, "sendFactoryResetFromQml", Q_ARG(bool, deactivate)));
+        ASSERT_EQ(resets.count(), 1);
+        EXPECT_EQ(resets.takeFirst().at(0).toBool(), deactivate);
+    }
+    ASSERT_TRUE(QMetaObject::invokeMethod(&televend, "sendActivationFromQml",
+        Q_ARG(QString, QStringLiteral("10.0.0.7")), Q_ARG(QString, QStringLiteral("K-1234"))));
+    ASSERT_EQ(activations.count(), 1);
+    EXPECT_EQ(activations.at(0), (QList<QVariant> { QStringLiteral("10.0.0.7"), QStringLiteral("K-1234") }));
+    EXPECT_TRUE(actions.isEmpty() && resets.isEmpty());
+}
+
+} // namespace
