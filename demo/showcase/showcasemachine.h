@@ -1,0 +1,50 @@
+#pragma once
+
+#include "bridge/bridge.h"
+#include "core/coresimulator.h"
+
+#include <memory>
+#include <QObject>
+#include <QTemporaryDir>
+
+class QQmlApplicationEngine;
+
+namespace showcase {
+
+class Showcase;
+
+/// The machine behind the showcase: the simulator on a temporary database with
+/// the menu stored, the bridge over it, and the customer's coin slot, which QML
+/// reaches as "Machine".
+class ShowcaseMachine : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// `stepDelayMs` is how long each preparation step of a dispensing takes.
+    explicit ShowcaseMachine(int stepDelayMs = 700, QObject* parent = nullptr);
+    ~ShowcaseMachine() override;
+
+    /// The menu is stored and the machine is ready to sell.
+    bool isValid() const { return m_valid; }
+    bridge::Bridge& bridge() { return m_bridge; }
+    Showcase& showcase() const { return *m_showcase; }
+
+    /// Publishes the showcase, the machine and the telemetry objects to the
+    /// engine and loads the user interface; false when it did not load.
+    bool load(QQmlApplicationEngine& engine);
+
+    /// A coin of `value` in the smallest currency unit.
+    Q_INVOKABLE void insertCoin(int value);
+    /// Telemetry reports as the services' clients would make them.
+    Q_INVOKABLE void reportTelemetry(bool connected);
+
+private:
+    QTemporaryDir m_directory;
+    std::unique_ptr<CoreSimulator> m_simulator;
+    bridge::Bridge m_bridge;
+    std::unique_ptr<Showcase> m_showcase;
+    bool m_valid = false;
+};
+
+} // namespace showcase

@@ -1,0 +1,135 @@
+#include "bridge/localimagestore.h"
+#include "demo/showcase/showcase.h"
+#include "demo/showcase/showcasemachine.h"
+#include "support/printers.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <QDir>
+#include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSet>
+#include <QTest>
+#include <QTextStream>
+#include <QUrl>
+
+namespace {
+
+/// Every item under `item` (itself included) that `keep` accepts, in tree order.
+void collect(QQuickItem* item, const std::function<bool(QQuickItem*)>& keep, QList<QQuickItem*>& found)
+{
+    if (keep(item))
+        found << item;
+    for (QQuickItem* child : item->childItems())
+        collect(child, keep, found);
+}
+
+QList<QQuickItem*> itemsNamed(QQuickWindow& window, const QString& name)
+{
+    QList<QQuickItem*> found;
+    collect(window.contentItem(), [&name](QQuickItem* item) { return item->objectName() == name; }, found);
+    return found;
+}
+
+/// The showcase as a user sees it, drawn by the software scene graph without a display.
+class ShowcaseTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+        machine = std::make_unique<showcase::ShowcaseMachine>(0);
+        ASSERT_TRUE(machine->isValid());
+        ASSERT_TRUE(machine->load(engine));
+        window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return machine->showcase().ready(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+
+    /// Saves the window where CI keeps the test artefacts and says where.
+    void keepScreenshot(const QImage& image) const
+    {
+        const QString directory = QStringLiteral(BRIDGE_BINARY_DIR "/artifacts");
+        ASSERT_TRUE(QDir().mkpath(directory));
+        const QString path = QDir(directory).filePath(QStringLiteral("showcase.png"));
+        ASSERT_TRUE(image.save(path));
+        QTextStream(stdout) << "screenshot: " << path << '\n';
+    }
+
+    // The engine goes before the machine whose objects it shows.
+    std::unique_ptr<showcase::ShowcaseMachine> machine;
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+};
+
+TEST_F(ShowcaseTest, EveryTileShowsItsProductsCachedImage)
+{
+    const QVariantList products = machine->showcase().products();
+    ASSERT_EQ(products.size(), 6);
+    const QList<QQuickItem*> images = itemsNamed(*window, QStringLiteral("tileImage"));
+    ASSERT_EQ(images.size(), products.size());
+
+    const QImage screen = window->grabWindow();
+    ASSERT_FALSE(screen.isNull());
+    QSet<QRgb> colours;
+    for (QQuickItem* image : images) {
+        const int id = image->property("productId").toInt();
+        const QUrl source = image->property("source").toUrl();
+        ASSERT_TRUE(source.isLocalFile()) << id;
+        // The file the bridge's image store wrote, not the one the menu was seeded from.
+        EXPECT_TRUE(source.toLocalFile().startsWith(bridge::LocalImageStore::BeverageFolder))
+            << qPrintable(source.toLocalFile());
+        const QImage cached(source.toLocalFile());
+        ASSERT_FALSE(cached.isNull()) << id;
+        const QRgb expected = cached.pixel(cached.width() / 2, cached.height() / 2);
+        colours << expected;
+
+        ASSERT_GT(image->width(), 4);
+        for (const QPointF& at : { QPointF(0.5, 0.5), QPointF(0.2, 0.25), QPointF(0.8, 0.75) }) {
+            const QPoint pixel = image->mapToScene(QPointF(image->width() * at.x(), image->height() * at.y()))
+                                     .toPoint();
+            ASSERT_TRUE(screen.rect().contains(pixel)) << id;
+            EXPECT_EQ(QColor(screen.pixel(pixel)), QColor(expected)) << "product " << id;
+        }
+    }
+    // Each drink has an image of its own: a tile showing another's would be seen.
+    EXPECT_EQ(colours.size(), products.size());
+    keepScreenshot(screen);
+}
+
+TEST_F(ShowcaseTest, ASaleShowsTheSelectionTheProgressAndTheTelemetry)
+{
+    showcase::Showcase& shop = machine->showcase();
+    const QVariantMap drink = shop.products().value(1).toMap();
+    ASSERT_TRUE(shop.select(drink.value("id").toInt()));
+    EXPECT_EQ(shop.selectedProduct(), drink.value("id").toInt());
+    const QList<QQuickItem*> selection = itemsNamed(*window, QStringLiteral("selectionText"));
+    ASSERT_EQ(selection.size(), 1);
+    EXPECT_EQ(selection[0]->property("text").toString(),
+        drink.value("name").toString() + QStringLiteral(" – ") + drink.value("priceText").toString());
+
+    machine->insertCoin(200);
+    machine->insertCoin(100);
+    EXPECT_EQ(shop.creditText(), "3.00");
+    shop.buy();
+    ASSERT_TRUE(QTest::qWaitFor([&shop] { return shop.dispensingProgress() >= 1; }, 5000));
+    EXPECT_EQ(shop.dispensingText(), "Enjoy your drink");
+    EXPECT_EQ(shop.creditText(), "0.00");
+
+    machine->reportTelemetry(true);
+    const std::pair<const char*, const char*> status[] = { { "amiCloStatus", "active" },
+        { "televendStatus", "Connected, idle" }, { "newDigitalStatus", "Connected" } };
+    for (const auto& [name, value] : status) {
+        const QList<QQuickItem*> items = itemsNamed(*window, QString::fromLatin1(name));
+        ASSERT_EQ(items.size(), 1) << name;
+        EXPECT_EQ(items[0]->property("value").toString(), value) << name;
+    }
+    machine->reportTelemetry(false);
+    EXPECT_EQ(itemsNamed(*window, "televendStatus").value(0)->property("value").toString(), "Connecting");
+}
+
+} // namespace
