@@ -8,11 +8,11 @@
 #include "bridge/payment/factory.h"
 #include "bridge/persistence/factory.h"
 #include "bridge/products/factory.h"
-#include "bridge/staticsettings/factory.h"
-#include "bridge/statistics/factory.h"
 #include "bridge/qml/amicloproperties.h"
 #include "bridge/qml/newdigitalproperties.h"
 #include "bridge/qml/televendproperties.h"
+#include "bridge/staticsettings/factory.h"
+#include "bridge/statistics/factory.h"
 #include "lea/helpers/makeunique.h"
 
 #include <QQmlContext>

@@ -7,7 +7,8 @@
 namespace bridge {
 namespace connectivity {
 /// The Sophia modem's state between the property object and the interface.
-using ModemStateEnumConverter = EnumConverter<qml::SophiaProperties::State, lea::connectivity::Sophia::ModemState>;
+using ModemStateEnumConverter
+    = EnumConverter<qml::SophiaProperties::State, lea::connectivity::Sophia::ModemState>;
 } // namespace connectivity
 } // namespace bridge
 
@@ -19,6 +20,7 @@ inline constexpr auto lguim::enumPairs<bridge::connectivity::ModemStateEnumConve
         { bridge::qml::SophiaProperties::WaitData, lea::connectivity::Sophia::WaitData },
         { bridge::qml::SophiaProperties::Ready, lea::connectivity::Sophia::Ready },
         { bridge::qml::SophiaProperties::NotReady, lea::connectivity::Sophia::NotReady },
-        { bridge::qml::SophiaProperties::ErrorCollectingData, lea::connectivity::Sophia::ErrorCollectingData },
+        { bridge::qml::SophiaProperties::ErrorCollectingData,
+            lea::connectivity::Sophia::ErrorCollectingData },
     })
 };

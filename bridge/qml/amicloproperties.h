@@ -28,7 +28,8 @@ class AmiCloProperties : public QObject
     Q_PROPERTY(quint64 profileImageCredits READ profileImageCredits NOTIFY profileImageCreditsChanged)
     Q_PROPERTY(quint64 profileMonthlyPackage READ profileMonthlyPackage NOTIFY profileMonthlyPackageChanged)
     Q_PROPERTY(QString profileName READ profileName NOTIFY profileNameChanged)
-    Q_PROPERTY(quint64 profileOctetsPerCredit READ profileOctetsPerCredit NOTIFY profileOctetsPerCreditChanged)
+    Q_PROPERTY(
+        quint64 profileOctetsPerCredit READ profileOctetsPerCredit NOTIFY profileOctetsPerCreditChanged)
     Q_PROPERTY(QString profileUuid READ profileUuid NOTIFY profileUuidChanged)
     Q_PROPERTY(quint64 profileVideoCredits READ profileVideoCredits NOTIFY profileVideoCreditsChanged)
     Q_PROPERTY(QString protocolVersion READ protocolVersion NOTIFY protocolVersionChanged)

@@ -74,7 +74,8 @@ void SophiaProperties::setIsTestServerEnabled(bool enabled)
     if (settings->isSophiaTestServerEnabled() == enabled)
         return;
     const utils::FailureLog failure(Q_FUNC_INFO, Log::Database);
-    if (!failure.stored(settings->setIsSophiaTestServerEnabled(enabled), "Failed to save the test server flag"))
+    if (!failure.stored(
+            settings->setIsSophiaTestServerEnabled(enabled), "Failed to save the test server flag"))
         return;
     emit isTestServerEnabledChanged();
 }

@@ -22,30 +22,34 @@ struct SourceText
 };
 
 const SourceText kActivationErrors[] = {
-    QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "HTTP driver problems", "ICB activation code error"),
+    QT_TRANSLATE_NOOP3(
+        "bridge::qml::TelevendProperties", "HTTP driver problems", "ICB activation code error"),
     QT_TRANSLATE_NOOP3(
         "bridge::qml::TelevendProperties", "Could not connect to HTTP server", "ICB activation code error"),
-    QT_TRANSLATE_NOOP3(
-        "bridge::qml::TelevendProperties", "Downloaded JSON document is not valid", "ICB activation code error"),
+    QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "Downloaded JSON document is not valid",
+        "ICB activation code error"),
     QT_TRANSLATE_NOOP3(
         "bridge::qml::TelevendProperties", "Received bad HTTP response code", "ICB activation code error"),
     QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "JSON document file signature is not valid",
         "ICB activation code error"),
-    QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "HTTPS TLS transport error", "ICB activation code error"),
     QT_TRANSLATE_NOOP3(
-        "bridge::qml::TelevendProperties", "HTTPS server certificate is not valid", "ICB activation code error"),
-    QT_TRANSLATE_NOOP3(
-        "bridge::qml::TelevendProperties", "Provisioning is already in progress", "ICB activation code error"),
+        "bridge::qml::TelevendProperties", "HTTPS TLS transport error", "ICB activation code error"),
+    QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "HTTPS server certificate is not valid",
+        "ICB activation code error"),
+    QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "Provisioning is already in progress",
+        "ICB activation code error"),
     QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "Error resolving Activation server domain name ",
         "ICB activation code error"),
-    QT_TRANSLATE_NOOP3(
-        "bridge::qml::TelevendProperties", "Error connecting to Activation server", "ICB activation code error"),
+    QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "Error connecting to Activation server",
+        "ICB activation code error"),
     QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "Error sending message to Activation server",
         "ICB activation code error"),
     QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "Error receiving message from Activation server",
         "ICB activation code error"),
-    QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "Activation server TLS error", "ICB activation code error"),
-    QT_TRANSLATE_NOOP3("bridge::qml::TelevendProperties", "Invalid activation key", "ICB activation code error"),
+    QT_TRANSLATE_NOOP3(
+        "bridge::qml::TelevendProperties", "Activation server TLS error", "ICB activation code error"),
+    QT_TRANSLATE_NOOP3(
+        "bridge::qml::TelevendProperties", "Invalid activation key", "ICB activation code error"),
     QT_TRANSLATE_NOOP3(
         "bridge::qml::TelevendProperties", "Activation server internal error", "ICB activation code error"),
     QT_TRANSLATE_NOOP3(
@@ -79,7 +83,10 @@ QString activationErrorText(const nonstd::optional<qint32>& error)
 
 QString versionText(const TelevendProperties::ApiVersion& version)
 {
-    return QStringLiteral("%1.%2.%3").arg(version.majorNumber).arg(version.minorNumber).arg(version.patchNumber);
+    return QStringLiteral("%1.%2.%3")
+        .arg(version.majorNumber)
+        .arg(version.minorNumber)
+        .arg(version.patchNumber);
 }
 
 } // namespace

@@ -22,8 +22,10 @@ class TelevendProperties : public QObject
     Q_PROPERTY(QString remoteVamApiVersion READ remoteVamApiVersion NOTIFY remoteVamApiVersionChanged)
     Q_PROPERTY(QString localTamApiVersion READ localTamApiVersion NOTIFY localTamApiVersionChanged)
     Q_PROPERTY(QString remoteTamApiVersion READ remoteTamApiVersion NOTIFY remoteTamApiVersionChanged)
-    Q_PROPERTY(bool hasVamApiVersionMismatch READ hasVamApiVersionMismatch NOTIFY hasVamApiVersionMismatchChanged)
-    Q_PROPERTY(bool hasTamApiVersionMismatch READ hasTamApiVersionMismatch NOTIFY hasTamApiVersionMismatchChanged)
+    Q_PROPERTY(
+        bool hasVamApiVersionMismatch READ hasVamApiVersionMismatch NOTIFY hasVamApiVersionMismatchChanged)
+    Q_PROPERTY(
+        bool hasTamApiVersionMismatch READ hasTamApiVersionMismatch NOTIFY hasTamApiVersionMismatchChanged)
     Q_PROPERTY(bool isCloudConnected READ isCloudConnected NOTIFY cloudConnectionStatusChanged)
     Q_PROPERTY(QString cloudConnectionStatusString READ cloudConnectionStatusString NOTIFY
             cloudConnectionStatusChanged)

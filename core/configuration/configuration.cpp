@@ -7,8 +7,8 @@
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
-#include "core/selection/quickselectionmanager.h"
 #include "core/machine/machineclock.h"
+#include "core/selection/quickselectionmanager.h"
 #include "core/settings/settingsstore.h"
 
 #include <QPointer>

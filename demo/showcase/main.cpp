@@ -44,8 +44,8 @@ int main(int argc, char* argv[])
     QCommandLineParser options;
     options.addHelpOption();
     options.addOption({ QStringLiteral("play"), QStringLiteral("Sell a drink by itself.") });
-    options.addOption({ QStringLiteral("screenshot"), QStringLiteral("After the sale, save the window to <file> and quit."),
-        QStringLiteral("file") });
+    options.addOption({ QStringLiteral("screenshot"),
+        QStringLiteral("After the sale, save the window to <file> and quit."), QStringLiteral("file") });
     options.process(app);
 
     showcase::ShowcaseMachine machine;
@@ -63,7 +63,8 @@ int main(int argc, char* argv[])
             if (screenshot.isEmpty())
                 return;
             const bool saved = window && window->grabWindow().save(screenshot);
-            QTextStream(saved ? stdout : stderr) << (saved ? "saved " : "could not save ") << screenshot << '\n';
+            QTextStream(saved ? stdout : stderr)
+                << (saved ? "saved " : "could not save ") << screenshot << '\n';
             QCoreApplication::exit(saved ? 0 : 1);
         });
     }

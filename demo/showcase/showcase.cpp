@@ -32,15 +32,20 @@ Showcase::Showcase(bridge::Bridge& bridge, QObject* parent)
     , m_payments(create<lea::payment::Payments>(bridge.paymentFactory()))
 {
     using lea::misc::States;
-    connect(m_selection.get(), &lea::interface::Selection::selectionChanged, this, &Showcase::onSelectionChanged);
+    connect(
+        m_selection.get(), &lea::interface::Selection::selectionChanged, this, &Showcase::onSelectionChanged);
     connect(m_payments.get(), &lea::payment::Payments::creditChanged, this, &Showcase::creditChanged);
     connect(m_states.get(), &States::stateChanged, this, &Showcase::machineStateChanged);
     connect(m_states.get(), &States::notEnoughCredit, this,
         [this] { setDispensing(tr("Please insert more coins"), 0); });
-    connect(m_states.get(), &States::erogationStarted, this, [this] { setDispensing(tr("Preparing your drink"), 1.0 / 3); });
-    connect(m_states.get(), &States::erogationTakeCup, this, [this] { setDispensing(tr("Take your cup"), 2.0 / 3); });
-    connect(m_states.get(), &States::erogationDone, this, [this] { setDispensing(tr("Enjoy your drink"), 1); });
-    connect(m_states.get(), &States::erogationFailed, this, [this] { setDispensing(tr("Dispensing failed"), 0); });
+    connect(m_states.get(), &States::erogationStarted, this,
+        [this] { setDispensing(tr("Preparing your drink"), 1.0 / 3); });
+    connect(m_states.get(), &States::erogationTakeCup, this,
+        [this] { setDispensing(tr("Take your cup"), 2.0 / 3); });
+    connect(
+        m_states.get(), &States::erogationDone, this, [this] { setDispensing(tr("Enjoy your drink"), 1); });
+    connect(m_states.get(), &States::erogationFailed, this,
+        [this] { setDispensing(tr("Dispensing failed"), 0); });
 }
 
 Showcase::~Showcase() = default;
@@ -66,7 +71,8 @@ void Showcase::load()
         m_products << QVariantMap { { QStringLiteral("id"), int(id.value()) },
             { QStringLiteral("name"), product.name }, { QStringLiteral("price"), price ? price->price : -1 },
             { QStringLiteral("priceText"), price ? priceText(price->price) : QString() },
-            { QStringLiteral("image"), image.isEmpty() ? QString() : QUrl::fromLocalFile(image).toString() } };
+            { QStringLiteral("image"),
+                image.isEmpty() ? QString() : QUrl::fromLocalFile(image).toString() } };
     }
     emit productsChanged();
     if (!m_ready) {

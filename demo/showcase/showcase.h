@@ -18,7 +18,7 @@ class States;
 namespace payment {
 class Payments;
 class ProductsPrice;
-}
+} // namespace payment
 namespace products {
 class Products;
 }

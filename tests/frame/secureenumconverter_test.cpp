@@ -81,9 +81,9 @@ struct JoinedTypes<lguim::TypeList<As...>, lguim::TypeList<Bs...>, Rest...>
 
 using Converters
     = JoinedTypes<lguim::TypeList<ColourConverter, PaintConverter, FlagConverter, SparseConverter>,
-        bridge::connectivity::EnumConverters, bridge::maintenance::EnumConverters, bridge::misc::EnumConverters, bridge::payment::EnumConverters,
-        bridge::persistence::EnumConverters, bridge::products::EnumConverters,
-        bridge::staticsettings::EnumConverters>::Types;
+        bridge::connectivity::EnumConverters, bridge::maintenance::EnumConverters,
+        bridge::misc::EnumConverters, bridge::payment::EnumConverters, bridge::persistence::EnumConverters,
+        bridge::products::EnumConverters, bridge::staticsettings::EnumConverters>::Types;
 TYPED_TEST_SUITE(EveryConverter, Converters);
 
 TYPED_TEST(EveryConverter, ListedValuesRoundTripThroughTheDesignatedPartnerAndTheSetsAreBuiltOnce)

@@ -17,7 +17,8 @@ using bridge::qml::AmiCloProperties;
 using bridge::qml::NewDigitalProperties;
 using bridge::qml::TelevendProperties;
 
-std::unique_ptr<QObject> create(QQmlEngine& engine, QQmlContext& context, const QByteArray& qml, QString* errors)
+std::unique_ptr<QObject> create(
+    QQmlEngine& engine, QQmlContext& context, const QByteArray& qml, QString* errors)
 {
     QQmlComponent component(&engine);
     component.setData(qml, QUrl(QStringLiteral("inline.qml")));
@@ -41,10 +42,12 @@ TEST(ExposeToQml, PublishesTheThreePropertyObjectsThatQmlBindsTo)
 {
     QQmlEngine engine;
     bridge::Bridge().exposeToQml(*engine.rootContext());
-    EXPECT_EQ(engine.rootContext()->contextProperty("AmiClo").value<QObject*>(), AmiCloProperties::instance());
-    EXPECT_EQ(engine.rootContext()->contextProperty("Televend").value<QObject*>(), TelevendProperties::instance());
     EXPECT_EQ(
-        engine.rootContext()->contextProperty("NewDigital").value<QObject*>(), NewDigitalProperties::instance());
+        engine.rootContext()->contextProperty("AmiClo").value<QObject*>(), AmiCloProperties::instance());
+    EXPECT_EQ(
+        engine.rootContext()->contextProperty("Televend").value<QObject*>(), TelevendProperties::instance());
+    EXPECT_EQ(engine.rootContext()->contextProperty("NewDigital").value<QObject*>(),
+        NewDigitalProperties::instance());
     EXPECT_FALSE(engine.rootContext()->contextProperty("Sophia").isValid());
 
     AmiCloProperties::instance()->setActive(false);
@@ -72,10 +75,11 @@ TEST(ExposeToQml, QmlCannotCreateAmiCloPropertiesAndIsToldWhy)
     QQmlEngine engine;
     bridge::Bridge().exposeToQml(*engine.rootContext());
     QString errors;
-    const std::unique_ptr<QObject> object = create(engine, *engine.rootContext(),
-        "import VendingBridge 1.0\nAmiCloProperties {}\n", &errors);
+    const std::unique_ptr<QObject> object
+        = create(engine, *engine.rootContext(), "import VendingBridge 1.0\nAmiCloProperties {}\n", &errors);
     EXPECT_FALSE(object);
-    EXPECT_TRUE(errors.contains("AmiClo properties can only be created from the bridge.")) << qPrintable(errors);
+    EXPECT_TRUE(errors.contains("AmiClo properties can only be created from the bridge."))
+        << qPrintable(errors);
 }
 
 TEST(ExposeToQml, EveryContextGetsTheSameObjectsWhichOutliveTheEngines)

@@ -89,7 +89,8 @@ const SophiaCase sophiaCases[] = {
     { "firmware", "firmwareChanged", QString(), QStringLiteral("EC25 1.3"),
         PROPERTY_SETTER(SophiaProperties, setFirmware, QString) },
     { "dbm", "dbmChanged", 0, -71, PROPERTY_SETTER(SophiaProperties, setDbm, int) },
-    { "isConnected", "isConnectedChanged", false, true, PROPERTY_SETTER(SophiaProperties, setIsConnected, bool) },
+    { "isConnected", "isConnectedChanged", false, true,
+        PROPERTY_SETTER(SophiaProperties, setIsConnected, bool) },
     { "state", "stateChanged", QVariant::fromValue(SophiaProperties::FirstStart),
         QVariant::fromValue(SophiaProperties::ErrorCollectingData),
         PROPERTY_SETTER(SophiaProperties, setState, SophiaProperties::State) },
@@ -104,18 +105,21 @@ const TelevendCase televendCases[] = {
         PROPERTY_SETTER(TelevendProperties, setVamConnected, bool) },
     { "tamConnected", "tamConnectedChanged", false, true,
         PROPERTY_SETTER(TelevendProperties, setTamConnected, bool) },
-    { "pendingEvents", "pendingEventsChanged", 0, 17, PROPERTY_SETTER(TelevendProperties, setPendingEvents, int) },
-    { "pendingVends", "pendingVendsChanged", 0, -1, PROPERTY_SETTER(TelevendProperties, setPendingVends, int) },
+    { "pendingEvents", "pendingEventsChanged", 0, 17,
+        PROPERTY_SETTER(TelevendProperties, setPendingEvents, int) },
+    { "pendingVends", "pendingVendsChanged", 0, -1,
+        PROPERTY_SETTER(TelevendProperties, setPendingVends, int) },
     { "networkLog", "networkLogChanged", QString(), QStringLiteral("ack"),
         PROPERTY_SETTER(TelevendProperties, setNetworkLog, QString) },
-    { "pid", "pidChanged", QString(), QStringLiteral("PID-77"), PROPERTY_SETTER(TelevendProperties, setPid, QString) },
+    { "pid", "pidChanged", QString(), QStringLiteral("PID-77"),
+        PROPERTY_SETTER(TelevendProperties, setPid, QString) },
 };
 
 template <class Object> class PropertyTable : public ::testing::TestWithParam<PropertyCase<Object>>
 {
 };
 
-#define PROPERTY_TABLE(Suite, Object, table)                                                                  \
+#define PROPERTY_TABLE(Suite, Object, table)                                                                 \
     using Suite = PropertyTable<Object>;                                                                     \
     TEST_P(Suite, StartsAtItsInitialValueAndNotifiesOncePerChange)                                           \
     {                                                                                                        \
@@ -134,14 +138,16 @@ PROPERTY_TABLE(TelevendProperty, TelevendProperties, televendCases);
 // Constant properties: the same value always, and nothing to notify.
 TEST(PropertyObjects, ConstantsAreConstantWithTheirTexts)
 {
-    const std::pair<const char*, QVariant> updates[] = { { "linesPerLogPage", 100 },
-        { "applicationUpdateName", QStringLiteral("Application update") },
-        { "configGroupName", QStringLiteral("Configuration group") },
-        { "completeBackupName", QStringLiteral("Complete backup") }, { "uiUpdateName", QStringLiteral("GUI update") } };
+    const std::pair<const char*, QVariant> updates[]
+        = { { "linesPerLogPage", 100 }, { "applicationUpdateName", QStringLiteral("Application update") },
+              { "configGroupName", QStringLiteral("Configuration group") },
+              { "completeBackupName", QStringLiteral("Complete backup") },
+              { "uiUpdateName", QStringLiteral("GUI update") } };
     const QObject* objects[] = { AmiCloProperties::instance(), NewDigitalProperties::instance() };
     for (const QObject* object : objects) {
         for (const auto& [name, value] : updates) {
-            const QMetaProperty property = object->metaObject()->property(object->metaObject()->indexOfProperty(name));
+            const QMetaProperty property
+                = object->metaObject()->property(object->metaObject()->indexOfProperty(name));
             EXPECT_TRUE(property.isConstant()) << name;
             EXPECT_EQ(property.read(object), value) << name;
         }
@@ -149,7 +155,9 @@ TEST(PropertyObjects, ConstantsAreConstantWithTheirTexts)
     for (const QObject* object : { static_cast<const QObject*>(SophiaProperties::instance()),
              static_cast<const QObject*>(TelevendProperties::instance()) }) {
         EXPECT_EQ(object->property("linesPerLogPage"), 100);
-        EXPECT_TRUE(object->metaObject()->property(object->metaObject()->indexOfProperty("linesPerLogPage")).isConstant());
+        EXPECT_TRUE(object->metaObject()
+                        ->property(object->metaObject()->indexOfProperty("linesPerLogPage"))
+                        .isConstant());
     }
 }
 
@@ -175,22 +183,25 @@ TEST(PropertyObjects, SignalsAreDeclaredInTheirOrder)
             "profileUuidChanged()", "profileVideoCreditsChanged()", "protocolVersionChanged()",
             "softwareAvailableChanged()", "networkLogChanged()", "applicationUpdateAvailableChanged()",
             "configGroupPendingChanged()", "updateApplication()", "applicationUpdateFinished(bool,QString)",
-            "importConfigGroup()", "configGroupUncompressFinished(bool,QString)", "configGroupImportFinished(bool)",
-            "importCompleteBackup()", "completeBackupUncompressFinished(bool,QString)", "importUiUpdate()",
+            "importConfigGroup()", "configGroupUncompressFinished(bool,QString)",
+            "configGroupImportFinished(bool)", "importCompleteBackup()",
+            "completeBackupUncompressFinished(bool,QString)", "importUiUpdate()",
             "uiUpdateUncompressFinished(bool,QString)", "updateNetworkLog(int)" }));
     EXPECT_EQ(ownSignals(TelevendProperties::staticMetaObject),
         (QList<QByteArray> { "enabledChanged()", "vamConnectedChanged()", "tamConnectedChanged()",
             "localVamApiVersionChanged()", "remoteVamApiVersionChanged()", "localTamApiVersionChanged()",
-            "remoteTamApiVersionChanged()", "hasVamApiVersionMismatchChanged()", "hasTamApiVersionMismatchChanged()",
-            "cloudConnectionStatusChanged()", "pendingEventsChanged()", "pendingVendsChanged()",
-            "networkLogChanged()", "pidChanged()", "activationStatusChanged()", "updateNetworkLog(int)",
-            "sendAction(lea::connectivity::Televend::ActionType)", "sendFactoryReset(bool)",
-            "sendActivation(QString,QString)", "ackReceived(QString)", "nakReceived(QString)" }));
+            "remoteTamApiVersionChanged()", "hasVamApiVersionMismatchChanged()",
+            "hasTamApiVersionMismatchChanged()", "cloudConnectionStatusChanged()", "pendingEventsChanged()",
+            "pendingVendsChanged()", "networkLogChanged()", "pidChanged()", "activationStatusChanged()",
+            "updateNetworkLog(int)", "sendAction(lea::connectivity::Televend::ActionType)",
+            "sendFactoryReset(bool)", "sendActivation(QString,QString)", "ackReceived(QString)",
+            "nakReceived(QString)" }));
     EXPECT_EQ(ownSignals(SophiaProperties::staticMetaObject),
         (QList<QByteArray> { "activeChanged()", "connectedChanged()", "hostnameChanged()", "portChanged()",
-            "modemDeamonStartAsked()", "modemDeamonStopAsked()", "simIdentifierChanged()", "firmwareChanged()",
-            "dbmChanged()", "isConnectedChanged()", "modemDataChanged()", "stateChanged()",
-            "isTestServerEnabledChanged()", "networkLogChanged()", "updateNetworkLog(int)" }));
+            "modemDeamonStartAsked()", "modemDeamonStopAsked()", "simIdentifierChanged()",
+            "firmwareChanged()", "dbmChanged()", "isConnectedChanged()", "modemDataChanged()",
+            "stateChanged()", "isTestServerEnabledChanged()", "networkLogChanged()",
+            "updateNetworkLog(int)" }));
 }
 
 TEST(SophiaProperties, ConnectionIsAnnouncedUnderBothNamesAndTheModemRequestsAreSignals)

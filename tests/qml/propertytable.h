@@ -25,7 +25,8 @@ template <class Object> void PrintTo(const PropertyCase<Object>& entry, std::ost
 }
 
 /// A setter of a property object for the table.
-#define PROPERTY_SETTER(Object, setter, Type) [](Object& object, const QVariant& value) { object.setter(value.value<Type>()); }
+#define PROPERTY_SETTER(Object, setter, Type)                                                                \
+    [](Object& object, const QVariant& value) { object.setter(value.value<Type>()); }
 
 /// A fresh object of a class whose instances are otherwise process-wide.
 template <class Object> struct Fresh : Object

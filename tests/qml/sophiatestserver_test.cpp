@@ -35,14 +35,14 @@ TEST_F(SophiaTestServer, WithoutConfigurationReadsFalseAndChangesNothing)
     EXPECT_EQ(changed.count(), 0);
     const QList<LogEntry> entries = logEntries();
     ASSERT_EQ(entries.size(), 2);
-    const QString signatures[]
-        = { "bool bridge::qml::SophiaProperties::isTestServerEnabled() const",
-              "void bridge::qml::SophiaProperties::setIsTestServerEnabled(bool)" };
+    const QString signatures[] = { "bool bridge::qml::SophiaProperties::isTestServerEnabled() const",
+        "void bridge::qml::SophiaProperties::setIsTestServerEnabled(bool)" };
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(entries[i].level, LogLevel::Warning);
         EXPECT_EQ(entries[i].modules, QStringList { "Global" });
         EXPECT_EQ(entries[i].items,
-            (QStringList { signatures[i], QStringLiteral("Configuration is not loaded. Operation canceled.") }));
+            (QStringList {
+                signatures[i], QStringLiteral("Configuration is not loaded. Operation canceled.") }));
     }
     EXPECT_FALSE(store().contains(kKey));
 }
@@ -75,7 +75,8 @@ TEST_F(SophiaTestServer, ARefusedSaveKeepsTheOldFlagAndIsLogged)
     EXPECT_TRUE(sophia.isTestServerEnabled());
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(snapshot(), before);
-    const QList<LogEntry> failures = logEntriesContaining(QStringLiteral("Failed to save the test server flag"));
+    const QList<LogEntry> failures
+        = logEntriesContaining(QStringLiteral("Failed to save the test server flag"));
     ASSERT_EQ(failures.size(), 1);
     EXPECT_EQ(failures[0].level, LogLevel::Error);
     EXPECT_EQ(failures[0].items.value(0), "void bridge::qml::SophiaProperties::setIsTestServerEnabled(bool)");

@@ -18,7 +18,8 @@ const char* const kContext = "bridge::qml::TelevendProperties";
 class RecordingTranslator : public QTranslator
 {
 public:
-    QString translate(const char* context, const char* sourceText, const char* disambiguation, int) const override
+    QString translate(
+        const char* context, const char* sourceText, const char* disambiguation, int) const override
     {
         asked << std::make_tuple(QByteArray(context), QByteArray(sourceText), QByteArray(disambiguation));
         return QString();
@@ -136,7 +137,8 @@ TEST(TelevendTexts, AreLookedUpInTheClassContextAndTheErrorTableOnlyOnce)
     televend.cloudConnectionStatusString();
 
     const auto count = [](const char* text, const char* disambiguation) {
-        return translator->asked.count(std::make_tuple(QByteArray(kContext), QByteArray(text), QByteArray(disambiguation)));
+        return translator->asked.count(
+            std::make_tuple(QByteArray(kContext), QByteArray(text), QByteArray(disambiguation)));
     };
     EXPECT_EQ(count("Invalid activation key", "ICB activation code error"), 1);
     EXPECT_EQ(count("Error resolving Activation server domain name ", "ICB activation code error"), 1);
@@ -144,7 +146,8 @@ TEST(TelevendTexts, AreLookedUpInTheClassContextAndTheErrorTableOnlyOnce)
     EXPECT_GE(count("Connected, idle", nullptr), 1);
     int errorLookups = 0;
     for (const auto& lookup : translator->asked)
-        errorLookups += std::get<2>(lookup) == "ICB activation code error" && std::get<1>(lookup) != "Unknown error";
+        errorLookups
+            += std::get<2>(lookup) == "ICB activation code error" && std::get<1>(lookup) != "Unknown error";
     EXPECT_EQ(errorLookups, 16);
 }
 

@@ -68,8 +68,9 @@ TYPED_TEST(UpdateList, TheApplicationUpdateAnnouncesComingAndGoing)
 
 TEST(NewDigitalProperties, CloudStatusNumbersReadAsTheirNamesAndOnlyConnectedIsConnected)
 {
-    const std::tuple<int, const char*, bool> table[] = { { 0, "NotConnected", false }, { 1, "Connecting", false },
-        { 2, "Connected", true }, { 3, "Reconnecting", false }, { 4, "", false }, { -1, "", false } };
+    const std::tuple<int, const char*, bool> table[]
+        = { { 0, "NotConnected", false }, { 1, "Connecting", false }, { 2, "Connected", true },
+              { 3, "Reconnecting", false }, { 4, "", false }, { -1, "", false } };
     for (const auto& [status, text, connected] : table) {
         Fresh<NewDigitalProperties> newDigital;
         QSignalSpy changed(&newDigital, &NewDigitalProperties::cloudConnectionStatusChanged);

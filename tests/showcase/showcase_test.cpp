@@ -30,7 +30,8 @@ void collect(QQuickItem* item, const std::function<bool(QQuickItem*)>& keep, QLi
 QList<QQuickItem*> itemsNamed(QQuickWindow& window, const QString& name)
 {
     QList<QQuickItem*> found;
-    collect(window.contentItem(), [&name](QQuickItem* item) { return item->objectName() == name; }, found);
+    collect(
+        window.contentItem(), [&name](QQuickItem* item) { return item->objectName() == name; }, found);
     return found;
 }
 
@@ -90,8 +91,8 @@ TEST_F(ShowcaseTest, EveryTileShowsItsProductsCachedImage)
 
         ASSERT_GT(image->width(), 4);
         for (const QPointF& at : { QPointF(0.5, 0.5), QPointF(0.2, 0.25), QPointF(0.8, 0.75) }) {
-            const QPoint pixel = image->mapToScene(QPointF(image->width() * at.x(), image->height() * at.y()))
-                                     .toPoint();
+            const QPoint pixel
+                = image->mapToScene(QPointF(image->width() * at.x(), image->height() * at.y())).toPoint();
             ASSERT_TRUE(screen.rect().contains(pixel)) << id;
             EXPECT_EQ(QColor(screen.pixel(pixel)), QColor(expected)) << "product " << id;
         }
