@@ -1,3 +1,4 @@
+#include "bridge/connectivity/modemstateenumconverter.h"
 #include "bridge/qml/amicloproperties.h"
 #include "bridge/qml/newdigitalproperties.h"
 #include "bridge/qml/sophiaproperties.h"
@@ -245,6 +246,27 @@ TEST(TelevendProperties, InvokablesSendTheirRequestWithItsArguments)
     ASSERT_EQ(activations.count(), 1);
     EXPECT_EQ(activations.at(0), (QList<QVariant> { QStringLiteral("10.0.0.7"), QStringLiteral("K-1234") }));
     EXPECT_TRUE(actions.isEmpty() && resets.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// The client numbers the modem's states otherwise than the property object.
+TEST(ModemStateEnumConverter, TranslatesTheClientsNumbersBothWaysAndRefusesOthers)
+{
+    using Converter = bridge::connectivity::ModemStateEnumConverter;
+    using Lea = lea::connectivity::Sophia::ModemState;
+    const std::pair<int, int> table[] = { { 0, 0 }, { 1, 1 }, { 2, 5 }, { 3, 4 }, { 4, 2 }, { 5, 3 } };
+    for (const auto& [client, property] : table) {
+        EXPECT_EQ(Converter::toInternalOpt(Lea(client)), SophiaProperties::State(property)) << client;
+        EXPECT_EQ(Converter::toExternalOpt(SophiaProperties::State(property)), Lea(client)) << client;
+    }
+    for (const int other : { -1, 6, 99 }) {
+        EXPECT_FALSE(Converter::toInternalOpt(Lea(other))) << other;
+        EXPECT_FALSE(Converter::toExternalOpt(SophiaProperties::State(other))) << other;
+    }
+    EXPECT_THROW(Converter::toInternalOrThrow(Lea(6)), std::invalid_argument);
 }
 
 } // namespace
