@@ -3,6 +3,7 @@
 // saves the window once the sale is done and quits.
 #include "demo/showcase/showcase.h"
 #include "demo/showcase/showcasemachine.h"
+#include "demo/showcase/windowgrab.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -47,6 +48,9 @@ int main(int argc, char* argv[])
     options.addOption({ QStringLiteral("screenshot"),
         QStringLiteral("After the sale, save the window to <file> and quit."), QStringLiteral("file") });
     options.process(app);
+    // Without a display there is no OpenGL to draw with.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
 
     showcase::ShowcaseMachine machine;
     QQmlApplicationEngine engine;
@@ -62,7 +66,7 @@ int main(int argc, char* argv[])
         playSale(machine, [window, screenshot] {
             if (screenshot.isEmpty())
                 return;
-            const bool saved = window && window->grabWindow().save(screenshot);
+            const bool saved = window && showcase::grabWindow(*window).save(screenshot);
             QTextStream(saved ? stdout : stderr)
                 << (saved ? "saved " : "could not save ") << screenshot << '\n';
             QCoreApplication::exit(saved ? 0 : 1);
