@@ -66,8 +66,9 @@ public:
     /// Buys the selection.
     Q_INVOKABLE void buy();
 
-    /// A price as the customer reads it: "1.50".
+    /// A price as the customer reads it: "1.50"; empty for no price (below 0).
     static QString priceText(int price);
+    Q_INVOKABLE QString priceTextOf(int price) const { return priceText(price); }
 
 signals:
     void productsChanged();

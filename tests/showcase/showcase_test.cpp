@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QImage>
 #include <QQmlApplicationEngine>
+#include <QQmlError>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSet>
@@ -48,6 +49,10 @@ protected:
             return true;
         }();
         Q_UNUSED(software)
+        QObject::connect(&engine, &QQmlEngine::warnings, [this](const QList<QQmlError>& errors) {
+            for (const QQmlError& error : errors)
+                warnings << error.toString();
+        });
         machine = std::make_unique<showcase::ShowcaseMachine>(0);
         ASSERT_TRUE(machine->isValid());
         ASSERT_TRUE(machine->load(engine));
@@ -56,6 +61,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return machine->showcase().ready(); }, 5000));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
+
+    // A binding to a missing property or a failed image load shows as a warning.
+    void TearDown() override { EXPECT_EQ(warnings, QStringList()); }
 
     /// Saves the window where CI keeps the test artefacts and says where.
     void keepScreenshot(const QImage& image) const
@@ -71,6 +79,7 @@ protected:
     std::unique_ptr<showcase::ShowcaseMachine> machine;
     QQmlApplicationEngine engine;
     QQuickWindow* window = nullptr;
+    QStringList warnings;
 };
 
 TEST_F(ShowcaseTest, EveryTileShowsItsProductsCachedImage)

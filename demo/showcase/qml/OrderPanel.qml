@@ -32,6 +32,12 @@ Rectangle {
             font.pixelSize: 17
             text: "Credit: " + Showcase.creditText
         }
+        Row {
+            spacing: 8
+            CoinButton { value: 50 }
+            CoinButton { value: 100 }
+            CoinButton { value: 200 }
+        }
         Rectangle {
             objectName: "buyButton"
             width: parent.width
