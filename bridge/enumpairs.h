@@ -2,6 +2,7 @@
 
 namespace lguim {
 
+/// One row of a converter's value table: a core value and the interface value it stands for.
 template <class InternalType, class ExternalType> struct EnumPair
 {
     InternalType internal;

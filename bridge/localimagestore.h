@@ -70,6 +70,7 @@ public:
 
     using CacheMap = QHash<Key, CacheData>;
 
+    /// The cache of one kind of image and the directory its files go to.
     struct ImgEntityData
     {
         CacheMap cache;

@@ -29,6 +29,7 @@ public:
     };
     Q_ENUM(SelectionResult)
 
+    /// The product the customer has selected, with the QR code shown for it.
     struct SelectionData
     {
         lea::ProductDbId product { 0 };

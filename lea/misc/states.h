@@ -43,6 +43,7 @@ public:
     };
     Q_ENUM(ErogationState)
 
+    /// The machine at one moment: its state, the dispensing state and what it is busy with.
     struct Status
     {
         State state = Unknown;

@@ -106,6 +106,7 @@ public:
             /// The coins or bills of a device.
             struct CashInfo
             {
+                /// One denomination of coin or bill and how many of it the device holds.
                 struct Token
                 {
                     int32_t value = 0;

@@ -42,6 +42,7 @@ public:
     /// The bands that have a price or an executive line.
     using ProductPrices = std::map<TimeBands::TimeBand, Prices>;
 
+    /// The price a product sells at now, and its second price where the payment system has one.
     struct CurrentPrice
     {
         lea::ProductDbId id;

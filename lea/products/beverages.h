@@ -16,8 +16,11 @@ class Beverages : public QObject
     Q_OBJECT
 
 public:
+    /// The beverage side of one product: the recipe it is made from, and whether and how it may be dispensed
+    /// as a jug.
     struct Beverage
     {
+        /// How many cycles of the recipe make a jug, and whether a jug is the default choice.
         struct Jug
         {
             bool defaultValue = false;

@@ -78,6 +78,7 @@ public:
         std::vector<lea::Translation> productNameTranslations;
     };
 
+    /// One canister: its name, the ingredient it holds, and whether it is installed and available.
     struct Canister
     {
         lea::CanisterDbId id;

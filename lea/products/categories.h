@@ -40,6 +40,7 @@ public:
     };
     Q_ENUM(Type)
 
+    /// A category of the selection screen: its title, grid size and the products it shows, in display order.
     struct Category
     {
         Type type = Type0;

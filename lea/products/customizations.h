@@ -76,6 +76,8 @@ public:
     };
     Q_ENUM(AdjustmentType)
 
+    /// A choice the buyer makes on a drink, such as strength or sugar: its steps, the default and current
+    /// choice, and what it costs.
     struct Customization
     {
         CustomizationType type = Type0;
@@ -102,6 +104,7 @@ public:
         nonstd::optional<QString> extraText;
     };
 
+    /// What one customization changes in one recipe: a powder dose or a water quantity, within a range.
     struct Adjustment
     {
         /// Varies the dose of one canister's ingredient.

@@ -50,6 +50,7 @@ public:
     };
     Q_ENUM(Attribute)
 
+    /// What every product has: name, attributes, availability and the products offered with it.
     struct BasicProduct
     {
         QString name;
@@ -68,6 +69,7 @@ public:
         nonstd::optional<QString> extraText;
     };
 
+    /// A special product: the basic record and the cup-turret it drops its cup from.
     struct SpecialProductRecord : BasicProduct
     {
         nonstd::optional<uint8_t> cupDropTurret;

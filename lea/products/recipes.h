@@ -120,6 +120,7 @@ public:
     };
     Q_ENUM(IngredientType)
 
+    /// A drink as the machine prepares it: its name, cup and the ids of its steps in order.
     struct Recipe
     {
         QString name;
@@ -147,8 +148,10 @@ public:
         nonstd::optional<QString> extraText;
     };
 
+    /// One preparation step of a recipe: what it does with water and which ingredients it doses.
     struct Step
     {
+        /// How an instant step's mixer whips the drink.
         struct Mixer
         {
             enum Speed : int32_t {
@@ -194,8 +197,10 @@ public:
         nonstd::optional<QString> extraText;
     };
 
+    /// One ingredient dosed by a step, with the canister that holds it.
     struct Ingredient
     {
+        /// How the auger of a powder ingredient is cycled while it doses.
         struct PowderCycle
         {
             /// How the auger runs while dosing.
@@ -208,6 +213,7 @@ public:
             int32_t value = 0;
         };
 
+        /// The auger speed of a powder (instant) ingredient.
         struct Powder
         {
             int32_t speed = 0;

@@ -61,6 +61,7 @@ public:
         int32_t time = 0;
     };
 
+    /// How often one product was dispensed, and when last.
     struct ProductDeliveryStatistics
     {
         int64_t deliveryCount = 0;

@@ -198,8 +198,9 @@ TEST_F(SaleTest, TwoCoinsBuyAnEspressoAndTheCreditLeftStays)
     ASSERT_EQ(delivered[0].recipe->ingredients.size(), 2u);
     EXPECT_EQ(delivered[0].recipe->ingredients[0].quantity, 8);
     EXPECT_EQ(delivery->totalDeliveryCount(), 1);
-    // The states accessor clears the dispensing a moment after it is done.
-    QTest::qWait(20);
+    // The states accessor clears the dispensing a moment after it is done; a
+    // loaded machine may take longer than a fixed wait to get there.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return states->status().state == lea::misc::States::Ready; }, 5000));
     EXPECT_EQ(states->status().state, lea::misc::States::Ready);
     EXPECT_FALSE(accessor->currentDispensedProduct());
 }
