@@ -3,6 +3,7 @@
 // one of the external enumeration of every converter. (Few values per input:
 // the refusals throw, and exceptions are slow under the sanitizers.)
 
+#include "bridge/connectivity/enumconverters.h"
 #include "bridge/misc/enumconverters.h"
 #include "bridge/persistence/enumconverters.h"
 #include "bridge/products/enumconverters.h"
@@ -92,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     for (int chunk = 0; chunk < 4 && (chunk == 0 || !input.atEnd()); ++chunk) {
         const auto internalValue = input.integer<long long>();
         const auto externalValue = input.integer<long long>();
+        checkArea(bridge::connectivity::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::misc::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::persistence::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::products::EnumConverters {}, internalValue, externalValue);
