@@ -14,6 +14,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextStream>
 #include <QUrl>
@@ -63,7 +64,18 @@ protected:
     }
 
     // A binding to a missing property or a failed image load shows as a warning.
-    void TearDown() override { EXPECT_EQ(warnings, QStringList()); }
+    void TearDown() override
+    {
+        EXPECT_EQ(warnings, QStringList());
+        // The scene graph frees the textures of destroyed images at its next
+        // frame; destroyed with their window, they would wait for one forever.
+        if (!window)
+            return;
+        qDeleteAll(window->contentItem()->childItems());
+        QSignalSpy frame(window, &QQuickWindow::afterSynchronizing);
+        window->update();
+        frame.wait(1000);
+    }
 
     /// Saves the window where CI keeps the test artefacts and says where.
     void keepScreenshot(const QImage& image) const

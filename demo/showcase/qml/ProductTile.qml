@@ -19,7 +19,9 @@ Rectangle {
         width: 110
         height: 110
         source: tile.product.image
-        asynchronous: false
+        // Each file is shown by one tile only; the shared pixmap cache would
+        // keep the images for the whole process.
+        cache: false
         smooth: false
     }
 
