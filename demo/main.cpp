@@ -82,15 +82,13 @@ int main(int argc, char* argv[])
         [&](int, const QString& text) { out << "  -> " << text << '\n'; });
     QObject::connect(&player, &scenario::ScenarioPlayer::signalSeen,
         [&](int, const QString& line) { out << "  " << line << '\n'; });
-    QObject::connect(&player, &scenario::ScenarioPlayer::stepFinished,
-        [&](int, bool passed, const QString&) {
-            if (passed)
-                out << "  = " << player.status() << '\n';
-            out.flush();
-        });
-    QObject::connect(&player, &scenario::ScenarioPlayer::finished, &app, [&](bool passed) {
-        app.exit(passed ? Passed : Failed);
+    QObject::connect(&player, &scenario::ScenarioPlayer::stepFinished, [&](int, bool passed, const QString&) {
+        if (passed)
+            out << "  = " << player.status() << '\n';
+        out.flush();
     });
+    QObject::connect(&player, &scenario::ScenarioPlayer::finished, &app,
+        [&](bool passed) { app.exit(passed ? Passed : Failed); });
     player.start();
     const int status = player.isRunning() ? app.exec() : (player.failure().isEmpty() ? Passed : Failed);
     out << '\n';

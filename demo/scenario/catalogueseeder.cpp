@@ -106,7 +106,8 @@ bool CatalogueSeeder::seed(const Catalogue& catalogue, QString* error)
                 return refuse(QStringLiteral("a step of recipe \"%1\" could not be stored").arg(seed.name));
             for (const IngredientSeed& ingredientSeed : stepSeed.ingredients) {
                 if (!recipes->createIngredient(ingredient(step.type, ingredientSeed), *stepId))
-                    return refuse(QStringLiteral("an ingredient of recipe \"%1\" could not be stored").arg(seed.name));
+                    return refuse(
+                        QStringLiteral("an ingredient of recipe \"%1\" could not be stored").arg(seed.name));
             }
             recipe.steps.push_back(*stepId);
         }
@@ -121,12 +122,13 @@ bool CatalogueSeeder::seed(const Catalogue& catalogue, QString* error)
             customization.stepCount = uint8_t(customizationSeed.stepCount);
             customization.defaultIndex = uint8_t(customizationSeed.defaultIndex);
             if (!customizations->addCustomization(customization, *recipeId))
-                return refuse(QStringLiteral("customization \"%1\" could not be stored").arg(customizationSeed.name));
+                return refuse(
+                    QStringLiteral("customization \"%1\" could not be stored").arg(customizationSeed.name));
         }
     }
 
     std::map<lea::ProductDbId, lea::payment::ProductsPrice::ProductPrices> priceTable;
-    std::vector<lea::ProductDbId> offered;
+    std::vector<nonstd::optional<lea::ProductDbId>> offered;
     QList<QPair<int, lea::ProductDbId>> codes;
     for (const ProductSeed& seed : catalogue.products) {
         lea::products::Beverages::Beverage beverage;
@@ -137,7 +139,8 @@ bool CatalogueSeeder::seed(const Catalogue& catalogue, QString* error)
         auto basics = products->basics(*productId).value_or(lea::products::Products::BasicProduct {});
         basics.name = seed.name;
         products->setBasics(*productId, basics);
-        priceTable[*productId] = { { lea::payment::TimeBands::TimeBand0, { seed.price, seed.price, seed.price, 0 } } };
+        priceTable[*productId]
+            = { { lea::payment::TimeBands::TimeBand0, { seed.price, seed.price, seed.price, 0 } } };
         offered.push_back(*productId);
         if (seed.quickCode != 0)
             codes << qMakePair(seed.quickCode, *productId);

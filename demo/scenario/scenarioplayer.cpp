@@ -46,12 +46,14 @@ bool matches(const Expectation& expectation, const QString& line)
         return false;
     if (!expectation.matchArguments)
         return true;
-    return line.mid(prefix.size(), line.size() - prefix.size() - 1) == expectation.arguments.join(QStringLiteral(", "));
+    return line.mid(prefix.size(), line.size() - prefix.size() - 1)
+        == expectation.arguments.join(QStringLiteral(", "));
 }
 
 } // namespace
 
-ScenarioPlayer::ScenarioPlayer(Scenario scenario, CoreSimulator& machine, bridge::Bridge& bridge, QObject* parent)
+ScenarioPlayer::ScenarioPlayer(
+    Scenario scenario, CoreSimulator& machine, bridge::Bridge& bridge, QObject* parent)
     : QObject(parent)
     , m_scenario(std::move(scenario))
     , m_machine(machine)
@@ -61,7 +63,9 @@ ScenarioPlayer::ScenarioPlayer(Scenario scenario, CoreSimulator& machine, bridge
     m_timeout.setSingleShot(true);
     m_paceTimer.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, [this] {
-        failStep(QStringLiteral("not seen within %1 ms: %2").arg(m_stepTimeout).arg(unmetExpectations().join(QStringLiteral(", "))));
+        failStep(QStringLiteral("not seen within %1 ms: %2")
+                     .arg(m_stepTimeout)
+                     .arg(unmetExpectations().join(QStringLiteral(", "))));
     });
     connect(&m_paceTimer, &QTimer::timeout, this, [this] { runStep(m_index + 1); });
     connect(m_recorder, &SignalRecorder::recorded, this, [this](const QString& line) {
@@ -91,7 +95,8 @@ QString ScenarioPlayer::status() const
     QStringList failures;
     for (const auto& failure : m_failures->activeFailures()) {
         failures << QStringLiteral("Failure%1").arg(int(failure.first))
-                + (failure.second.name.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(failure.second.name));
+                + (failure.second.name.isEmpty() ? QString()
+                                                 : QStringLiteral(" \"%1\"").arg(failure.second.name));
     }
     return QStringLiteral("credit %1 | state %2 | dispensing %3 | deliveries %4 | failures %5")
         .arg(m_payments->credit())
@@ -118,18 +123,19 @@ void ScenarioPlayer::start()
         return;
     }
 
+    // The machine is ready for customers when the timeline starts.
+    core.machine()->cpuStateMachine()->setCurrentState(CpuStateMachine::Ready);
     m_selection = createAccessor<lea::interface::Selection>(m_bridge.interfaceFactory());
     m_payments = createAccessor<lea::payment::Payments>(m_bridge.paymentFactory());
     m_states = createAccessor<lea::misc::States>(m_bridge.miscFactory());
     m_delivery = createAccessor<lea::statistics::Delivery>(m_bridge.statisticsFactory());
     m_failures = createAccessor<lea::maintenance::Failures>(m_bridge.maintenanceFactory());
     m_customizations = createAccessor<lea::products::Customizations>(m_bridge.productsFactory());
-    for (QObject* source : std::initializer_list<QObject*> { m_selection.get(), m_payments.get(), m_states.get(),
-             m_delivery.get(), m_failures.get(), m_customizations.get(), m_machine.hardware().inputsCheck() })
+    for (QObject* source :
+        std::initializer_list<QObject*> { m_selection.get(), m_payments.get(), m_states.get(),
+            m_delivery.get(), m_failures.get(), m_customizations.get(), m_machine.hardware().inputsCheck() })
         m_recorder->follow(source);
 
-    // The machine is ready for customers.
-    core.machine()->cpuStateMachine()->setCurrentState(CpuStateMachine::Ready);
     m_index = -1;
     m_paceTimer.start(0);
 }
@@ -144,12 +150,12 @@ void ScenarioPlayer::runStep(int index)
     }
     m_index = index;
     m_stepStart = m_recorder->lines().size();
-    const Step& step = m_scenario.timeline.at(index);
-    emit step(index, step.description);
+    const Step& current = m_scenario.timeline.at(index);
+    emit step(index, current.description);
     QString problem;
     m_performing = true;
     try {
-        problem = perform(step);
+        problem = perform(current);
     } catch (const std::exception& e) {
         problem = QString::fromLocal8Bit(e.what());
     }
@@ -189,7 +195,10 @@ QString ScenarioPlayer::perform(const Step& step)
             if (customization.name != step.customization)
                 continue;
             if (step.choice >= customization.stepCount)
-                return QStringLiteral("%1 has %2 steps, not %3").arg(step.customization).arg(customization.stepCount).arg(step.choice + 1);
+                return QStringLiteral("%1 has %2 steps, not %3")
+                    .arg(step.customization)
+                    .arg(customization.stepCount)
+                    .arg(step.choice + 1);
             customization.currentChoiceIndex = uint8_t(step.choice);
             m_customizations->setCurrentCustomizationStep(customization);
             return {};
@@ -201,7 +210,8 @@ QString ScenarioPlayer::perform(const Step& step)
         break;
     case Step::RaiseFailure:
     case Step::ClearFailure: {
-        const auto id = bridge::maintenance::FailureIdEnumConverter::toInternalOrThrow(lea::maintenance::FailureId(step.failure));
+        const auto id = bridge::maintenance::FailureIdEnumConverter::toInternalOrThrow(
+            lea::maintenance::FailureId(step.failure));
         Failure* failure = machine.failure(id);
         if (!failure)
             return QStringLiteral("this machine has no failure Failure%1").arg(step.failure);
@@ -256,7 +266,9 @@ QStringList ScenarioPlayer::unmetExpectations() const
                      .arg(keyOf(lea::misc::States::State(*step.state)), keyOf(state));
     }
     if (step.credit && *step.credit != m_payments->credit())
-        unmet << QStringLiteral("credit %1 (the payments accessor reports %2)").arg(*step.credit).arg(m_payments->credit());
+        unmet << QStringLiteral("credit %1 (the payments accessor reports %2)")
+                     .arg(*step.credit)
+                     .arg(m_payments->credit());
     return unmet;
 }
 

@@ -50,7 +50,8 @@ class ScenarioPlayer : public QObject
 public:
     /// Plays `scenario` on `machine`, whose environments must be in place,
     /// through `bridge`; both must outlive the player.
-    ScenarioPlayer(Scenario scenario, CoreSimulator& machine, bridge::Bridge& bridge, QObject* parent = nullptr);
+    ScenarioPlayer(
+        Scenario scenario, CoreSimulator& machine, bridge::Bridge& bridge, QObject* parent = nullptr);
     ~ScenarioPlayer() override;
 
     const Scenario& scenario() const { return m_scenario; }

@@ -114,7 +114,8 @@ public:
         return object.value(key);
     }
 
-    void expectType(const QJsonValue& value, const QString& path, QJsonValue::Type type, const char* what) const
+    void expectType(
+        const QJsonValue& value, const QString& path, QJsonValue::Type type, const char* what) const
     {
         if (value.type() != type)
             fail(path, QStringLiteral("expected %1, found %2").arg(QLatin1String(what), typeName(value)));
@@ -142,7 +143,8 @@ public:
         return value.toBool();
     }
 
-    double number(const QJsonObject& object, const QString& path, const QString& key, double min, double max) const
+    double number(
+        const QJsonObject& object, const QString& path, const QString& key, double min, double max) const
     {
         const QString field = JsonLineIndex::member(path, key);
         const QJsonValue value = required(object, path, key);
@@ -185,26 +187,31 @@ public:
     }
 
     /// The value of a key of `metaEnum` named by the string at `key`.
-    template <class Enum> int enumKey(const QJsonObject& object, const QString& path, const QString& key) const
+    template <class Enum>
+    int enumKey(const QJsonObject& object, const QString& path, const QString& key) const
     {
         const QString name = string(object, path, key);
         const QMetaEnum metaEnum = QMetaEnum::fromType<Enum>();
         bool ok = false;
         const int value = metaEnum.keyToValue(name.toLatin1().constData(), &ok);
         if (!ok)
-            fail(JsonLineIndex::member(path, key), QStringLiteral("unknown %1 %2").arg(QLatin1String(metaEnum.name()), quoted(name)));
+            fail(JsonLineIndex::member(path, key),
+                QStringLiteral("unknown %1 %2").arg(QLatin1String(metaEnum.name()), quoted(name)));
         return value;
     }
 
     Scenario scenario(const QJsonObject& root) const
     {
-        onlyFields(root, {}, { QStringLiteral("name"), QStringLiteral("description"), QStringLiteral("catalogue"), QStringLiteral("timeline") });
+        onlyFields(root, {},
+            { QStringLiteral("name"), QStringLiteral("description"), QStringLiteral("catalogue"),
+                QStringLiteral("timeline") });
         Scenario result;
         result.fileName = m_file;
         result.name = string(root, {}, QStringLiteral("name"));
         result.description = string(root, {}, QStringLiteral("description"));
         if (root.contains(QStringLiteral("catalogue")))
-            result.catalogue = catalogue(object(root.value(QStringLiteral("catalogue")), QStringLiteral("catalogue")));
+            result.catalogue
+                = catalogue(object(root.value(QStringLiteral("catalogue")), QStringLiteral("catalogue")));
         const QJsonArray timeline = array(root, {}, QStringLiteral("timeline"), true);
         if (timeline.isEmpty())
             fail(QStringLiteral("timeline"), QStringLiteral("must hold at least one step"));
@@ -216,7 +223,9 @@ public:
     Catalogue catalogue(const QJsonObject& object) const
     {
         const QString path = QStringLiteral("catalogue");
-        onlyFields(object, path, { QStringLiteral("canisters"), QStringLiteral("recipes"), QStringLiteral("products"), QStringLiteral("category") });
+        onlyFields(object, path,
+            { QStringLiteral("canisters"), QStringLiteral("recipes"), QStringLiteral("products"),
+                QStringLiteral("category") });
         Catalogue result;
         const QString canistersPath = JsonLineIndex::member(path, QStringLiteral("canisters"));
         const QJsonArray canisters = array(object, path, QStringLiteral("canisters"), false);
@@ -234,7 +243,8 @@ public:
             result.products << product(products.at(i), productPath, result.recipes);
             const int code = result.products.last().quickCode;
             if (code != 0 && codes.contains(code))
-                fail(JsonLineIndex::member(productPath, QStringLiteral("quickCode")), QStringLiteral("quick code %1 is taken").arg(code));
+                fail(JsonLineIndex::member(productPath, QStringLiteral("quickCode")),
+                    QStringLiteral("quick code %1 is taken").arg(code));
             codes.insert(code);
         }
         result.category = string(object, path, QStringLiteral("category"), false);
@@ -244,20 +254,25 @@ public:
     CanisterSeed canister(const QJsonValue& value, const QString& path) const
     {
         const QJsonObject o = object(value, path);
-        onlyFields(o, path, { QStringLiteral("name"), QStringLiteral("ingredient"), QStringLiteral("grams") });
+        onlyFields(
+            o, path, { QStringLiteral("name"), QStringLiteral("ingredient"), QStringLiteral("grams") });
         CanisterSeed result;
         result.name = string(o, path, QStringLiteral("name"));
         result.logicalId = enumKey<Canister::LogicalCanisterId>(o, path, QStringLiteral("ingredient"));
         if (result.logicalId == Canister::NoIngredient)
-            fail(JsonLineIndex::member(path, QStringLiteral("ingredient")), QStringLiteral("a canister holds an ingredient"));
+            fail(JsonLineIndex::member(path, QStringLiteral("ingredient")),
+                QStringLiteral("a canister holds an ingredient"));
         result.grams = integer(o, path, QStringLiteral("grams"), 0, 100000);
         return result;
     }
 
-    RecipeSeed recipe(const QJsonValue& value, const QString& path, const QList<CanisterSeed>& canisters) const
+    RecipeSeed recipe(
+        const QJsonValue& value, const QString& path, const QList<CanisterSeed>& canisters) const
     {
         const QJsonObject o = object(value, path);
-        onlyFields(o, path, { QStringLiteral("name"), QStringLiteral("cup"), QStringLiteral("steps"), QStringLiteral("customizations") });
+        onlyFields(o, path,
+            { QStringLiteral("name"), QStringLiteral("cup"), QStringLiteral("steps"),
+                QStringLiteral("customizations") });
         RecipeSeed result;
         result.name = string(o, path, QStringLiteral("name"));
         result.hasCup = boolean(o, path, QStringLiteral("cup"), true);
@@ -272,7 +287,8 @@ public:
         for (int i = 0; i < customizations.size(); ++i) {
             const QString itemPath = JsonLineIndex::element(customizationsPath, i);
             const QJsonObject c = object(customizations.at(i), itemPath);
-            onlyFields(c, itemPath, { QStringLiteral("name"), QStringLiteral("steps"), QStringLiteral("default") });
+            onlyFields(
+                c, itemPath, { QStringLiteral("name"), QStringLiteral("steps"), QStringLiteral("default") });
             CustomizationSeed seed;
             seed.name = string(c, itemPath, QStringLiteral("name"));
             seed.stepCount = integer(c, itemPath, QStringLiteral("steps"), 1, 10);
@@ -282,10 +298,13 @@ public:
         return result;
     }
 
-    StepSeed recipeStep(const QJsonValue& value, const QString& path, const QList<CanisterSeed>& canisters) const
+    StepSeed recipeStep(
+        const QJsonValue& value, const QString& path, const QList<CanisterSeed>& canisters) const
     {
         const QJsonObject o = object(value, path);
-        onlyFields(o, path, { QStringLiteral("type"), QStringLiteral("description"), QStringLiteral("waterDose"), QStringLiteral("waterSpeed"), QStringLiteral("ingredients") });
+        onlyFields(o, path,
+            { QStringLiteral("type"), QStringLiteral("description"), QStringLiteral("waterDose"),
+                QStringLiteral("waterSpeed"), QStringLiteral("ingredients") });
         StepSeed result;
         result.type = enumKey<Recipes::StepType>(o, path, QStringLiteral("type"));
         result.description = string(o, path, QStringLiteral("description"), false);
@@ -298,11 +317,13 @@ public:
             const QJsonObject item = object(ingredients.at(i), itemPath);
             onlyFields(item, itemPath, { QStringLiteral("ingredient"), QStringLiteral("dose") });
             IngredientSeed seed;
-            seed.logicalId = enumKey<Canister::LogicalCanisterId>(item, itemPath, QStringLiteral("ingredient"));
+            seed.logicalId
+                = enumKey<Canister::LogicalCanisterId>(item, itemPath, QStringLiteral("ingredient"));
             const bool held = std::any_of(canisters.cbegin(), canisters.cend(),
                 [&](const CanisterSeed& c) { return c.logicalId == seed.logicalId; });
             if (!held)
-                fail(JsonLineIndex::member(itemPath, QStringLiteral("ingredient")), QStringLiteral("no canister of the catalogue holds it"));
+                fail(JsonLineIndex::member(itemPath, QStringLiteral("ingredient")),
+                    QStringLiteral("no canister of the catalogue holds it"));
             seed.dose = integer(item, itemPath, QStringLiteral("dose"), 1, 1000);
             result.ingredients << seed;
         }
@@ -312,13 +333,17 @@ public:
     ProductSeed product(const QJsonValue& value, const QString& path, const QList<RecipeSeed>& recipes) const
     {
         const QJsonObject o = object(value, path);
-        onlyFields(o, path, { QStringLiteral("name"), QStringLiteral("recipe"), QStringLiteral("quickCode"), QStringLiteral("price") });
+        onlyFields(o, path,
+            { QStringLiteral("name"), QStringLiteral("recipe"), QStringLiteral("quickCode"),
+                QStringLiteral("price") });
         ProductSeed result;
         result.name = string(o, path, QStringLiteral("name"));
         result.recipe = string(o, path, QStringLiteral("recipe"));
-        const bool known = std::any_of(recipes.cbegin(), recipes.cend(), [&](const RecipeSeed& r) { return r.name == result.recipe; });
+        const bool known = std::any_of(
+            recipes.cbegin(), recipes.cend(), [&](const RecipeSeed& r) { return r.name == result.recipe; });
         if (!known)
-            fail(JsonLineIndex::member(path, QStringLiteral("recipe")), QStringLiteral("no recipe %1 in the catalogue").arg(quoted(result.recipe)));
+            fail(JsonLineIndex::member(path, QStringLiteral("recipe")),
+                QStringLiteral("no recipe %1 in the catalogue").arg(quoted(result.recipe)));
         result.quickCode = integer(o, path, QStringLiteral("quickCode"), 1, kMaxQuickCode, 0);
         result.price = integer(o, path, QStringLiteral("price"), 0, 1000000);
         return result;
@@ -329,10 +354,15 @@ public:
         const QJsonObject o = object(value, path);
         const QString eventPath = JsonLineIndex::member(path, QStringLiteral("event"));
         const QString name = string(o, path, QStringLiteral("event"));
-        const auto info = std::find_if(events().cbegin(), events().cend(), [&](const EventInfo& e) { return name == QLatin1String(e.name); });
+        const auto info = std::find_if(events().cbegin(), events().cend(),
+            [&](const EventInfo& e) { return name == QLatin1String(e.name); });
         if (info == events().cend())
             fail(eventPath, QStringLiteral("unknown event %1").arg(quoted(name)));
-        onlyFields(o, path, info->fields + QStringList { QStringLiteral("event"), QStringLiteral("description"), QStringLiteral("expect"), QStringLiteral("forbid"), QStringLiteral("state"), QStringLiteral("credit") });
+        onlyFields(o, path,
+            info->fields
+                + QStringList { QStringLiteral("event"), QStringLiteral("description"),
+                    QStringLiteral("expect"), QStringLiteral("forbid"), QStringLiteral("state"),
+                    QStringLiteral("credit") });
 
         Step result;
         result.event = info->event;
@@ -349,7 +379,8 @@ public:
         case Step::Customize: {
             result.customization = string(o, path, QStringLiteral("customization"));
             result.choice = integer(o, path, QStringLiteral("choice"), 0, 9);
-            result.description = QStringLiteral("set %1 to step %2").arg(result.customization).arg(result.choice);
+            result.description
+                = QStringLiteral("set %1 to step %2").arg(result.customization).arg(result.choice);
             break;
         }
         case Step::Buy:
@@ -364,7 +395,8 @@ public:
                 result.failureName = string(o, path, QStringLiteral("name"), false);
                 result.blocking = boolean(o, path, QStringLiteral("blocking"), true);
             }
-            result.description = QStringLiteral("%1 failure %2").arg(raise ? QStringLiteral("raise") : QStringLiteral("clear"), key);
+            result.description = QStringLiteral("%1 failure %2")
+                                     .arg(raise ? QStringLiteral("raise") : QStringLiteral("clear"), key);
             break;
         }
         case Step::OpenDoor:
@@ -430,17 +462,23 @@ public:
         static const QRegularExpression pattern(QStringLiteral("^(\\w+)::(\\w+)(?:\\((.*)\\))?$"));
         const QRegularExpressionMatch match = pattern.match(text.trimmed());
         if (!match.hasMatch())
-            fail(path, QStringLiteral("expected \"Source::signal\" or \"Source::signal(arguments)\", found %1").arg(quoted(text)));
+            fail(path,
+                QStringLiteral("expected \"Source::signal\" or \"Source::signal(arguments)\", found %1")
+                    .arg(quoted(text)));
         Expectation result;
         result.source = match.captured(1);
         result.signal = match.captured(2);
         const QMetaObject* meta = SignalRecorder::knownSources().value(result.source);
         if (!meta)
-            fail(path, QStringLiteral("unknown source %1 (known: %2)").arg(quoted(result.source), SignalRecorder::knownSources().keys().join(QStringLiteral(", "))));
+            fail(path,
+                QStringLiteral("unknown source %1 (known: %2)")
+                    .arg(quoted(result.source),
+                        SignalRecorder::knownSources().keys().join(QStringLiteral(", "))));
         bool known = false;
         for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount() && !known; ++i) {
             const QMetaMethod method = meta->method(i);
-            known = method.methodType() == QMetaMethod::Signal && QString::fromLatin1(method.name()) == result.signal;
+            known = method.methodType() == QMetaMethod::Signal
+                && QString::fromLatin1(method.name()) == result.signal;
         }
         if (!known)
             fail(path, QStringLiteral("%1 has no signal %2").arg(result.source, quoted(result.signal)));
@@ -467,7 +505,8 @@ ScenarioReader::Result ScenarioReader::readFile(const QString& path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return { {}, ScenarioError { name, 0, {}, QStringLiteral("cannot be read: %1").arg(file.errorString()) } };
+        return { {},
+            ScenarioError { name, 0, {}, QStringLiteral("cannot be read: %1").arg(file.errorString()) } };
     return read(file.readAll(), name);
 }
 
@@ -477,8 +516,10 @@ ScenarioReader::Result ScenarioReader::read(const QByteArray& text, const QStrin
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return { {}, ScenarioError { fileName, index.lineOfOffset(parseError.offset), index.pathBefore(parseError.offset),
-                         QStringLiteral("syntax error: %1").arg(parseError.errorString()) } };
+        return { {},
+            ScenarioError { fileName, index.lineOfOffset(parseError.offset),
+                index.pathBefore(parseError.offset),
+                QStringLiteral("syntax error: %1").arg(parseError.errorString()) } };
     }
     if (!document.isObject())
         return { {}, ScenarioError { fileName, 1, {}, QStringLiteral("expected an object at the top") } };

@@ -105,7 +105,8 @@ private:
     {
         QStringList values;
         for (int i = 0; i < m_signal.parameterCount(); ++i)
-            values << formatArgument(m_signal.parameterTypes().at(i), m_signal.parameterType(i), arguments[i + 1]);
+            values << formatArgument(
+                m_signal.parameterTypes().at(i), m_signal.parameterType(i), arguments[i + 1]);
         return m_prefix + QLatin1Char('(') + values.join(QStringLiteral(", ")) + QLatin1Char(')');
     }
 
