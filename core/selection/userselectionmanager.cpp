@@ -27,7 +27,9 @@ UserSelectionManager::UserSelectionManager(QObject* parent)
 void UserSelectionManager::follow(Machine* machine, MachineClock* clock)
 {
     connect(clock, &MachineClock::timeChanged, this, &UserSelectionManager::onMachineTimeChanged);
-    connect(machine, &Machine::erogationFailed, this, &UserSelectionManager::onErogationFailed);
+    // Queued: everyone hears of the failure before the dispensing ends.
+    connect(machine, &Machine::erogationFailed, this, &UserSelectionManager::onErogationFailed,
+        Qt::QueuedConnection);
 }
 
 UserSelectionManager::~UserSelectionManager() = default;

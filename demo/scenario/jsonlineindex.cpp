@@ -115,7 +115,9 @@ void JsonLineIndex::scanObject(const QString& path)
         if (m_text.at(m_pos) != '"')
             return; // broken text: what was indexed stays
         const int keyOffset = m_pos;
-        const QString key = scanString();
+        // A member is found at its key's line, where a reader looks for it.
+        const QString memberPath = member(path, scanString());
+        record(memberPath, keyOffset);
         skipWhitespace();
         if (m_pos >= m_text.size() || m_text.at(m_pos) != ':')
             return;
@@ -123,9 +125,6 @@ void JsonLineIndex::scanObject(const QString& path)
         skipWhitespace();
         if (m_pos >= m_text.size())
             return;
-        // A member is found at its key's line, where a reader looks for it.
-        const QString memberPath = member(path, key);
-        record(memberPath, keyOffset);
         scanValue(memberPath);
     }
 }

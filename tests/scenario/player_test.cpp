@@ -20,12 +20,12 @@ namespace {
 // A scenario that has not finished by then hangs: the test fails instead of waiting on.
 constexpr int kGuardMs = 20000;
 
-const char kCatalogue[] = R"("catalogue": {
+const char kCatalogue[] = R"j("catalogue": {
     "canisters": [ { "name": "Beans", "ingredient": "CoffeeBeans", "grams": 500 } ],
     "recipes": [ { "name": "Lungo", "steps": [ { "type": "Espresso", "waterDose": 120,
         "ingredients": [ { "ingredient": "CoffeeBeans", "dose": 9 } ] } ] } ],
     "products": [ { "name": "Lungo", "recipe": "Lungo", "quickCode": 7, "price": 120 } ] },
-)";
+)j";
 
 class PlayerTest : public MachineTest
 {
@@ -73,8 +73,8 @@ protected:
 
     static scenario::Scenario read(const QByteArray& timeline, bool withCatalogue = true)
     {
-        const QByteArray text = QByteArray(R"({ "name": "t", "description": "d",)") + "\n"
-            + (withCatalogue ? QByteArray(kCatalogue) : QByteArray()) + R"("timeline": [)" + "\n" + timeline
+        const QByteArray text = QByteArray(R"j({ "name": "t", "description": "d",)j") + "\n"
+            + (withCatalogue ? QByteArray(kCatalogue) : QByteArray()) + R"j("timeline": [)j" + "\n" + timeline
             + "\n] }";
         const auto result = ScenarioReader::read(text, QStringLiteral("t.json"));
         if (!result.scenario)
@@ -85,9 +85,9 @@ protected:
 
 TEST_F(PlayerTest, AnExpectationNeverMetFailsTheScenarioNamingStepAndSignal)
 {
-    const auto outcome = play(read(R"({ "event": "insertCoin", "value": 100 },
+    const auto outcome = play(read(R"j({ "event": "insertCoin", "value": 100 },
         { "event": "insertCoin", "value": 50, "expect": [ "Payments::creditChanged", "States::erogationStarted" ] },
-        { "event": "buy" })"),
+        { "event": "buy" })j"),
         50);
     ASSERT_TRUE(outcome.finished);
     EXPECT_FALSE(outcome.passed);
@@ -97,44 +97,48 @@ TEST_F(PlayerTest, AnExpectationNeverMetFailsTheScenarioNamingStepAndSignal)
     EXPECT_FALSE(outcome.lines.contains(QStringLiteral("States::notEnoughCredit()")));
 }
 
-TEST_F(PlayerTest, ArgumentsAndStatesMustMatch) { const struct { const char * step;
-const char* failure;
-} cases[] = {
-        { R"({ "event": "insertCoin", "value": 100, "expect": [ "Payments::moneyEvent(CoinIn, 50)" ] })",
+TEST_F(PlayerTest, ArgumentsAndStatesMustMatch)
+{
+    const struct
+    {
+        const char* step;
+        const char* failure;
+    } cases[] = {
+        { R"j({ "event": "insertCoin", "value": 100, "expect": [ "Payments::moneyEvent(CoinIn, 50)" ] })j",
             "not seen within 50 ms: Payments::moneyEvent(CoinIn, 50)" },
-        { R"({ "event": "insertCoin", "value": 100, "credit": 50 })",
+        { R"j({ "event": "insertCoin", "value": 100, "credit": 50 })j",
             "not seen within 50 ms: credit 50 (the payments accessor reports 100)" },
-        { R"({ "event": "openDoor", "state": "Cleaning" })",
+        { R"j({ "event": "openDoor", "state": "Cleaning" })j",
             "not seen within 50 ms: state Cleaning (the states accessor reports Maintenance)" },
-}
-;
-for (const auto& c : cases) {
-    restart();
-    const auto outcome = play(read(c.step), 50);
-    EXPECT_FALSE(outcome.passed) << c.step;
-    EXPECT_EQ(outcome.failure, QStringLiteral("t.json:8: timeline[0]: ") + QString::fromLatin1(c.failure));
-}
+    };
+    for (const auto& c : cases) {
+        restart();
+        const auto outcome = play(read(c.step), 50);
+        EXPECT_FALSE(outcome.passed) << c.step;
+        EXPECT_EQ(
+            outcome.failure, QStringLiteral("t.json:8: timeline[0]: ") + QString::fromLatin1(c.failure));
+    }
 }
 
 TEST_F(PlayerTest, AFailureDuringDispensingStopsTheVendAndKeepsTheCredit)
 {
-    const auto outcome = play(read(R"({ "event": "insertCoin", "value": 200 },
+    const auto outcome = play(read(R"j({ "event": "insertCoin", "value": 200 },
         { "event": "selectQuickCode", "code": 7 },
         { "event": "buy", "state": "Dispensing", "credit": 80 },
         { "event": "raiseFailure", "failure": "Failure0", "expect": [ "States::erogationFailed" ],
           "credit": 200 },
         { "event": "wait", "ms": 60000, "forbid": [ "Delivery::productDelivered" ] },
-        { "event": "clearFailure", "failure": "Failure0", "state": "Ready" })"));
+        { "event": "clearFailure", "failure": "Failure0", "state": "Ready" })j"));
     EXPECT_TRUE(outcome.passed) << outcome.failure.toStdString();
     EXPECT_EQ(gCoreEnv->machine()->deliveryCount(), 0);
 }
 
 TEST_F(PlayerTest, AForbiddenSignalFailsTheStep)
 {
-    const auto outcome = play(read(R"({ "event": "insertCoin", "value": 200 },
+    const auto outcome = play(read(R"j({ "event": "insertCoin", "value": 200 },
         { "event": "selectQuickCode", "code": 7 },
         { "event": "buy" },
-        { "event": "wait", "ms": 60000, "forbid": [ "Delivery::productDelivered" ] })"));
+        { "event": "wait", "ms": 60000, "forbid": [ "Delivery::productDelivered" ] })j"));
     EXPECT_FALSE(outcome.passed);
     EXPECT_EQ(outcome.failure,
         QStringLiteral("t.json:11: timeline[3]: Delivery::productDelivered must not be seen"));
@@ -144,10 +148,10 @@ TEST_F(PlayerTest, SimulatedWaitsTakeNoRealTime)
 {
     // A day of machine time, in steps of an hour, dispensing in between.
     QByteArray timeline
-        = R"({ "event": "insertCoin", "value": 200 }, { "event": "selectQuickCode", "code": 7 },
-        { "event": "buy" })";
+        = R"j({ "event": "insertCoin", "value": 200 }, { "event": "selectQuickCode", "code": 7 },
+        { "event": "buy" })j";
     for (int hour = 0; hour < 24; ++hour)
-        timeline += R"(, { "event": "wait", "ms": 3600000 })";
+        timeline += R"j(, { "event": "wait", "ms": 3600000 })j";
     const QDateTime before = QDateTime(QDate(2026, 1, 5), QTime(8, 0));
     const auto outcome = play(read(timeline));
     EXPECT_TRUE(outcome.passed) << outcome.failure.toStdString();

@@ -23,7 +23,7 @@ struct Malformed
 
 const Malformed kMalformed[] = {
     { "SyntaxError", HEADER "\"timeline\": [\n { \"event\": \"buy\" }\n { \"event\": \"buy\" } ] }", 4,
-        "timeline[0]", "syntax error" },
+        "timeline[1]", "syntax error" },
     { "Truncated", HEADER "\"timeline\": [\n { \"event\": \"wait\",\n \"ms\": ", 4, "timeline[0].ms",
         "syntax error" },
     { "TopLevelArray", "[ 1, 2 ]", 1, "", "expected an object at the top" },
@@ -58,12 +58,13 @@ const Malformed kMalformed[] = {
         HEADER "\"catalogue\": { \"recipes\": [ { \"name\": \"E\", \"steps\": [ { \"type\": \"Espresso\",\n"
                "\"ingredients\": [ { \"ingredient\": \"CoffeeBeans\", \"dose\": 8 } ] } ] } ] },\n" TIMELINE
                " }",
-        4, "catalogue.recipes[0].steps[0].ingredients[0].ingredient", "no canister" },
+        3, "catalogue.recipes[0].steps[0].ingredients[0].ingredient", "no canister" },
     { "UnknownRecipe",
         HEADER "\"catalogue\": { \"products\": [ { \"name\": \"E\", \"price\": 1,\n \"recipe\": \"E\" } ] "
                "},\n" TIMELINE " }",
         3, "catalogue.products[0].recipe", "no recipe \"E\"" },
-    { "CatalogueNotObject", HEADER "\"catalogue\":\n [],\n" TIMELINE " }", 3, "catalogue",
+    // A member is found at its key's line.
+    { "CatalogueNotObject", HEADER "\"catalogue\":\n [],\n" TIMELINE " }", 2, "catalogue",
         "expected an object, found an array" },
 };
 
@@ -135,7 +136,7 @@ TEST(ScenarioReader, MalformedFilesOfTheSuite)
         int line;
         const char* field;
     } cases[] = {
-        { "syntax-error.json", 6, "timeline[0]" },
+        { "syntax-error.json", 6, "timeline[1]" },
         { "unknown-event.json", 8, "timeline[3].event" },
         { "missing-field.json", 6, "timeline[1].value" },
         { "wrong-type.json", 11, "catalogue.products[0].price" },
