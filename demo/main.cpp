@@ -8,8 +8,13 @@
 #include "core/gui/guimanager.h"
 #include "core/log/logsink.h"
 #include "demo/factorytable.h"
+#include "demo/scenario/accessor.h"
 #include "demo/scenario/scenarioplayer.h"
 #include "demo/scenario/scenarioreader.h"
+#include "lea/payment/productsprice.h"
+#include "lea/products/canisters.h"
+#include "lea/products/products.h"
+#include "lea/products/recipes.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -22,17 +27,35 @@ enum ExitStatus { Passed = 0, Failed = 1, Unreadable = 2 };
 // Slow enough to follow, fast enough for the test suite.
 constexpr int kPaceMs = 20;
 
-void printCatalogue(QTextStream& out, const scenario::Catalogue& catalogue)
+// The catalogue as the operator's screens show it, through the accessors.
+void printCatalogue(QTextStream& out, bridge::Bridge& bridge)
 {
-    for (const scenario::CanisterSeed& canister : catalogue.canisters)
-        out << "Canister \"" << canister.name << "\" holds " << canister.grams << " g\n";
-    for (const scenario::RecipeSeed& recipe : catalogue.recipes)
-        out << "Recipe \"" << recipe.name << "\", " << recipe.steps.size() << " steps\n";
-    for (const scenario::ProductSeed& product : catalogue.products) {
-        out << "Product \"" << product.name << "\" at " << product.price;
-        if (product.quickCode != 0)
-            out << ", quick code " << product.quickCode;
-        out << '\n';
+    using scenario::createAccessor;
+    const auto recipes = createAccessor<lea::products::Recipes>(bridge.productsFactory());
+    const auto canisters = createAccessor<lea::products::Canisters>(bridge.productsFactory());
+    const auto products = createAccessor<lea::products::Products>(bridge.productsFactory());
+    const auto prices = createAccessor<lea::payment::ProductsPrice>(bridge.paymentFactory());
+    for (const auto& level : canisters->levels())
+        out << "Canister " << level.canister.value() << " holds " << level.currentLevel << " g\n";
+    for (const auto& [id, recipe] : recipes->recipes()) {
+        out << "Recipe " << id.value() << " \"" << recipe.name << "\", " << recipe.steps.size() << " steps\n";
+        for (const lea::RecipeStepDbId stepId : recipe.steps) {
+            const auto step = recipes->step(stepId);
+            if (!step)
+                continue;
+            out << "  step " << stepId.value() << ": " << step->description << ", " << step->waterDose << ' '
+                << step->waterDoseUnit << " water at speed " << step->waterSpeed << '\n';
+            for (const lea::RecipeStepIngredientDbId ingredientId : step->ingredients) {
+                if (const auto ingredient = recipes->ingredient(ingredientId))
+                    out << "    " << ingredient->nameKey << ": " << ingredient->dose << " g from canister \""
+                        << ingredient->canisterName << "\"\n";
+            }
+        }
+    }
+    out << "Menu\n";
+    for (const auto& [id, product] : products->usedProducts()) {
+        const auto price = prices->currentPrice(id);
+        out << "  " << id.value() << " " << product.name << ": " << (price ? price->price : -1) << '\n';
     }
 }
 
@@ -68,9 +91,6 @@ int main(int argc, char* argv[])
 
     out << "Scenario \"" << read.scenario->name << "\" (" << read.scenario->fileName << ")\n"
         << read.scenario->description << "\n\n";
-    printCatalogue(out, read.scenario->catalogue);
-    out << '\n';
-    out.flush();
 
     scenario::ScenarioPlayer player(*read.scenario, machine, bridge);
     player.setPace(kPaceMs);
@@ -89,7 +109,13 @@ int main(int argc, char* argv[])
     });
     QObject::connect(&player, &scenario::ScenarioPlayer::finished, &app,
         [&](bool passed) { app.exit(passed ? Passed : Failed); });
+    // The catalogue is in place once the player started; the first step waits for the event loop.
     player.start();
+    if (player.isRunning()) {
+        printCatalogue(out, bridge);
+        out << '\n';
+        out.flush();
+    }
     const int status = player.isRunning() ? app.exec() : (player.failure().isEmpty() ? Passed : Failed);
     out << '\n';
     if (status == Passed) {

@@ -21,6 +21,14 @@
 
 namespace scenario {
 
+using CanisterSeed = Scenario::CanisterSeed;
+using IngredientSeed = Scenario::IngredientSeed;
+using StepSeed = Scenario::StepSeed;
+using CustomizationSeed = Scenario::CustomizationSeed;
+using RecipeSeed = Scenario::RecipeSeed;
+using ProductSeed = Scenario::ProductSeed;
+using Catalogue = Scenario::Catalogue;
+
 namespace {
 
 using Recipes = lea::products::Recipes;

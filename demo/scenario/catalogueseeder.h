@@ -21,7 +21,7 @@ public:
     CatalogueSeeder(CoreSimulator& machine, bridge::Bridge& bridge);
 
     /// Stores `catalogue`; false with `error` set when the machine refused a part of it.
-    bool seed(const Catalogue& catalogue, QString* error);
+    bool seed(const Scenario::Catalogue& catalogue, QString* error);
 
 private:
     CoreSimulator& m_machine;

@@ -2,7 +2,7 @@
 
 namespace scenario {
 
-QString Expectation::text() const
+QString Scenario::Expectation::text() const
 {
     QString text = source + QStringLiteral("::") + signal;
     if (matchArguments)

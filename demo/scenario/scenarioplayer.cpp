@@ -28,6 +28,9 @@
 
 namespace scenario {
 
+using Expectation = Scenario::Expectation;
+using Step = Scenario::Step;
+
 namespace {
 
 template <class Enum> QString keyOf(Enum value)
@@ -93,10 +96,15 @@ QString ScenarioPlayer::status() const
         return {};
     const lea::misc::States::Status state = m_states->status();
     QStringList failures;
-    for (const auto& failure : m_failures->activeFailures()) {
-        failures << QStringLiteral("Failure%1").arg(int(failure.first))
-                + (failure.second.name.isEmpty() ? QString()
-                                                 : QStringLiteral(" \"%1\"").arg(failure.second.name));
+    try {
+        for (const auto& failure : m_failures->activeFailures()) {
+            failures << QStringLiteral("Failure%1").arg(int(failure.first))
+                    + (failure.second.name.isEmpty() ? QString()
+                                                     : QStringLiteral(" \"%1\"").arg(failure.second.name));
+        }
+    } catch (const std::exception& e) {
+        // A failure the interface has no number for; the status is shown from slots, so it says so instead.
+        failures = QStringList { QString::fromLocal8Bit(e.what()) };
     }
     return QStringLiteral("credit %1 | state %2 | dispensing %3 | deliveries %4 | failures %5")
         .arg(m_payments->credit())

@@ -88,7 +88,7 @@ signals:
 private:
     void runStep(int index);
     /// Performs the step's event; an empty result when it could be done, else why not.
-    QString perform(const Step& step);
+    QString perform(const Scenario::Step& step);
     void checkExpectations();
     QStringList unmetExpectations() const;
     void failStep(const QString& message);

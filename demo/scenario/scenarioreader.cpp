@@ -21,6 +21,16 @@
 
 namespace scenario {
 
+using CanisterSeed = Scenario::CanisterSeed;
+using IngredientSeed = Scenario::IngredientSeed;
+using StepSeed = Scenario::StepSeed;
+using CustomizationSeed = Scenario::CustomizationSeed;
+using RecipeSeed = Scenario::RecipeSeed;
+using ProductSeed = Scenario::ProductSeed;
+using Catalogue = Scenario::Catalogue;
+using Expectation = Scenario::Expectation;
+using Step = Scenario::Step;
+
 namespace {
 
 constexpr int kMaxQuickCode = 10000;
