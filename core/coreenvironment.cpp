@@ -19,6 +19,7 @@ CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObj
     , m_payment(std::make_unique<Payment>())
     , m_clock(std::make_unique<MachineClock>())
 {
+    m_userSelectionManager->follow(m_machine.get(), m_clock.get());
 }
 
 CoreEnvironment::~CoreEnvironment()

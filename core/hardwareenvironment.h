@@ -2,7 +2,10 @@
 
 #include <QObject>
 
-/// The core's hardware side: machine model and hardware settings.
+class InputsCheck;
+
+/// The core's hardware side: machine model, hardware settings and the inputs
+/// the controller board reads.
 class HardwareEnvironment : public QObject
 {
     Q_OBJECT
@@ -10,6 +13,11 @@ class HardwareEnvironment : public QObject
 public:
     explicit HardwareEnvironment(QObject* parent = nullptr);
     ~HardwareEnvironment() override;
+
+    InputsCheck* inputsCheck() const { return m_inputsCheck; }
+
+private:
+    InputsCheck* m_inputsCheck;
 };
 
 extern HardwareEnvironment* gHardwareEnv;

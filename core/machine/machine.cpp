@@ -71,6 +71,53 @@ void Machine::setRinsing(bool rinsing)
     setCleaningIndicator(m_rinsing, rinsing);
 }
 
+void Machine::startCleaning()
+{
+    if (m_cleaning)
+        return;
+    setCleaning(true);
+    enterServiceState(CpuStateMachine::Cleaning, m_stateBeforeCleaning);
+}
+
+void Machine::finishCleaning()
+{
+    if (!m_cleaning)
+        return;
+    setCleaning(false);
+    leaveServiceState(CpuStateMachine::Cleaning, m_stateBeforeCleaning);
+}
+
+void Machine::simulateDoorOpened()
+{
+    if (m_doorOpen)
+        return;
+    m_doorOpen = true;
+    enterServiceState(CpuStateMachine::Maintenance, m_stateBeforeDoor);
+    emit doorOpenChanged(true);
+}
+
+void Machine::simulateDoorClosed()
+{
+    if (!m_doorOpen)
+        return;
+    m_doorOpen = false;
+    leaveServiceState(CpuStateMachine::Maintenance, m_stateBeforeDoor);
+    emit doorOpenChanged(false);
+}
+
+void Machine::enterServiceState(CpuStateMachine::State state, CpuStateMachine::State& before)
+{
+    before = m_cpuStateMachine->currentState();
+    m_cpuStateMachine->setCurrentState(state);
+}
+
+void Machine::leaveServiceState(CpuStateMachine::State state, CpuStateMachine::State before)
+{
+    // Another activity took the machine elsewhere meanwhile: it returns from there itself.
+    if (m_cpuStateMachine->currentState() == state)
+        m_cpuStateMachine->setCurrentState(before);
+}
+
 void Machine::setStatusWord(quint32 word)
 {
     if (word == m_statusWord)
@@ -141,4 +188,6 @@ void Machine::onFailureActiveChanged(Failure* failure, bool active)
     else
         m_activeFailures.removeOne(failure);
     emit activeFailuresListChanged();
+    if (active && failure->isBlocking())
+        stopErogation();
 }

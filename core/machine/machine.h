@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/configuration/energysavingsettings.h"
+#include "core/machine/cpustatemachine.h"
 #include "core/machine/failurecommonlist.h"
 #include "core/machine/machinedatabase.h"
 
@@ -52,6 +53,16 @@ public:
     void setInactivityCleaning(bool cleaning);
     bool isRinsing() const { return m_rinsing; }
     void setRinsing(bool rinsing);
+    /// The operator starts a cleaning cycle: the machine cleans in the CPU
+    /// state Cleaning, and returns to the state before once it is finished.
+    void startCleaning();
+    void finishCleaning();
+
+    /// The service door is open: the machine is in the CPU state Maintenance
+    /// until it is closed, then returns to the state it was in.
+    bool isDoorOpen() const { return m_doorOpen; }
+    void simulateDoorOpened();
+    void simulateDoorClosed();
 
     /// The status word of the machine's controller board.
     quint32 statusWord() const { return m_statusWord; }
@@ -96,7 +107,8 @@ public:
     Failure* failure(FailureCommonList::FailureID id) const { return m_failures.value(id); }
     /// The active failures, in the order they became active.
     QList<Failure*> activeFailures() const { return m_activeFailures; }
-    /// Raises or clears a failure, as the machine's devices do; nothing for an unknown id.
+    /// Raises or clears a failure, as the machine's devices do; nothing for an
+    /// unknown id. A blocking failure raised while dispensing stops the dispensing.
     void setFailureActive(FailureCommonList::FailureID id, bool active);
     /// Deletes a failure, as on a machine built without the device that reports it.
     void discardFailure(FailureCommonList::FailureID id);
@@ -118,6 +130,7 @@ signals:
     /// Any of the cleaning and rinsing indicators changed.
     void cleaningActivityChanged();
     void statusWordChanged(quint32 word);
+    void doorOpenChanged(bool open);
 
     void erogationStarted();
     void erogationFailed();
@@ -131,6 +144,9 @@ signals:
 
 private:
     void setCleaningIndicator(bool& indicator, bool value);
+    /// Enters `state` for a service activity, remembering in `before` what to return to.
+    void enterServiceState(CpuStateMachine::State state, CpuStateMachine::State& before);
+    void leaveServiceState(CpuStateMachine::State state, CpuStateMachine::State before);
     void onFailureActiveChanged(Failure* failure, bool active);
 
     CpuStateMachine* m_cpuStateMachine;
@@ -140,6 +156,9 @@ private:
     bool m_cleaning = false;
     bool m_inactivityCleaning = false;
     bool m_rinsing = false;
+    bool m_doorOpen = false;
+    CpuStateMachine::State m_stateBeforeCleaning = CpuStateMachine::Undefined;
+    CpuStateMachine::State m_stateBeforeDoor = CpuStateMachine::Undefined;
     quint32 m_statusWord = 0;
     QMap<FailureCommonList::FailureID, Failure*> m_failures;
     QList<Failure*> m_activeFailures;

@@ -22,3 +22,8 @@ void MachineClock::advanceSeconds(qint64 seconds)
 {
     setSimulatedTime(now().addSecs(seconds));
 }
+
+void MachineClock::advanceMilliseconds(qint64 milliseconds)
+{
+    setSimulatedTime(now().addMSecs(milliseconds));
+}

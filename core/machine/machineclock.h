@@ -19,6 +19,7 @@ public:
     /// From now on the clock shows `time` (and stands still until moved on).
     void setSimulatedTime(const QDateTime& time);
     void advanceSeconds(qint64 seconds);
+    void advanceMilliseconds(qint64 milliseconds);
 
 signals:
     /// The simulated time was set or moved on.

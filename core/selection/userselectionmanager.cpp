@@ -24,6 +24,14 @@ UserSelectionManager::UserSelectionManager(QObject* parent)
 {
 }
 
+void UserSelectionManager::follow(Machine* machine, MachineClock* clock)
+{
+    connect(clock, &MachineClock::timeChanged, this, &UserSelectionManager::onMachineTimeChanged);
+    // Queued: everyone hears of the failure before the dispensing ends.
+    connect(machine, &Machine::erogationFailed, this, &UserSelectionManager::onErogationFailed,
+        Qt::QueuedConnection);
+}
+
 UserSelectionManager::~UserSelectionManager() = default;
 
 Product* UserSelectionManager::selectedProduct() const
@@ -142,7 +150,15 @@ void UserSelectionManager::runVendStep(int step)
         return;
     }
     if (step < steps) {
-        gCoreEnv->clock()->advanceSeconds(recipe->preparationSteps().at(step)->erogationTimeCS() / 100);
+        const int stepTimeCS = recipe->preparationSteps().at(step)->erogationTimeCS();
+        if (m_onMachineClock) {
+            const QDateTime started = m_pendingStep >= 0 ? m_pendingStepDue : gCoreEnv->clock()->now();
+            m_pendingStep = step + 1;
+            m_pendingStepDue = started.addMSecs(qint64(std::max(stepTimeCS, 0)) * 10);
+            onMachineTimeChanged();
+            return;
+        }
+        gCoreEnv->clock()->advanceSeconds(stepTimeCS / 100);
         if (m_stepDelayMs > 0)
             QTimer::singleShot(m_stepDelayMs, this, [this, step] { runVendStep(step + 1); });
         else
@@ -155,8 +171,23 @@ void UserSelectionManager::runVendStep(int step)
     finishVend(true);
 }
 
+void UserSelectionManager::onMachineTimeChanged()
+{
+    if (m_pendingStep < 0 || gCoreEnv->clock()->now() < m_pendingStepDue)
+        return;
+    runVendStep(m_pendingStep);
+}
+
+void UserSelectionManager::onErogationFailed()
+{
+    // A stopped dispensing ends now, not when its step would have finished.
+    if (m_pendingStep >= 0)
+        finishVend(false);
+}
+
 void UserSelectionManager::finishVend(bool delivered)
 {
+    m_pendingStep = -1;
     Machine* machine = gCoreEnv->machine();
     Payment* payment = gCoreEnv->payment();
     Product* product = m_dispensedProduct;
@@ -175,18 +206,19 @@ void UserSelectionManager::finishVend(bool delivered)
                                                                              : beverage->recipe();
         machine->statistics()->notifyVend(event);
     }
+    // A vend that failed costs nothing: the customer keeps the credit to choose again.
+    const Configuration* configuration = gCoreEnv->configuration();
     if (!delivered)
         payment->refundVend(m_dispensedPrice);
-    const Configuration* configuration = gCoreEnv->configuration();
-    if (!configuration || !configuration->paymentSettings()->isCreditKept())
+    else if (!configuration || !configuration->paymentSettings()->isCreditKept())
         payment->returnChange();
     m_dispensedProduct = nullptr;
     m_dispensedPrice = 0;
     machine->setErogating(false);
     machine->erogationManager()->setErogationStatus(
         delivered ? ErogationManager::Idle : ErogationManager::Failed);
-    if (delivered)
-        machine->finishErogation();
+    // The dispensing is over, failed or not: the machine says so either way.
+    machine->finishErogation();
     machine->cpuStateMachine()->setCurrentState(CpuStateMachine::Ready);
     setCurrentState(Idle);
     emit vendFinished(delivered);

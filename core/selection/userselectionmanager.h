@@ -3,10 +3,13 @@
 #include "nonstd/optional.hpp"
 
 #include <memory>
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 
 class Beverage;
+class Machine;
+class MachineClock;
 class Product;
 class Recipe;
 class RecipeCustomization;
@@ -31,6 +34,9 @@ public:
     explicit UserSelectionManager(QObject* parent = nullptr);
     ~UserSelectionManager() override;
 
+    /// Follows the machine's stopped dispensings and its clock (see setDispensingOnMachineClock()).
+    void follow(Machine* machine, MachineClock* clock);
+
     /// The selected product, or null; the catalogue owns it.
     Product* selectedProduct() const;
     /// Makes `product` the selection; `remoteSelection` says where the choice
@@ -48,6 +54,9 @@ public:
     void buySelectedProduct();
     /// How long each step of a simulated dispensing takes; 0 runs it at once.
     void setDispensingStepDelay(int milliseconds) { m_stepDelayMs = milliseconds; }
+    /// With true, each step of a dispensing lasts its dispensing time on the
+    /// machine clock: the dispensing moves on as the simulated time does.
+    void setDispensingOnMachineClock(bool onClock) { m_onMachineClock = onClock; }
     /// The selected product when it is a beverage, or null.
     Beverage* selectedBeverage() const;
 
@@ -91,6 +100,8 @@ signals:
 
 private:
     void runVendStep(int step);
+    void onMachineTimeChanged();
+    void onErogationFailed();
     void finishVend(bool delivered);
 
     QPointer<Product> m_selectedProduct;
@@ -98,6 +109,10 @@ private:
     QPointer<Product> m_dispensedProduct;
     int m_dispensedPrice = 0;
     int m_stepDelayMs = 0;
+    bool m_onMachineClock = false;
+    /// On the machine clock: the step that runs next and when it is due; -1 when none waits.
+    int m_pendingStep = -1;
+    QDateTime m_pendingStepDue;
     int m_selectedQuantity = 0;
     State m_currentState = Idle;
     std::unique_ptr<RecipeCustomization> m_sugarPreselection;

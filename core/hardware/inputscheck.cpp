@@ -1,0 +1,19 @@
+#include "core/hardware/inputscheck.h"
+
+InputsCheck::InputsCheck(QObject* parent)
+    : QObject(parent)
+{
+}
+
+InputsCheck::~InputsCheck() = default;
+
+bool InputsCheck::setTemperature_dC(int boiler, int temperature_dC)
+{
+    if (boiler < 0 || boiler >= BoilerCount)
+        return false;
+    if (temperature_dC == m_temperatures_dC.value(boiler))
+        return true;
+    m_temperatures_dC.insert(boiler, temperature_dC);
+    emit temperatureChanged(boiler, temperature_dC);
+    return true;
+}
