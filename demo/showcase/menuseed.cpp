@@ -46,6 +46,19 @@ nonstd::optional<lea::RecipeDbId> createRecipe(lea::products::Recipes& recipes, 
     return recipes.createRecipe(recipe);
 }
 
+/// Writes a solid-colour PNG for product `id` and makes it the product's image.
+bool setImage(
+    lea::products::Products& products, lea::ProductDbId id, const QColor& colour, const QString& directory)
+{
+    QImage image(96, 96, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString file = QDir(directory).filePath(QStringLiteral("%1.png").arg(id.value()));
+    if (!image.save(file, "PNG"))
+        return fail(QStringLiteral("cannot write ") + file);
+    products.setImagePath(id, QFileInfo(file));
+    return true;
+}
+
 } // namespace
 
 std::vector<MenuItem> defaultMenu()
@@ -87,18 +100,35 @@ bool seedMenu(bridge::Bridge& bridge, const std::vector<MenuItem>& menu, const Q
         basics.name = item.name;
         products->setBasics(*id, basics);
 
-        QImage image(96, 96, QImage::Format_RGB32);
-        image.fill(item.colour);
-        const QString file = QDir(imageDirectory).filePath(QStringLiteral("%1.png").arg(id->value()));
-        if (!image.save(file, "PNG"))
-            return fail(QStringLiteral("cannot write ") + file);
-        products->setImagePath(*id, QFileInfo(file));
+        if (!setImage(*products, *id, item.colour, imageDirectory))
+            return false;
 
         table[*id] = { { lea::payment::TimeBands::TimeBand0, { item.price, item.price, item.price, 0 } } };
         drinks.products.push_back(*id);
     }
     prices->setProductsPrices(table);
     categories->addCategory(drinks);
+    return true;
+}
+
+bool giveImages(bridge::Bridge& bridge, const QString& imageDirectory)
+{
+    auto products = create<lea::products::Products>(bridge.productsFactory());
+    if (!QDir().mkpath(imageDirectory))
+        return fail(QStringLiteral("cannot create ") + imageDirectory);
+    const std::vector<MenuItem> palette = defaultMenu();
+    std::size_t next = 0;
+    for (const auto& entry : products->usedProducts()) {
+        const lea::ProductDbId id = entry.first;
+        if (!products->getImagePath(id).filePath().isEmpty())
+            continue;
+        // Past the palette, colours of their own from the golden angle.
+        const QColor colour
+            = next < palette.size() ? palette[next].colour : QColor::fromHsv(int(next * 137 % 360), 160, 200);
+        ++next;
+        if (!setImage(*products, id, colour, imageDirectory))
+            return false;
+    }
     return true;
 }
 

@@ -27,4 +27,9 @@ std::vector<MenuItem> defaultMenu();
 /// category with every drink. False, with a message on stderr, on a failure.
 bool seedMenu(bridge::Bridge& bridge, const std::vector<MenuItem>& menu, const QString& imageDirectory);
 
+/// Gives every displayed product without an image a solid-colour PNG written
+/// under `imageDirectory`, each in a colour of its own. False, with a message
+/// on stderr, on a failure.
+bool giveImages(bridge::Bridge& bridge, const QString& imageDirectory);
+
 } // namespace showcase

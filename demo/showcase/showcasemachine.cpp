@@ -9,6 +9,7 @@
 #include "core/machine/machine.h"
 #include "core/payment/payment.h"
 #include "core/selection/userselectionmanager.h"
+#include "demo/scenario/scenarioplayer.h"
 #include "demo/showcase/menuseed.h"
 #include "demo/showcase/showcase.h"
 
@@ -26,6 +27,27 @@ namespace showcase {
 ShowcaseMachine::ShowcaseMachine(int stepDelayMs, QObject* parent)
     : QObject(parent)
 {
+    createSimulator();
+    if (!m_simulator)
+        return;
+    m_valid = seedMenu(m_bridge, defaultMenu(), m_directory.filePath(QStringLiteral("menu-images")));
+    m_simulator->core().userSelectionManager()->setDispensingStepDelay(stepDelayMs);
+    m_simulator->core().machine()->cpuStateMachine()->setCurrentState(CpuStateMachine::Ready);
+}
+
+ShowcaseMachine::ShowcaseMachine(const scenario::Scenario& scenario, int paceMs, QObject* parent)
+    : QObject(parent)
+{
+    createSimulator();
+    if (!m_simulator)
+        return;
+    m_player = std::make_unique<scenario::ScenarioPlayer>(scenario, *m_simulator, m_bridge);
+    m_player->setPace(paceMs);
+    m_valid = true;
+}
+
+void ShowcaseMachine::createSimulator()
+{
     initResources();
     LogSink::instance().setEchoEnabled(false);
     if (!m_directory.isValid())
@@ -33,15 +55,26 @@ ShowcaseMachine::ShowcaseMachine(int stepDelayMs, QObject* parent)
     m_simulator = std::make_unique<CoreSimulator>(
         m_directory.filePath(QStringLiteral("machine.sqlite")), CoreSimulator::Storage::Scratch);
     m_simulator->core().loadConfiguration();
-    m_valid = seedMenu(m_bridge, defaultMenu(), m_directory.filePath(QStringLiteral("menu-images")));
-    m_simulator->core().userSelectionManager()->setDispensingStepDelay(stepDelayMs);
-    m_simulator->core().machine()->cpuStateMachine()->setCurrentState(CpuStateMachine::Ready);
     m_showcase = std::make_unique<Showcase>(m_bridge);
 }
 
-// The showcase's accessors go before the machine they read.
+bool ShowcaseMachine::start()
+{
+    if (!m_player || m_player->isRunning())
+        return false;
+    m_player->start();
+    if (!m_player->failure().isEmpty())
+        return false;
+    if (!giveImages(m_bridge, m_directory.filePath(QStringLiteral("menu-images"))))
+        return false;
+    m_showcase->load();
+    return true;
+}
+
+// The player and the showcase's accessors go before the machine they read.
 ShowcaseMachine::~ShowcaseMachine()
 {
+    m_player.reset();
     m_showcase.reset();
 }
 

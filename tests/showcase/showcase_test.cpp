@@ -1,4 +1,6 @@
 #include "bridge/localimagestore.h"
+#include "demo/scenario/scenarioplayer.h"
+#include "demo/scenario/scenarioreader.h"
 #include "demo/showcase/showcase.h"
 #include "demo/showcase/showcasemachine.h"
 #include "demo/showcase/windowgrab.h"
@@ -42,6 +44,12 @@ QList<QQuickItem*> itemsNamed(QQuickWindow& window, const QString& name)
 class ShowcaseTest : public ::testing::Test
 {
 protected:
+    /// The machine the window shows: the showcase's own menu.
+    virtual std::unique_ptr<showcase::ShowcaseMachine> makeMachine() const
+    {
+        return std::make_unique<showcase::ShowcaseMachine>(0);
+    }
+
     void SetUp() override
     {
         // Chosen before the first window; later requests would only be refused with a warning.
@@ -54,8 +62,8 @@ protected:
             for (const QQmlError& error : errors)
                 warnings << error.toString();
         });
-        machine = std::make_unique<showcase::ShowcaseMachine>(0);
-        ASSERT_TRUE(machine->isValid());
+        machine = makeMachine();
+        ASSERT_TRUE(machine && machine->isValid());
         ASSERT_TRUE(machine->load(engine));
         window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
         ASSERT_TRUE(window);
@@ -71,7 +79,7 @@ protected:
         // frame; destroyed with their window, they would wait for one forever.
         if (!window)
             return;
-        qDeleteAll(window->contentItem()->childItems());
+        qDeleteAll(itemsNamed(*window, QStringLiteral("tileImage")));
         QSignalSpy frame(window, &QQuickWindow::afterSynchronizing);
         window->update();
         frame.wait(1000);
@@ -94,15 +102,13 @@ protected:
     QStringList warnings;
 };
 
-TEST_F(ShowcaseTest, EveryTileShowsItsProductsCachedImage)
+/// Each tile of `window` shows, on `screen`, the image file that the bridge's
+/// image store wrote for its product, and no two tiles the same.
+void expectTilesShowTheirImages(QQuickWindow& window, int products, const QImage& screen)
 {
-    const QVariantList products = machine->showcase().products();
-    ASSERT_EQ(products.size(), 6);
-    const QList<QQuickItem*> images = itemsNamed(*window, QStringLiteral("tileImage"));
-    ASSERT_EQ(images.size(), products.size());
-
-    const QImage screen = showcase::grabWindow(*window);
-    ASSERT_EQ(screen.size(), window->size());
+    const QList<QQuickItem*> images = itemsNamed(window, QStringLiteral("tileImage"));
+    ASSERT_EQ(images.size(), products);
+    ASSERT_EQ(screen.size(), window.size());
     QSet<QRgb> colours;
     for (QQuickItem* image : images) {
         const int id = image->property("productId").toInt();
@@ -125,7 +131,14 @@ TEST_F(ShowcaseTest, EveryTileShowsItsProductsCachedImage)
         }
     }
     // Each drink has an image of its own: a tile showing another's would be seen.
-    EXPECT_EQ(colours.size(), products.size());
+    EXPECT_EQ(colours.size(), products);
+}
+
+TEST_F(ShowcaseTest, EveryTileShowsItsProductsCachedImage)
+{
+    ASSERT_EQ(machine->showcase().products().size(), 6);
+    const QImage screen = showcase::grabWindow(*window);
+    expectTilesShowTheirImages(*window, 6, screen);
     keepScreenshot(screen);
 }
 
@@ -158,6 +171,46 @@ TEST_F(ShowcaseTest, ASaleShowsTheSelectionTheProgressAndTheTelemetry)
     }
     machine->reportTelemetry(false);
     EXPECT_EQ(itemsNamed(*window, "televendStatus").value(0)->property("value").toString(), "Connecting");
+}
+
+} // namespace
+
+namespace {
+
+// The sale scenario's catalogue and customer, played through the showcase.
+class SaleScenarioTest : public ShowcaseTest
+{
+protected:
+    std::unique_ptr<showcase::ShowcaseMachine> makeMachine() const override
+    {
+        const scenario::ScenarioReader::Result read = scenario::ScenarioReader::readFile(
+            QStringLiteral(BRIDGE_SOURCE_DIR "/demo/scenarios/sale.json"));
+        if (!read.scenario) {
+            ADD_FAILURE() << qPrintable(read.error.text());
+            return nullptr;
+        }
+        return std::make_unique<showcase::ShowcaseMachine>(*read.scenario, 0);
+    }
+};
+
+TEST_F(SaleScenarioTest, ShowsTheScenariosMenuAndItsSale)
+{
+    scenario::ScenarioPlayer* player = machine->player();
+    ASSERT_TRUE(player);
+    QSignalSpy finished(player, &scenario::ScenarioPlayer::finished);
+    EXPECT_TRUE(machine->showcase().products().isEmpty());
+    ASSERT_TRUE(machine->start()) << qPrintable(player->failure());
+    ASSERT_TRUE(finished.count() || finished.wait(10000));
+    EXPECT_EQ(finished.at(0).at(0).toBool(), true) << qPrintable(player->failure());
+
+    showcase::Showcase& shop = machine->showcase();
+    ASSERT_EQ(shop.products().size(), 1);
+    const QVariantMap cappuccino = shop.products().value(0).toMap();
+    EXPECT_EQ(cappuccino.value("name").toString(), "Cappuccino");
+    EXPECT_EQ(cappuccino.value("priceText").toString(), "1.50");
+    EXPECT_EQ(shop.selectedProduct(), cappuccino.value("id").toInt());
+    EXPECT_EQ(shop.dispensingText(), "Enjoy your drink");
+    expectTilesShowTheirImages(*window, 1, showcase::grabWindow(*window));
 }
 
 } // namespace
