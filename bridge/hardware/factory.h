@@ -1,5 +1,8 @@
 #pragma once
 
+#include "bridge/hardware/fan.h"
+#include "bridge/hardware/pumps.h"
+#include "bridge/hardware/sensors.h"
 #include "lea/hardware/factory.h"
 #include "lea/helpers/concretefactory.h"
 
@@ -10,9 +13,9 @@ namespace hardware {
 using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardware::BoilerTemperature,
     lea::hardware::Brewer, lea::hardware::CupSensor, lea::hardware::DiskSpace, lea::hardware::Door,
     lea::hardware::SlaveMachines, lea::hardware::Reboot, lea::hardware::TestComponents,
-    lea::hardware::DispensingCalibration, lea::hardware::Boilers, lea::hardware::Pumps,
-    lea::hardware::EspressoGroup, lea::hardware::Fan, lea::hardware::CupDispenser, lea::hardware::Sensors,
-    lea::hardware::Modem, lea::hardware::CodeScanner, lea::hardware::DADD,
+    lea::hardware::DispensingCalibration, lea::hardware::Boilers, bridge::hardware::Pumps,
+    lea::hardware::EspressoGroup, bridge::hardware::Fan, lea::hardware::CupDispenser,
+    bridge::hardware::Sensors, lea::hardware::Modem, lea::hardware::CodeScanner, lea::hardware::DADD,
     lea::hardware::BoilerParametersLimits, lea::hardware::BLE, lea::hardware::UART, lea::hardware::Ethernet,
     lea::hardware::Wifi>;
 

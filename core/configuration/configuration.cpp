@@ -25,6 +25,8 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     m_hasSecondCupTurret = group.settingsStore()->value(QStringLiteral("cups/secondTurret"), false).toBool();
     loadCatalogue();
     m_paymentSettings->load(*group.settingsStore());
+    loadPumps();
+    m_machineSettings->load(*group.settingsStore());
     if (MachineClock* clock = gCoreEnv ? gCoreEnv->clock() : nullptr)
         connect(clock, &MachineClock::timeChanged, this, &Configuration::updateBandInForce);
     updateBandInForce();
@@ -57,6 +59,11 @@ bool Configuration::savePaymentSettings()
         return false;
     updateBandInForce();
     return true;
+}
+
+bool Configuration::saveMachineSettings()
+{
+    return m_machineSettings->save(*m_group.settingsStore());
 }
 
 void Configuration::updateBandInForce()

@@ -2,7 +2,9 @@
 
 #include "core/catalogue/canister.h"
 #include "core/configuration/generalsettings.h"
+#include "core/configuration/machinesettings.h"
 #include "core/configuration/paymentsettings.h"
+#include "core/hardware/inputsoutputs.h"
 #include "core/machine/physicalmachine.h"
 
 #include <memory>
@@ -15,6 +17,7 @@ class AbstractIngredient;
 class AbstractPreparationStep;
 class Beverage;
 class Product;
+class Pump;
 class Snack;
 namespace quickselection {
 class QuickSelectionManager;
@@ -162,6 +165,24 @@ public:
     /// Stores a playlist's row; false, with nothing stored, on failure.
     bool savePlaylist(VideoPlaylist* playlist);
 
+    /// The machine settings; setters change them in memory only.
+    MachineSettings* machineSettings() const { return m_machineSettings; }
+    /// Stores the machine settings as they are now; false, with nothing stored, when refused.
+    bool saveMachineSettings();
+
+    // --- Pumps ------------------------------------------------------------------
+    // The layout (which logical pump each physical pump serves) is the machine's,
+    // stored under "pumps/layout"; each pump's calibration under "pumps/<number>".
+
+    /// The physical pumps by number.
+    QMap<int, Pump*> pumps() const { return m_pumps; }
+    /// The first physical pump serving `id`, or null.
+    Pump* pump(InputsOutputs::LogicalPumpId id) const;
+    /// Stores the pump's calibration; false, with nothing stored, when refused.
+    bool savePump(Pump* pump);
+    /// Stores the calibration of every pump given: all or nothing.
+    bool savePumps(const QList<Pump*>& pumps);
+
 signals:
     void usedProductsChanged();
     void endLineTestEnabledChanged(bool enabled);
@@ -181,6 +202,7 @@ private:
     void loadCategories();
     /// Gives every product the time band in force now.
     void updateBandInForce();
+    void loadPumps();
 
     // A configuration group holds one configuration.
     int m_id = 1;
@@ -197,4 +219,6 @@ private:
     PhysicalMachine* m_physicalMachine = new PhysicalMachine(this);
     std::unique_ptr<CatalogueIndex> m_index;
     quickselection::QuickSelectionManager* m_quickSelection;
+    QMap<int, Pump*> m_pumps;
+    MachineSettings* m_machineSettings = new MachineSettings(this);
 };

@@ -17,3 +17,15 @@ bool InputsCheck::setTemperature_dC(int boiler, int temperature_dC)
     emit temperatureChanged(boiler, temperature_dC);
     return true;
 }
+
+bool InputsCheck::setInputStatusValue(MachineInputs input, const QVariant& value)
+{
+    if (input < FirstInput || input > LastInput)
+        return false;
+    const QVariant previous = m_inputStatus.value(input);
+    if (previous.isValid() && previous.userType() == value.userType() && previous == value)
+        return true;
+    m_inputStatus.insert(input, value);
+    emit inputStatusChanged(input, value);
+    return true;
+}

@@ -36,7 +36,11 @@ public:
     bool isLocked() const { return m_locked; }
     void setLocked(bool locked);
 
+    /// Sends the fan settings of the loaded configuration to the actuator board.
+    void sendFanSettings() { emit fanSettingsSent(); }
+
 signals:
+    void fanSettingsSent();
     void erogationStateChanged();
     void lastActiveTestChanged();
     void lockedChanged(bool locked);

@@ -16,6 +16,9 @@ namespace {
 const std::map<QString, QString> kImplemented = {
     { "lea::interface::Dispensing", "bridge::interface::Dispensing" },
     { "lea::interface::Selection", "bridge::interface::Selection" },
+    { "lea::hardware::Fan", "bridge::hardware::Fan" },
+    { "lea::hardware::Pumps", "bridge::hardware::Pumps" },
+    { "lea::hardware::Sensors", "bridge::hardware::Sensors" },
     { "lea::maintenance::Failures", "bridge::maintenance::Failures" },
     { "lea::misc::States", "bridge::misc::States" },
     { "lea::misc::Crypt", "bridge::misc::Crypt" },

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "bridge/hardware/logicalpumpenumconverter.h"
+#include "bridge/hardware/sensorenumconverter.h"
+#include "bridge/typelist.h"
+
+namespace bridge {
+namespace hardware {
+/// Every enumeration converter of this area, for code that covers them all.
+using EnumConverters = lguim::TypeList<LogicalPumpEnumConverter, SensorEnumConverter>;
+} // namespace hardware
+} // namespace bridge
