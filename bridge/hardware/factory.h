@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/hardware/door.h"
 #include "lea/hardware/factory.h"
 #include "lea/helpers/concretefactory.h"
 
@@ -8,7 +9,7 @@ namespace hardware {
 
 /// Creates the hardware accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardware::BoilerTemperature,
-    lea::hardware::Brewer, lea::hardware::CupSensor, lea::hardware::DiskSpace, lea::hardware::Door,
+    lea::hardware::Brewer, lea::hardware::CupSensor, lea::hardware::DiskSpace, bridge::hardware::Door,
     lea::hardware::SlaveMachines, lea::hardware::Reboot, lea::hardware::TestComponents,
     lea::hardware::DispensingCalibration, lea::hardware::Boilers, lea::hardware::Pumps,
     lea::hardware::EspressoGroup, lea::hardware::Fan, lea::hardware::CupDispenser, lea::hardware::Sensors,

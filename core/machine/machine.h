@@ -63,6 +63,8 @@ public:
     bool isDoorOpen() const { return m_doorOpen; }
     void simulateDoorOpened();
     void simulateDoorClosed();
+    /// The operator may enter the technical menu (and so open the door): not while dispensing.
+    bool canEnterInTechnicalMenu() const { return !m_erogating; }
 
     /// The status word of the machine's controller board.
     quint32 statusWord() const { return m_statusWord; }
