@@ -31,6 +31,12 @@ public:
     bool processFreeVendCode(const QString& code) const; ///< true when the code bought one free vend
     /// The machine's date and time, simulated in tests and the demo.
     MachineClock* clock() const { return m_clock.get(); }
+    /// What the core runs on: 1 is a desktop computer, without the machine's board and disks.
+    int platform() const { return m_platform; }
+    void setPlatform(int platform) { m_platform = platform; }
+    /// The kind of the machine's controller board; it decides which partition holds the data.
+    int hardwareKind() const { return m_hardwareKind; }
+    void setHardwareKind(int kind) { m_hardwareKind = kind; }
 
     /// Builds a fresh configuration from the active group and makes it current;
     /// the previous one is destroyed after configurationChanged() was delivered.
@@ -51,6 +57,8 @@ private:
     std::unique_ptr<UserSelectionManager> m_userSelectionManager;
     std::unique_ptr<Payment> m_payment;
     std::unique_ptr<MachineClock> m_clock;
+    int m_platform = 0;
+    int m_hardwareKind = 0;
 };
 
 extern CoreEnvironment* gCoreEnv;
