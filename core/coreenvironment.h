@@ -9,6 +9,7 @@ class ConfigurationManager;
 class Machine;
 class MachineClock;
 class Payment;
+class RebootManager;
 class UserSelectionManager;
 
 /// The machine core: the active configuration group and the configuration
@@ -31,6 +32,7 @@ public:
     bool processFreeVendCode(const QString& code) const; ///< true when the code bought one free vend
     /// The machine's date and time, simulated in tests and the demo.
     MachineClock* clock() const { return m_clock.get(); }
+    RebootManager* rebootManager() const { return m_rebootManager.get(); }
     /// What the core runs on: 1 is a desktop computer, without the machine's board and disks.
     int platform() const { return m_platform; }
     void setPlatform(int platform) { m_platform = platform; }
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<UserSelectionManager> m_userSelectionManager;
     std::unique_ptr<Payment> m_payment;
     std::unique_ptr<MachineClock> m_clock;
+    std::unique_ptr<RebootManager> m_rebootManager;
     int m_platform = 0;
     int m_hardwareKind = 0;
 };
