@@ -36,6 +36,9 @@ public:
     /// What the core runs on: 1 is a desktop computer, without the machine's board and disks.
     int platform() const { return m_platform; }
     void setPlatform(int platform) { m_platform = platform; }
+    /// The core makes up the temperatures of cold products instead of asking slave machines.
+    bool isSimulatingColdProducts() const { return m_simulatingColdProducts; }
+    void setSimulatingColdProducts(bool simulating) { m_simulatingColdProducts = simulating; }
     /// The kind of the machine's controller board; it decides which partition holds the data.
     int hardwareKind() const { return m_hardwareKind; }
     void setHardwareKind(int kind) { m_hardwareKind = kind; }
@@ -62,6 +65,7 @@ private:
     std::unique_ptr<RebootManager> m_rebootManager;
     int m_platform = 0;
     int m_hardwareKind = 0;
+    bool m_simulatingColdProducts = false;
 };
 
 extern CoreEnvironment* gCoreEnv;

@@ -3,6 +3,7 @@
 #include "bridge/hardware/diskspace.h"
 #include "bridge/hardware/door.h"
 #include "bridge/hardware/reboot.h"
+#include "bridge/hardware/slavemachines.h"
 #include "lea/hardware/factory.h"
 #include "lea/helpers/concretefactory.h"
 
@@ -12,7 +13,7 @@ namespace hardware {
 /// Creates the hardware accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardware::BoilerTemperature,
     lea::hardware::Brewer, lea::hardware::CupSensor, bridge::hardware::DiskSpace, bridge::hardware::Door,
-    lea::hardware::SlaveMachines, bridge::hardware::Reboot, lea::hardware::TestComponents,
+    bridge::hardware::SlaveMachines, bridge::hardware::Reboot, lea::hardware::TestComponents,
     lea::hardware::DispensingCalibration, lea::hardware::Boilers, lea::hardware::Pumps,
     lea::hardware::EspressoGroup, lea::hardware::Fan, lea::hardware::CupDispenser, lea::hardware::Sensors,
     lea::hardware::Modem, lea::hardware::CodeScanner, lea::hardware::DADD,

@@ -14,6 +14,7 @@ class ErogationManager;
 class EvadtsConfigurationReportHandler;
 class Failure;
 class SelectionQrCode;
+class SlaveMachinesManager;
 class Statistics;
 
 /// The machine: its state machine, its dispensing manager, energy saving,
@@ -74,6 +75,11 @@ public:
     SelectionQrCode* selectionQrCode() const { return m_selectionQrCode; }
     /// Builds the machine with or without a selection QR code (simulator hook).
     void setSelectionQrCodeFitted(bool fitted);
+
+    /// The manager of the attached slave machines; null on a machine built without them.
+    SlaveMachinesManager* slaveMachinesManager() const { return m_slaveMachinesManager; }
+    /// Builds the machine with or without slave machines (simulator hook).
+    void setSlaveMachinesFitted(bool fitted);
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
@@ -171,5 +177,6 @@ private:
     EvadtsConfigurationReportHandler* m_evadtsReportHandler;
     int m_deliveryCount = 0;
     SelectionQrCode* m_selectionQrCode;
+    SlaveMachinesManager* m_slaveMachinesManager = nullptr;
     bool m_erogating = false;
 };
