@@ -5,6 +5,7 @@
 #include "core/configuration/configurationmanager.h"
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
+#include "core/machine/rebootmanager.h"
 #include "core/payment/payment.h"
 #include "core/selection/userselectionmanager.h"
 
@@ -18,6 +19,7 @@ CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObj
     , m_userSelectionManager(std::make_unique<UserSelectionManager>())
     , m_payment(std::make_unique<Payment>())
     , m_clock(std::make_unique<MachineClock>())
+    , m_rebootManager(std::make_unique<RebootManager>())
 {
     m_userSelectionManager->follow(m_machine.get(), m_clock.get());
 }

@@ -9,6 +9,7 @@ class ConfigurationManager;
 class Machine;
 class MachineClock;
 class Payment;
+class RebootManager;
 class UserSelectionManager;
 
 /// The machine core: the active configuration group and the configuration
@@ -31,6 +32,16 @@ public:
     bool processFreeVendCode(const QString& code) const; ///< true when the code bought one free vend
     /// The machine's date and time, simulated in tests and the demo.
     MachineClock* clock() const { return m_clock.get(); }
+    RebootManager* rebootManager() const { return m_rebootManager.get(); }
+    /// What the core runs on: 1 is a desktop computer, without the machine's board and disks.
+    int platform() const { return m_platform; }
+    void setPlatform(int platform) { m_platform = platform; }
+    /// The core makes up the temperatures of cold products instead of asking slave machines.
+    bool isSimulatingColdProducts() const { return m_simulatingColdProducts; }
+    void setSimulatingColdProducts(bool simulating) { m_simulatingColdProducts = simulating; }
+    /// The kind of the machine's controller board; it decides which partition holds the data.
+    int hardwareKind() const { return m_hardwareKind; }
+    void setHardwareKind(int kind) { m_hardwareKind = kind; }
 
     /// Builds a fresh configuration from the active group and makes it current;
     /// the previous one is destroyed after configurationChanged() was delivered.
@@ -51,6 +62,10 @@ private:
     std::unique_ptr<UserSelectionManager> m_userSelectionManager;
     std::unique_ptr<Payment> m_payment;
     std::unique_ptr<MachineClock> m_clock;
+    std::unique_ptr<RebootManager> m_rebootManager;
+    int m_platform = 0;
+    int m_hardwareKind = 0;
+    bool m_simulatingColdProducts = false;
 };
 
 extern CoreEnvironment* gCoreEnv;

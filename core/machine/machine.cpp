@@ -4,6 +4,7 @@
 #include "core/machine/erogationmanager.h"
 #include "core/machine/failure.h"
 #include "core/machine/selectionqrcode.h"
+#include "core/multimachines/slavemachinesmanager.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
 
@@ -27,6 +28,18 @@ Machine::Machine(QObject* parent)
 }
 
 Machine::~Machine() = default;
+
+void Machine::setSlaveMachinesFitted(bool fitted)
+{
+    if (fitted == bool(m_slaveMachinesManager))
+        return;
+    if (fitted) {
+        m_slaveMachinesManager = new SlaveMachinesManager(this);
+    } else {
+        delete m_slaveMachinesManager;
+        m_slaveMachinesManager = nullptr;
+    }
+}
 
 void Machine::setSelectionQrCodeFitted(bool fitted)
 {

@@ -14,6 +14,7 @@ class ErogationManager;
 class EvadtsConfigurationReportHandler;
 class Failure;
 class SelectionQrCode;
+class SlaveMachinesManager;
 class Statistics;
 
 /// The machine: its state machine, its dispensing manager, energy saving,
@@ -63,6 +64,8 @@ public:
     bool isDoorOpen() const { return m_doorOpen; }
     void simulateDoorOpened();
     void simulateDoorClosed();
+    /// The operator may enter the technical menu (and so open the door): not while dispensing.
+    bool canEnterInTechnicalMenu() const { return !m_erogating; }
 
     /// The status word of the machine's controller board.
     quint32 statusWord() const { return m_statusWord; }
@@ -72,6 +75,11 @@ public:
     SelectionQrCode* selectionQrCode() const { return m_selectionQrCode; }
     /// Builds the machine with or without a selection QR code (simulator hook).
     void setSelectionQrCodeFitted(bool fitted);
+
+    /// The manager of the attached slave machines; null on a machine built without them.
+    SlaveMachinesManager* slaveMachinesManager() const { return m_slaveMachinesManager; }
+    /// Builds the machine with or without slave machines (simulator hook).
+    void setSlaveMachinesFitted(bool fitted);
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
@@ -169,5 +177,6 @@ private:
     EvadtsConfigurationReportHandler* m_evadtsReportHandler;
     int m_deliveryCount = 0;
     SelectionQrCode* m_selectionQrCode;
+    SlaveMachinesManager* m_slaveMachinesManager = nullptr;
     bool m_erogating = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
 
 namespace lea {
 namespace hardware {
@@ -12,6 +13,14 @@ class SlaveMachines : public QObject
 
 public:
     ~SlaveMachines() override = default;
+
+    /// The fridge temperatures of the active slave machines that reported one, in tenths of a degree
+    /// Celsius.
+    virtual std::vector<int> temperatures_dC() const = 0;
+
+signals:
+    /// A slave machine reported another temperature.
+    void slaveMachineTemperatureChanged();
 
 protected:
     explicit SlaveMachines(QObject* parent)

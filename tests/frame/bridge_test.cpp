@@ -14,6 +14,10 @@ namespace {
 // The interfaces this machine implements, with the class of each; every other
 // interface of the ten areas is answered as not available.
 const std::map<QString, QString> kImplemented = {
+    { "lea::hardware::DiskSpace", "bridge::hardware::DiskSpace" },
+    { "lea::hardware::Door", "bridge::hardware::Door" },
+    { "lea::hardware::Reboot", "bridge::hardware::Reboot" },
+    { "lea::hardware::SlaveMachines", "bridge::hardware::SlaveMachines" },
     { "lea::interface::Dispensing", "bridge::interface::Dispensing" },
     { "lea::interface::Selection", "bridge::interface::Selection" },
     { "lea::hardware::Fan", "bridge::hardware::Fan" },
