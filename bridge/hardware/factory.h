@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/hardware/modem.h"
 #include "lea/hardware/factory.h"
 #include "lea/helpers/concretefactory.h"
 
@@ -12,7 +13,7 @@ using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardw
     lea::hardware::SlaveMachines, lea::hardware::Reboot, lea::hardware::TestComponents,
     lea::hardware::DispensingCalibration, lea::hardware::Boilers, lea::hardware::Pumps,
     lea::hardware::EspressoGroup, lea::hardware::Fan, lea::hardware::CupDispenser, lea::hardware::Sensors,
-    lea::hardware::Modem, lea::hardware::CodeScanner, lea::hardware::DADD,
+    bridge::hardware::Modem, lea::hardware::CodeScanner, lea::hardware::DADD,
     lea::hardware::BoilerParametersLimits, lea::hardware::BLE, lea::hardware::UART, lea::hardware::Ethernet,
     lea::hardware::Wifi>;
 

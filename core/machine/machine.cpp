@@ -3,6 +3,8 @@
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/erogationmanager.h"
 #include "core/machine/failure.h"
+#include "core/machine/modemmanager.h"
+#include "core/machine/modemparameters.h"
 #include "core/machine/selectionqrcode.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
@@ -16,6 +18,8 @@ Machine::Machine(QObject* parent)
     , m_statistics(new Statistics(this))
     , m_evadtsReportHandler(new EvadtsConfigurationReportHandler(this))
     , m_selectionQrCode(new SelectionQrCode(this))
+    , m_modemManager(new ModemManager(this))
+    , m_modemParameters(new ModemParameters(this))
 {
     for (int id = FailureCommonList::FirstFailure; id <= FailureCommonList::LastFailure; ++id) {
         auto* failure = new Failure(static_cast<FailureCommonList::FailureID>(id), this);

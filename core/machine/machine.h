@@ -13,6 +13,8 @@ class CpuStateMachine;
 class ErogationManager;
 class EvadtsConfigurationReportHandler;
 class Failure;
+class ModemManager;
+class ModemParameters;
 class SelectionQrCode;
 class Statistics;
 
@@ -72,6 +74,10 @@ public:
     SelectionQrCode* selectionQrCode() const { return m_selectionQrCode; }
     /// Builds the machine with or without a selection QR code (simulator hook).
     void setSelectionQrCodeFitted(bool fitted);
+
+    /// The mobile modem and its settings.
+    ModemManager* modemManager() const { return m_modemManager; }
+    ModemParameters* modemParameters() const { return m_modemParameters; }
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
@@ -169,5 +175,7 @@ private:
     EvadtsConfigurationReportHandler* m_evadtsReportHandler;
     int m_deliveryCount = 0;
     SelectionQrCode* m_selectionQrCode;
+    ModemManager* m_modemManager;
+    ModemParameters* m_modemParameters;
     bool m_erogating = false;
 };

@@ -14,6 +14,7 @@ namespace {
 // The interfaces this machine implements, with the class of each; every other
 // interface of the ten areas is answered as not available.
 const std::map<QString, QString> kImplemented = {
+    { "lea::hardware::Modem", "bridge::hardware::Modem" },
     { "lea::interface::Dispensing", "bridge::interface::Dispensing" },
     { "lea::interface::Selection", "bridge::interface::Selection" },
     { "lea::maintenance::Failures", "bridge::maintenance::Failures" },

@@ -1,4 +1,5 @@
 #include "bridge/connectivity/enumconverters.h"
+#include "bridge/hardware/enumconverters.h"
 #include "bridge/maintenance/enumconverters.h"
 #include "bridge/misc/enumconverters.h"
 #include "bridge/payment/enumconverters.h"
@@ -81,9 +82,10 @@ struct JoinedTypes<lguim::TypeList<As...>, lguim::TypeList<Bs...>, Rest...>
 
 using Converters
     = JoinedTypes<lguim::TypeList<ColourConverter, PaintConverter, FlagConverter, SparseConverter>,
-        bridge::connectivity::EnumConverters, bridge::maintenance::EnumConverters,
-        bridge::misc::EnumConverters, bridge::payment::EnumConverters, bridge::persistence::EnumConverters,
-        bridge::products::EnumConverters, bridge::staticsettings::EnumConverters>::Types;
+        bridge::connectivity::EnumConverters, bridge::hardware::EnumConverters,
+        bridge::maintenance::EnumConverters, bridge::misc::EnumConverters, bridge::payment::EnumConverters,
+        bridge::persistence::EnumConverters, bridge::products::EnumConverters,
+        bridge::staticsettings::EnumConverters>::Types;
 TYPED_TEST_SUITE(EveryConverter, Converters);
 
 TYPED_TEST(EveryConverter, ListedValuesRoundTripThroughTheDesignatedPartnerAndTheSetsAreBuiltOnce)
