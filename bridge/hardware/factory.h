@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bridge/hardware/modem.h"
+#include "bridge/hardware/uart.h"
 #include "lea/hardware/factory.h"
 #include "lea/helpers/concretefactory.h"
 
@@ -14,8 +15,8 @@ using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardw
     lea::hardware::DispensingCalibration, lea::hardware::Boilers, lea::hardware::Pumps,
     lea::hardware::EspressoGroup, lea::hardware::Fan, lea::hardware::CupDispenser, lea::hardware::Sensors,
     bridge::hardware::Modem, lea::hardware::CodeScanner, lea::hardware::DADD,
-    lea::hardware::BoilerParametersLimits, lea::hardware::BLE, lea::hardware::UART, lea::hardware::Ethernet,
-    lea::hardware::Wifi>;
+    lea::hardware::BoilerParametersLimits, lea::hardware::BLE, bridge::hardware::UART,
+    lea::hardware::Ethernet, lea::hardware::Wifi>;
 
 } // namespace hardware
 } // namespace bridge

@@ -6,6 +6,7 @@
 #include "core/machine/modemmanager.h"
 #include "core/machine/modemparameters.h"
 #include "core/machine/selectionqrcode.h"
+#include "core/machine/uartmanager.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
 
@@ -20,6 +21,7 @@ Machine::Machine(QObject* parent)
     , m_selectionQrCode(new SelectionQrCode(this))
     , m_modemManager(new ModemManager(this))
     , m_modemParameters(new ModemParameters(this))
+    , m_uartManager(new UARTManager(this))
 {
     for (int id = FailureCommonList::FirstFailure; id <= FailureCommonList::LastFailure; ++id) {
         auto* failure = new Failure(static_cast<FailureCommonList::FailureID>(id), this);

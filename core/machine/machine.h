@@ -17,6 +17,7 @@ class ModemManager;
 class ModemParameters;
 class SelectionQrCode;
 class Statistics;
+class UARTManager;
 
 /// The machine: its state machine, its dispensing manager, energy saving,
 /// cleaning activity, the dispensing events and its failures.
@@ -78,6 +79,8 @@ public:
     /// The mobile modem and its settings.
     ModemManager* modemManager() const { return m_modemManager; }
     ModemParameters* modemParameters() const { return m_modemParameters; }
+    /// The shared serial port.
+    UARTManager* uartManager() const { return m_uartManager; }
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
@@ -177,5 +180,6 @@ private:
     SelectionQrCode* m_selectionQrCode;
     ModemManager* m_modemManager;
     ModemParameters* m_modemParameters;
+    UARTManager* m_uartManager;
     bool m_erogating = false;
 };

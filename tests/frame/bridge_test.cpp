@@ -15,6 +15,7 @@ namespace {
 // interface of the ten areas is answered as not available.
 const std::map<QString, QString> kImplemented = {
     { "lea::hardware::Modem", "bridge::hardware::Modem" },
+    { "lea::hardware::UART", "bridge::hardware::UART" },
     { "lea::interface::Dispensing", "bridge::interface::Dispensing" },
     { "lea::interface::Selection", "bridge::interface::Selection" },
     { "lea::maintenance::Failures", "bridge::maintenance::Failures" },
