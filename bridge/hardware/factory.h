@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/hardware/codescanner.h"
 #include "bridge/hardware/modem.h"
 #include "bridge/hardware/uart.h"
 #include "lea/hardware/factory.h"
@@ -14,7 +15,7 @@ using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardw
     lea::hardware::SlaveMachines, lea::hardware::Reboot, lea::hardware::TestComponents,
     lea::hardware::DispensingCalibration, lea::hardware::Boilers, lea::hardware::Pumps,
     lea::hardware::EspressoGroup, lea::hardware::Fan, lea::hardware::CupDispenser, lea::hardware::Sensors,
-    bridge::hardware::Modem, lea::hardware::CodeScanner, lea::hardware::DADD,
+    bridge::hardware::Modem, bridge::hardware::CodeScanner, lea::hardware::DADD,
     lea::hardware::BoilerParametersLimits, lea::hardware::BLE, bridge::hardware::UART,
     lea::hardware::Ethernet, lea::hardware::Wifi>;
 

@@ -14,6 +14,7 @@ namespace {
 // The interfaces this machine implements, with the class of each; every other
 // interface of the ten areas is answered as not available.
 const std::map<QString, QString> kImplemented = {
+    { "lea::hardware::CodeScanner", "bridge::hardware::CodeScanner" },
     { "lea::hardware::Modem", "bridge::hardware::Modem" },
     { "lea::hardware::UART", "bridge::hardware::UART" },
     { "lea::interface::Dispensing", "bridge::interface::Dispensing" },
