@@ -4,6 +4,7 @@
 // the refusals throw, and exceptions are slow under the sanitizers.)
 
 #include "bridge/connectivity/enumconverters.h"
+#include "bridge/hardware/enumconverters.h"
 #include "bridge/misc/enumconverters.h"
 #include "bridge/persistence/enumconverters.h"
 #include "bridge/products/enumconverters.h"
@@ -94,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         const auto internalValue = input.integer<long long>();
         const auto externalValue = input.integer<long long>();
         checkArea(bridge::connectivity::EnumConverters {}, internalValue, externalValue);
+        checkArea(bridge::hardware::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::misc::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::persistence::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::products::EnumConverters {}, internalValue, externalValue);
