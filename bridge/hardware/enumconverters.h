@@ -1,12 +1,15 @@
 #pragma once
 
+#include "bridge/hardware/connectionstatusenumconverter.h"
 #include "bridge/hardware/logicalpumpenumconverter.h"
 #include "bridge/hardware/sensorenumconverter.h"
+#include "bridge/hardware/uartfeatureenumconverter.h"
 #include "bridge/typelist.h"
 
 namespace bridge {
 namespace hardware {
 /// Every enumeration converter of this area, for code that covers them all.
-using EnumConverters = lguim::TypeList<LogicalPumpEnumConverter, SensorEnumConverter>;
+using EnumConverters = lguim::TypeList<LogicalPumpEnumConverter, SensorEnumConverter,
+    ConnectionStatusEnumConverter, UARTFeatureEnumConverter>;
 } // namespace hardware
 } // namespace bridge

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "bridge/hardware/codescanner.h"
 #include "bridge/hardware/diskspace.h"
 #include "bridge/hardware/door.h"
 #include "bridge/hardware/fan.h"
+#include "bridge/hardware/modem.h"
 #include "bridge/hardware/pumps.h"
 #include "bridge/hardware/reboot.h"
 #include "bridge/hardware/sensors.h"
 #include "bridge/hardware/slavemachines.h"
+#include "bridge/hardware/uart.h"
 #include "lea/hardware/factory.h"
 #include "lea/helpers/concretefactory.h"
 
@@ -19,9 +22,9 @@ using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardw
     bridge::hardware::SlaveMachines, bridge::hardware::Reboot, lea::hardware::TestComponents,
     lea::hardware::DispensingCalibration, lea::hardware::Boilers, bridge::hardware::Pumps,
     lea::hardware::EspressoGroup, bridge::hardware::Fan, lea::hardware::CupDispenser,
-    bridge::hardware::Sensors, lea::hardware::Modem, lea::hardware::CodeScanner, lea::hardware::DADD,
-    lea::hardware::BoilerParametersLimits, lea::hardware::BLE, lea::hardware::UART, lea::hardware::Ethernet,
-    lea::hardware::Wifi>;
+    bridge::hardware::Sensors, bridge::hardware::Modem, bridge::hardware::CodeScanner, lea::hardware::DADD,
+    lea::hardware::BoilerParametersLimits, lea::hardware::BLE, bridge::hardware::UART,
+    lea::hardware::Ethernet, lea::hardware::Wifi>;
 
 } // namespace hardware
 } // namespace bridge

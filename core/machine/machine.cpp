@@ -3,8 +3,11 @@
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/erogationmanager.h"
 #include "core/machine/failure.h"
+#include "core/machine/modemmanager.h"
+#include "core/machine/modemparameters.h"
 #include "core/machine/selectionqrcode.h"
 #include "core/multimachines/slavemachinesmanager.h"
+#include "core/machine/uartmanager.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
 
@@ -17,6 +20,9 @@ Machine::Machine(QObject* parent)
     , m_statistics(new Statistics(this))
     , m_evadtsReportHandler(new EvadtsConfigurationReportHandler(this))
     , m_selectionQrCode(new SelectionQrCode(this))
+    , m_modemManager(new ModemManager(this))
+    , m_modemParameters(new ModemParameters(this))
+    , m_uartManager(new UARTManager(this))
 {
     for (int id = FailureCommonList::FirstFailure; id <= FailureCommonList::LastFailure; ++id) {
         auto* failure = new Failure(static_cast<FailureCommonList::FailureID>(id), this);

@@ -13,9 +13,12 @@ class CpuStateMachine;
 class ErogationManager;
 class EvadtsConfigurationReportHandler;
 class Failure;
+class ModemManager;
+class ModemParameters;
 class SelectionQrCode;
 class SlaveMachinesManager;
 class Statistics;
+class UARTManager;
 
 /// The machine: its state machine, its dispensing manager, energy saving,
 /// cleaning activity, the dispensing events and its failures.
@@ -80,6 +83,11 @@ public:
     SlaveMachinesManager* slaveMachinesManager() const { return m_slaveMachinesManager; }
     /// Builds the machine with or without slave machines (simulator hook).
     void setSlaveMachinesFitted(bool fitted);
+    /// The mobile modem and its settings.
+    ModemManager* modemManager() const { return m_modemManager; }
+    ModemParameters* modemParameters() const { return m_modemParameters; }
+    /// The shared serial port.
+    UARTManager* uartManager() const { return m_uartManager; }
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
@@ -178,5 +186,8 @@ private:
     int m_deliveryCount = 0;
     SelectionQrCode* m_selectionQrCode;
     SlaveMachinesManager* m_slaveMachinesManager = nullptr;
+    ModemManager* m_modemManager;
+    ModemParameters* m_modemParameters;
+    UARTManager* m_uartManager;
     bool m_erogating = false;
 };
