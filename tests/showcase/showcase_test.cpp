@@ -158,12 +158,12 @@ TEST_F(ShowcaseTest, ASaleShowsTheSelectionTheProgressAndTheTelemetry)
     EXPECT_EQ(shop.creditText(), "3.00");
     shop.buy();
     // The change is paid after the last step: on a loaded machine it may come a few events later.
-    QTest::qWaitFor(
+    EXPECT_TRUE(QTest::qWaitFor(
         [&shop] {
             return shop.dispensingProgress() >= 1 && shop.dispensingText() == "Enjoy your drink"
                 && shop.creditText() == "0.00";
         },
-        5000);
+        5000));
     EXPECT_GE(shop.dispensingProgress(), 1);
     EXPECT_EQ(shop.dispensingText(), "Enjoy your drink");
     EXPECT_EQ(shop.creditText(), "0.00");
