@@ -4,6 +4,7 @@
 // core calls, translations looked up in an index of the typed strings built
 // once per call.
 
+#include "benchenvironment.h"
 #include "bridge/products/categorytypeenumconverter.h"
 #include "bridge/products/cuptypeenumconverter.h"
 #include "bridge/products/logicalingredientenumconverter.h"
@@ -19,11 +20,9 @@
 #include "core/configuration/configurationloader.h"
 #include "core/configuration/translationsmanager.h"
 #include "core/coreenvironment.h"
-#include "core/coresimulator.h"
 #include "core/database/abstractdatabase.h"
 #include "core/gui/guienvironment.h"
 #include "core/gui/guimanager.h"
-#include "core/log/logsink.h"
 #include "lea/products/factory.h"
 #include "support/accessors.h"
 #include "support/catalogue.h"
@@ -33,9 +32,7 @@
 #include <map>
 #include <memory>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHash>
-#include <QTemporaryDir>
 #include <vector>
 
 namespace {
@@ -428,13 +425,8 @@ BENCHMARK(Canisters_floor)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    LogSink::instance().setEchoEnabled(false);
-    QTemporaryDir tempDir;
-    CoreSimulator machine(
-        tempDir.filePath(QStringLiteral("machine.sqlite")), CoreSimulator::Storage::Scratch);
+    BenchEnvironment environment(argc, argv);
+    CoreSimulator& machine = environment.machine();
     machine.guiManager().setAvailableLanguages(kShape.languages);
     machine.guiManager().setCurrentLanguage(QLocale::German);
     if (!seedGeneratedCatalogue(machine.core(), kShape)) {
@@ -459,11 +451,5 @@ int main(int argc, char* argv[])
     gProducts = products.get();
     if (!checkCatalogue())
         return 1;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return environment.run(argc, argv);
 }

@@ -3,12 +3,11 @@
 // The identifier lookups are timed against plain arrays indexed by value: what
 // a switch over these dense values compiles to.
 
+#include "benchenvironment.h"
 #include "bridge/maintenance/failureidenumconverter.h"
 #include "core/coreenvironment.h"
-#include "core/coresimulator.h"
 #include "core/gui/guienvironment.h"
 #include "core/gui/guimanager.h"
-#include "core/log/logsink.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
 #include "lea/maintenance/factory.h"
@@ -19,8 +18,6 @@
 #include <cstdio>
 #include <map>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QTemporaryDir>
 #include <random>
 #include <vector>
 
@@ -191,13 +188,8 @@ BENCHMARK(FailureId_toInternal_array);
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    LogSink::instance().setEchoEnabled(false);
-    QTemporaryDir tempDir;
-    CoreSimulator machine(
-        tempDir.filePath(QStringLiteral("machine.sqlite")), CoreSimulator::Storage::Scratch);
+    BenchEnvironment environment(argc, argv);
+    CoreSimulator& machine = environment.machine();
     machine.guiManager().setCurrentLanguage(QLocale::German);
     // Spread over the table, in an order unlike the identifiers'.
     const auto& table = lguim::enumPairs<Converter::Key>;
@@ -217,11 +209,5 @@ int main(int argc, char* argv[])
     gFailures = failures.get();
     if (!checkFailures())
         return 1;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return environment.run(argc, argv);
 }

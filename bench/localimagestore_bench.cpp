@@ -1,19 +1,17 @@
 // The image store on a hit must cost little more than loading the image data
 // and checksumming them; on a miss little more than decoding and writing a PNG.
 
+#include "benchenvironment.h"
 #include "bridge/localimagestore.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationloader.h"
 #include "core/coreenvironment.h"
-#include "core/coresimulator.h"
 
 #include <benchmark/benchmark.h>
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -114,24 +112,15 @@ BENCHMARK(MissStore)->ArgsProduct({ kSides })->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QTemporaryDir tempDir;
-    CoreSimulator machine(tempDir.filePath(QStringLiteral("machine.sqlite")));
-    gTempDir = &tempDir;
-    gLoader = machine.core().loadConfiguration()->loader();
+    BenchEnvironment environment(argc, argv);
+    gTempDir = &environment.directory();
+    gLoader = environment.machine().core().loadConfiguration()->loader();
     for (int64_t side : kSides) {
         if (!gLoader->saveImage(
                 ConfigurationLoader::ImageOwner::Category, QString(), int(side), base64Photo(int(side))))
             return 1;
     }
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = environment.run(argc, argv);
     LocalImageStore::instance().clear();
-    return 0;
+    return result;
 }

@@ -2,12 +2,11 @@
 // little more than walking the loaded products and filling the same records
 // by hand with the same core calls: the floor below.
 
+#include "benchenvironment.h"
 #include "bridge/payment/productsprice.h"
 #include "core/catalogue/product.h"
 #include "core/configuration/configuration.h"
 #include "core/coreenvironment.h"
-#include "core/coresimulator.h"
-#include "core/log/logsink.h"
 #include "lea/payment/factory.h"
 #include "support/accessors.h"
 #include "support/catalogue.h"
@@ -15,8 +14,6 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
-#include <QGuiApplication>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -120,13 +117,8 @@ BENCHMARK(ProductsPrice_floor)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    LogSink::instance().setEchoEnabled(false);
-    QTemporaryDir tempDir;
-    CoreSimulator machine(
-        tempDir.filePath(QStringLiteral("machine.sqlite")), CoreSimulator::Storage::Scratch);
+    BenchEnvironment environment(argc, argv);
+    CoreSimulator& machine = environment.machine();
     if (!seedGeneratedCatalogue(machine.core(), kShape)) {
         std::fprintf(stderr, "Seeding the catalogue failed.\n");
         return 1;
@@ -140,11 +132,5 @@ int main(int argc, char* argv[])
     gPrices = prices.get();
     if (!checkPrices())
         return 1;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return environment.run(argc, argv);
 }

@@ -4,6 +4,7 @@
 // second; the floor is the same sale driven on the core alone, without the
 // accessors listening.
 
+#include "benchenvironment.h"
 #include "bridge/interface/selection.h"
 #include "bridge/misc/states.h"
 #include "bridge/payment/payments.h"
@@ -11,8 +12,6 @@
 #include "core/catalogue/beverage.h"
 #include "core/configuration/configuration.h"
 #include "core/coreenvironment.h"
-#include "core/coresimulator.h"
-#include "core/log/logsink.h"
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/machine.h"
 #include "core/payment/payment.h"
@@ -22,8 +21,6 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <QGuiApplication>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -72,13 +69,8 @@ BENCHMARK(sellThroughAccessors)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    LogSink::instance().setEchoEnabled(false);
-    QTemporaryDir tempDir;
-    CoreSimulator machine(
-        tempDir.filePath(QStringLiteral("machine.sqlite")), CoreSimulator::Storage::Scratch);
+    BenchEnvironment environment(argc, argv);
+    CoreSimulator& machine = environment.machine();
     const TestCatalogue ids = seedTestCatalogue(machine.core());
     Configuration* configuration = machine.core().loadConfiguration();
     gEspresso = configuration->beverage(ids.espressoBeverage);
@@ -88,11 +80,5 @@ int main(int argc, char* argv[])
     }
     gEspresso->setOrAddPrice(0, 0, 0, 0, 150, -1);
     machine.core().machine()->cpuStateMachine()->setCurrentState(CpuStateMachine::Ready);
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return environment.run(argc, argv);
 }
