@@ -8,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
-#include <QSqlQuery>
 
 namespace {
 
@@ -119,12 +118,8 @@ TEST_P(SettingsRefusal, ReportsFalseLogsAndChangesNothing)
 {
     ASSERT_TRUE(store().setValue(kOld, 1));
     const Refusal& write = GetParam();
-    QSqlQuery trigger(machine().core().configurationGroup()->database()->database());
-    if (write.trigger) {
-        ASSERT_TRUE(
-            trigger.exec(QStringLiteral("CREATE TRIGGER refuse %1 BEGIN SELECT RAISE(ABORT, 'no'); END")
-                             .arg(QLatin1String(write.trigger))));
-    }
+    if (write.trigger)
+        refuseWrites(QLatin1String(write.trigger));
     const quint32 changes = databaseChangeCounter();
     clearLog();
     QSignalSpy spy(&store(), &SettingsStore::valueChanged);

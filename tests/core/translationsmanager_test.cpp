@@ -4,8 +4,6 @@
 #include "core/database/abstractdatabase.h"
 #include "support/machinetest.h"
 
-#include <QSqlQuery>
-
 namespace {
 
 using Texts = QMap<QLocale::Language, QString>;
@@ -53,10 +51,7 @@ TEST_F(Translations, FailedSaveKeepsWhatWasStored)
 {
     const Texts espresso = stored(QStringLiteral("Espresso"), TypedString::RecipeName);
     // A trigger refuses the write half-way, after the old rows were deleted.
-    QSqlQuery trigger(machine().core().configurationGroup()->database()->database());
-    ASSERT_TRUE(
-        trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON TypedString_Translations "
-                                    "WHEN NEW.text = 'refused' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    refuseWrites(QStringLiteral("BEFORE INSERT ON TypedString_Translations WHEN NEW.text = 'refused'"));
     manager().addTranslation(
         QStringLiteral("Americano"), TypedString::RecipeName, QLocale::German, QStringLiteral("refused"));
     EXPECT_FALSE(manager().save());

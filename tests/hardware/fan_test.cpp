@@ -9,7 +9,6 @@
 
 #include <limits>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <tuple>
 
 namespace {
@@ -79,10 +78,7 @@ TEST_F(FanTest, ADurationBeyondThirtyTwoBitsIsRefusedNotCut)
 TEST_F(FanTest, ARefusedSaveKeepsTheSettingsAndSendsNothing)
 {
     fan->setSettings({ true, false, 70000 });
-    QSqlQuery query(machine().core().configurationGroup()->database()->database());
-    ASSERT_TRUE(
-        query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Settings WHEN NEW.key = "
-                                  "'machine/fanDuration' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    refuseSetting(QStringLiteral("machine/fanDuration"));
     QSignalSpy sent(erogationManager(), &ErogationManager::fanSettingsSent);
     fan->setSettings({ false, true, 5 });
     EXPECT_EQ(fields(fan->settings()), fields(Settings { true, false, 70000 }));

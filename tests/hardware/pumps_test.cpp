@@ -131,8 +131,7 @@ TEST_F(PumpsTest, ARefusedSaveKeepsEveryPumpAsItWasAndIsLogged)
 {
     const PumpMap before = pumps->pumps();
     // The pump of interface number 9 is core logical pump 11, the physical pump 10.
-    execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Settings WHEN NEW.key = 'pumps/10' "
-                           "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    refuseSetting(QStringLiteral("pumps/10"));
     pumps->setPumps(everyPump());
     EXPECT_EQ(pumps->pumps(), before);
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save pumps")).size(), 1);

@@ -166,9 +166,8 @@ TEST_F(PricesTest, ABandThatDoesNotConvertOrAnUnknownProductChangesNothing)
 
 TEST_F(PricesTest, ARefusedSaveLeavesEveryProductAsItWasAndAnnouncesNothing)
 {
-    execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Product_Prices WHEN NEW.product_id = %1 "
-                           "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                .arg(ids.cappuccinoBeverage));
+    refuseWrites(QStringLiteral("BEFORE INSERT ON Product_Prices WHEN NEW.product_id = %1")
+                     .arg(ids.cappuccinoBeverage));
     QSignalSpy changed(&product(ids.espressoBeverage), &Product::priceChanged);
     const QStringList before = snapshot();
     const std::string read = text(prices->productsPrices());
@@ -180,7 +179,7 @@ TEST_F(PricesTest, ARefusedSaveLeavesEveryProductAsItWasAndAnnouncesNothing)
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(changed.count(), 0);
 
-    execute(QStringLiteral("DROP TRIGGER refuse"));
+    acceptWrites();
     prices->setProductsPrices(wanted);
     // Once, after the whole write is stored.
     EXPECT_EQ(changed.count(), 1);
@@ -301,8 +300,7 @@ TEST_F(PricesTest, ABadSwitchOrARefusedSaveChangesNoSwitch)
         std::invalid_argument);
     EXPECT_EQ(text(bands->priceTimeBandSwitch()), held);
 
-    execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Settings WHEN NEW.key = "
-                           "'payment/timeBandSwitches' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    refuseSetting(QStringLiteral("payment/timeBandSwitches"));
     const std::function<void()> writes[]
         = { [&] { bands->setTimeBandSwitch({ evening }); }, [&] { bands->addTimeBandSwitch(evening); },
               [&] { bands->deleteAllSwitch(); }, [&] { bands->deleteTimeBandSwitch(morning); } };

@@ -343,8 +343,7 @@ TEST_P(DatabaseFault, IsReportedAndLeavesMemoryAgreeingWithTheDatabase)
     const auto& [fault, write] = GetParam();
     const QStringList before = view(*a);
     if (fault == Fault::Refused && write.trigger)
-        execute(QStringLiteral("CREATE TRIGGER refuse BEFORE %1 BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                    .arg(QLatin1String(write.trigger)));
+        refuseWrites(QStringLiteral("BEFORE ") + QLatin1String(write.trigger));
     else if (fault == Fault::ReadOnly)
         execute(QStringLiteral("PRAGMA query_only = ON"));
     else if (fault == Fault::Locked)

@@ -225,8 +225,7 @@ TEST_F(ProductsTest, BasicsAreStoredWithTranslationsPlaylistAndItemNumber)
 
 TEST_F(ProductsTest, RefusedBasicsAndImagesLeaveTheLoadedProductAsItWas)
 {
-    execute(QStringLiteral(
-        "CREATE TRIGGER refuse BEFORE UPDATE ON Products BEGIN SELECT RAISE(ABORT, 'no'); END"));
+    refuseWrites(QStringLiteral("BEFORE UPDATE ON Products"));
     const quint32 counter = databaseChangeCounter();
     Lea::BasicProduct record = *products->basics(productId(special));
     record.name = QStringLiteral("Renamed");

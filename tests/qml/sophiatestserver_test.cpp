@@ -66,9 +66,7 @@ TEST_F(SophiaTestServer, TheFlagIsStoredWithTheConfigurationAndNotifiedOncePerCh
 TEST_F(SophiaTestServer, ARefusedSaveKeepsTheOldFlagAndIsLogged)
 {
     sophia.setIsTestServerEnabled(true);
-    execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Settings WHEN NEW.key = '%1' "
-                           "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                .arg(kKey));
+    refuseSetting(kKey);
     const QStringList before = snapshot();
     clearLog();
     sophia.setIsTestServerEnabled(false);

@@ -82,13 +82,6 @@ protected:
         return rows;
     }
 
-    /// Runs a statement of the test itself (a trigger, a damaged row).
-    void execute(const QString& statement) const
-    {
-        QSqlQuery query(database());
-        ASSERT_TRUE(query.exec(statement)) << qPrintable(statement);
-    }
-
     int rowCount(const QString& table) const { return tableRows(table).value_or(QStringList()).size(); }
 
     TestCatalogue ids;

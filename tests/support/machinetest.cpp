@@ -2,10 +2,12 @@
 
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/translationsmanager.h"
+#include "core/database/abstractdatabase.h"
 #include "core/gui/guimanager.h"
 
 #include <cstdio>
 #include <QFile>
+#include <QSqlQuery>
 #include <tuple>
 
 void MachineTest::SetUp()
@@ -65,4 +67,32 @@ void MachineTest::seedCatalogue()
     for (const auto& [original, type, language, text] : rows)
         translations.addTranslation(QString::fromUtf8(original), type, language, QString::fromUtf8(text));
     ASSERT_TRUE(translations.save());
+}
+
+void MachineTest::execute(const QString& statement) const
+{
+    QSqlQuery query(machine().core().configurationGroup()->database()->database());
+    ASSERT_TRUE(query.exec(statement)) << qPrintable(statement);
+}
+
+void MachineTest::refuseWrites(const QString& when) const
+{
+    execute(QStringLiteral("CREATE TRIGGER refusal_%1 %2 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                .arg(++m_refusals)
+                .arg(when));
+}
+
+void MachineTest::refuseSetting(const QString& key) const
+{
+    QString quoted = key;
+    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
+    refuseWrites(QStringLiteral("BEFORE INSERT ON Settings WHEN NEW.key = '%1'").arg(quoted));
+    refuseWrites(QStringLiteral("BEFORE UPDATE ON Settings WHEN OLD.key = '%1'").arg(quoted));
+    refuseWrites(QStringLiteral("BEFORE DELETE ON Settings WHEN OLD.key = '%1'").arg(quoted));
+}
+
+void MachineTest::acceptWrites() const
+{
+    for (; m_refusals > 0; --m_refusals)
+        execute(QStringLiteral("DROP TRIGGER refusal_%1").arg(m_refusals));
 }

@@ -35,9 +35,20 @@ protected:
     /// The SQLite file change counter: it grows by one with every committed write.
     quint32 databaseChangeCounter() const;
 
+    /// Runs a statement of the test itself (a trigger, a damaged row) on the machine's database.
+    void execute(const QString& statement) const;
+    /// Makes the writes that `when` names ("BEFORE UPDATE ON Products", with a WHEN clause
+    /// if need be) fail, as a full or damaged disk would.
+    void refuseWrites(const QString& when) const;
+    /// refuseWrites() for every insert, update and removal of the setting `key`.
+    void refuseSetting(const QString& key) const;
+    /// Lifts every refusal made so far.
+    void acceptWrites() const;
+
 private:
     void seedCatalogue();
 
     QTemporaryDir m_dir;
     std::unique_ptr<CoreSimulator> m_machine;
+    mutable int m_refusals = 0;
 };
