@@ -89,34 +89,39 @@ const Forwarded kForwarded[] = {
         "startGrinderCalibrationVolumetric(1, 12, 10)", true },
 };
 
-class ForwardedTest : public DispensingCalibrationTest, public ::testing::WithParamInterface<Forwarded>
+class CalibrationForwardedTest : public DispensingCalibrationTest,
+                                 public ::testing::WithParamInterface<Forwarded>
 {
 protected:
-    QStringList expected() const { return { GetParam().expected.arg(ids.espresso) }; }
+    QStringList expected() const
+    {
+        const QString call = GetParam().expected;
+        return { call.contains(QLatin1String("%1")) ? call.arg(ids.espresso) : call };
+    }
 };
 
-TEST_P(ForwardedTest, ReachesTheDispensingManagerWithTheConvertedArguments)
+TEST_P(CalibrationForwardedTest, ReachesTheDispensingManagerWithTheConvertedArguments)
 {
     EXPECT_TRUE(GetParam().call(*calibration, espresso()));
     EXPECT_EQ(erogationRequests(), expected());
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
-TEST_P(ForwardedTest, ABusyMachineRefusesWhatAnswers)
+TEST_P(CalibrationForwardedTest, ABusyMachineRefusesWhatAnswers)
 {
     erogationManager().setErogationStatus(ErogationManager::InProgress);
     EXPECT_EQ(GetParam().call(*calibration, espresso()), !GetParam().returnsResult);
     EXPECT_EQ(erogationRequests(), GetParam().returnsResult ? QStringList {} : expected());
 }
 
-TEST_P(ForwardedTest, WithASimulatedActuatorBoardOnlyPumpCalibrationsAreLeftOut)
+TEST_P(CalibrationForwardedTest, WithASimulatedActuatorBoardOnlyPumpCalibrationsAreLeftOut)
 {
     gCoreEnv->setSimulatingActuatorBoard(true);
     EXPECT_TRUE(GetParam().call(*calibration, espresso()));
     EXPECT_EQ(erogationRequests(), GetParam().needsBoard ? QStringList {} : expected());
 }
 
-INSTANTIATE_TEST_SUITE_P(Operations, ForwardedTest, ::testing::ValuesIn(kForwarded),
+INSTANTIATE_TEST_SUITE_P(Operations, CalibrationForwardedTest, ::testing::ValuesIn(kForwarded),
     [](const ::testing::TestParamInfo<Forwarded>& info) { return std::string(info.param.name); });
 
 // Requests that never reach the manager: false, or the converter's exception.
@@ -163,11 +168,11 @@ const Refused kRefused[] = {
         "Invalid external enum value 36 (", true },
 };
 
-class RefusedTest : public DispensingCalibrationTest, public ::testing::WithParamInterface<Refused>
+class CalibrationRefusedTest : public DispensingCalibrationTest, public ::testing::WithParamInterface<Refused>
 {
 };
 
-TEST_P(RefusedTest, NeverReachesTheDispensingManager)
+TEST_P(CalibrationRefusedTest, NeverReachesTheDispensingManager)
 {
     const Refused& entry = GetParam();
     if (entry.throws) {
@@ -189,7 +194,7 @@ TEST_P(RefusedTest, NeverReachesTheDispensingManager)
     EXPECT_EQ(erogationRequests(), QStringList {});
 }
 
-INSTANTIATE_TEST_SUITE_P(Requests, RefusedTest, ::testing::ValuesIn(kRefused),
+INSTANTIATE_TEST_SUITE_P(Requests, CalibrationRefusedTest, ::testing::ValuesIn(kRefused),
     [](const ::testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
 
 // Without a configuration the catalogue's operations give false; the others

@@ -90,11 +90,11 @@ const Refused kRefused[] = {
     { "AnotherTestRunning", 5, [] { erogationManager().testComponents(ErogationManager::ComponentTest58); } },
 };
 
-class RefusedTest : public TestComponentsTest, public ::testing::WithParamInterface<Refused>
+class ComponentRefusedTest : public TestComponentsTest, public ::testing::WithParamInterface<Refused>
 {
 };
 
-TEST_P(RefusedTest, ReturnsFalseAndStartsNothing)
+TEST_P(ComponentRefusedTest, ReturnsFalseAndStartsNothing)
 {
     GetParam().prepare();
     const QStringList before = erogationRequests();
@@ -104,7 +104,7 @@ TEST_P(RefusedTest, ReturnsFalseAndStartsNothing)
     EXPECT_EQ(tests->onGoingComponentTest(), running);
 }
 
-INSTANTIATE_TEST_SUITE_P(Requests, RefusedTest, ::testing::ValuesIn(kRefused),
+INSTANTIATE_TEST_SUITE_P(Requests, ComponentRefusedTest, ::testing::ValuesIn(kRefused),
     [](const ::testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
 
 TEST_F(TestComponentsTest, ACoreTestWithoutInterfacePartnerThrowsWhenReported)
