@@ -5,6 +5,8 @@
 #include "support/erogationrequests.h"
 #include "support/guardtest.h"
 
+#include <functional>
+#include <ostream>
 #include <QSignalSpy>
 #include <stdexcept>
 
@@ -45,6 +47,11 @@ struct Pair
     int component;
     int core;
 };
+
+void PrintTo(const Pair& pair, std::ostream* os)
+{
+    *os << pair.component << " -> " << pair.core;
+}
 
 class ComponentTest : public TestComponentsTest, public ::testing::WithParamInterface<Pair>
 {
@@ -89,6 +96,11 @@ const Refused kRefused[] = {
     { "NoCorePartnerBeforeTheSpecialTest", 999, [] {} },
     { "AnotherTestRunning", 5, [] { erogationManager().testComponents(ErogationManager::ComponentTest58); } },
 };
+
+void PrintTo(const Refused& entry, std::ostream* os)
+{
+    *os << entry.name;
+}
 
 class ComponentRefusedTest : public TestComponentsTest, public ::testing::WithParamInterface<Refused>
 {
