@@ -39,6 +39,9 @@ public:
     /// The core makes up the temperatures of cold products instead of asking slave machines.
     bool isSimulatingColdProducts() const { return m_simulatingColdProducts; }
     void setSimulatingColdProducts(bool simulating) { m_simulatingColdProducts = simulating; }
+    /// The core runs without an actuator board and only pretends to drive one.
+    bool isSimulatingActuatorBoard() const { return m_simulatingActuatorBoard; }
+    void setSimulatingActuatorBoard(bool simulating) { m_simulatingActuatorBoard = simulating; }
     /// The kind of the machine's controller board; it decides which partition holds the data.
     int hardwareKind() const { return m_hardwareKind; }
     void setHardwareKind(int kind) { m_hardwareKind = kind; }
@@ -66,6 +69,7 @@ private:
     int m_platform = 0;
     int m_hardwareKind = 0;
     bool m_simulatingColdProducts = false;
+    bool m_simulatingActuatorBoard = false;
 };
 
 extern CoreEnvironment* gCoreEnv;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "bridge/hardware/componentenumconverter.h"
 #include "bridge/hardware/connectionstatusenumconverter.h"
+#include "bridge/hardware/dispensingtesttypeenumconverter.h"
 #include "bridge/hardware/logicalpumpenumconverter.h"
 #include "bridge/hardware/sensorenumconverter.h"
 #include "bridge/hardware/uartfeatureenumconverter.h"
@@ -9,7 +11,8 @@
 namespace bridge {
 namespace hardware {
 /// Every enumeration converter of this area, for code that covers them all.
-using EnumConverters = lguim::TypeList<LogicalPumpEnumConverter, SensorEnumConverter,
-    ConnectionStatusEnumConverter, UARTFeatureEnumConverter>;
+using EnumConverters
+    = lguim::TypeList<LogicalPumpEnumConverter, SensorEnumConverter, ConnectionStatusEnumConverter,
+        UARTFeatureEnumConverter, DispensingTestTypeEnumConverter, ComponentEnumConverter>;
 } // namespace hardware
 } // namespace bridge

@@ -2,6 +2,7 @@
 
 #include "bridge/hardware/codescanner.h"
 #include "bridge/hardware/diskspace.h"
+#include "bridge/hardware/dispensingcalibration.h"
 #include "bridge/hardware/door.h"
 #include "bridge/hardware/fan.h"
 #include "bridge/hardware/modem.h"
@@ -9,6 +10,7 @@
 #include "bridge/hardware/reboot.h"
 #include "bridge/hardware/sensors.h"
 #include "bridge/hardware/slavemachines.h"
+#include "bridge/hardware/testcomponents.h"
 #include "bridge/hardware/uart.h"
 #include "lea/hardware/factory.h"
 #include "lea/helpers/concretefactory.h"
@@ -19,8 +21,8 @@ namespace hardware {
 /// Creates the hardware accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardware::BoilerTemperature,
     lea::hardware::Brewer, lea::hardware::CupSensor, bridge::hardware::DiskSpace, bridge::hardware::Door,
-    bridge::hardware::SlaveMachines, bridge::hardware::Reboot, lea::hardware::TestComponents,
-    lea::hardware::DispensingCalibration, lea::hardware::Boilers, bridge::hardware::Pumps,
+    bridge::hardware::SlaveMachines, bridge::hardware::Reboot, bridge::hardware::TestComponents,
+    bridge::hardware::DispensingCalibration, lea::hardware::Boilers, bridge::hardware::Pumps,
     lea::hardware::EspressoGroup, bridge::hardware::Fan, lea::hardware::CupDispenser,
     bridge::hardware::Sensors, bridge::hardware::Modem, bridge::hardware::CodeScanner, lea::hardware::DADD,
     lea::hardware::BoilerParametersLimits, lea::hardware::BLE, bridge::hardware::UART,

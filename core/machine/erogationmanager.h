@@ -1,6 +1,14 @@
 #pragma once
 
+#include "core/machine/abstracterogationprotocol.h"
+#include "core/machine/physicalmachine.h"
+
+#include <QList>
 #include <QObject>
+#include <QString>
+#include <QVariantList>
+
+class Recipe;
 
 /// Runs the dispensings ("erogations") and the component tests of the machine.
 class ErogationManager : public QObject
@@ -15,6 +23,25 @@ public:
         Failed = 3,
         Canceled = 4,
         Testing = 5,
+    };
+
+    /// A component the machine tests on its own; NoTest while none runs.
+    enum ComponentsTest : int {
+        NoTest = 0,
+        FirstComponentTest = 1,
+        LastNumberedComponentTest = 47,
+        ComponentTest57 = 57,
+        ComponentTest58 = 58,
+        ComponentTest1000 = 1000,
+    };
+    Q_ENUM(ComponentsTest)
+
+    /// A calibration, test or test dispensing the manager accepted, with its
+    /// arguments (a recipe as its id, a canister as its logical id).
+    struct Request
+    {
+        QString operation;
+        QVariantList arguments;
     };
 
     explicit ErogationManager(QObject* parent = nullptr);
@@ -36,6 +63,28 @@ public:
     bool isLocked() const { return m_locked; }
     void setLocked(bool locked);
 
+    // Calibrations and tests. The stand-in records each request instead of
+    // running it; one that returns a result is refused (false, not recorded)
+    // while the machine dispenses or tests, or without a recipe or canister.
+    void testEspressoGroup(bool moveUp, bool moveDown, int cycles, bool repeat);
+    void testTeaBrewer(int cycles);
+    void flowMeterCalibration();
+    void inputNewFlowMeterCalibration(int value);
+    void calibratePump(bool highSpeed, bool continuous);
+    bool erogateTestRecipeOfType(Recipe* recipe, AbstractErogationProtocol::ErogationTestType type);
+    bool calibrateCanister(const PhysicalMachine::PhysicalCanister* canister, bool highSpeed);
+    bool startGrinderCalibrationVolumetric(const PhysicalMachine::PhysicalCanister* canister, int count,
+        AbstractErogationProtocol::ErogationType type);
+    /// Starts a component test: componentTestStarted() and the state Testing.
+    bool testComponents(ComponentsTest test);
+    /// The component test running; NoTest while none runs.
+    ComponentsTest onGoingTest() const { return m_onGoingTest; }
+    /// Ends the running test, which becomes the last one: componentTestFinished().
+    void finishComponentTest();
+    /// Every request accepted, oldest first.
+    const QList<Request>& requests() const { return m_requests; }
+    void clearRequests() { m_requests.clear(); }
+
     /// Sends the fan settings of the loaded configuration to the actuator board.
     void sendFanSettings() { emit fanSettingsSent(); }
 
@@ -45,10 +94,17 @@ signals:
     void lastActiveTestChanged();
     void lockedChanged(bool locked);
     void cupCarrierNotReady();
+    void componentTestStarted(ErogationManager::ComponentsTest test);
+    void componentTestFinished(ErogationManager::ComponentsTest test);
 
 private:
+    bool isBusy() const { return m_erogationStatus != Idle || m_onGoingTest != NoTest; }
+    void record(const QString& operation, const QVariantList& arguments);
+
     ErogationStatus m_erogationStatus = Idle;
     int m_lastActiveTest = 0;
     bool m_locked = false;
     bool m_cupCarrierReady = true;
+    ComponentsTest m_onGoingTest = NoTest;
+    QList<Request> m_requests;
 };

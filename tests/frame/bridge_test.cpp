@@ -24,6 +24,8 @@ const std::map<QString, QString> kImplemented = {
     { "lea::interface::Dispensing", "bridge::interface::Dispensing" },
     { "lea::interface::Selection", "bridge::interface::Selection" },
     { "lea::hardware::Fan", "bridge::hardware::Fan" },
+    { "lea::hardware::DispensingCalibration", "bridge::hardware::DispensingCalibration" },
+    { "lea::hardware::TestComponents", "bridge::hardware::TestComponents" },
     { "lea::hardware::Pumps", "bridge::hardware::Pumps" },
     { "lea::hardware::Sensors", "bridge::hardware::Sensors" },
     { "lea::maintenance::Failures", "bridge::maintenance::Failures" },
