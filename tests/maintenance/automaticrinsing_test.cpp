@@ -137,8 +137,9 @@ TEST_P(AutomaticRinsingRoundTrip, IsStoredSavedAnnouncedAndReadBackAfterAReload)
     reload();
     const Schedule read = rinsing->rinsingData();
     ASSERT_EQ(read.has_value(), expected.has_value());
-    if (read)
+    if (read) {
         EXPECT_EQ(fields(*read), fields(*expected));
+    }
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
