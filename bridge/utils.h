@@ -38,6 +38,19 @@ void connectToConfiguration(Signal signal, Receiver* receiver, Slot slot)
         QObject::connect(configuration, signal, receiver, slot, Qt::UniqueConnection);
 }
 
+/// connectToConfiguration() for a signal of an object that the configuration
+/// owns, which `part` (called with the configuration) gives.
+template <class Part, class Signal, class Receiver, class Slot>
+void connectToConfigurationPart(Part part, Signal signal, Receiver* receiver, Slot slot)
+{
+    const auto connectTo = [part, signal, receiver, slot](const Configuration* configuration) {
+        if (configuration)
+            QObject::connect(part(configuration), signal, receiver, slot, Qt::UniqueConnection);
+    };
+    QObject::connect(gCoreEnv, &CoreEnvironment::configurationChanged, receiver, connectTo);
+    connectTo(gCoreEnv->configuration());
+}
+
 /// Translations of the first typed string of `type` whose original is `originalString`.
 QMap<QLocale::Language, QString> coreTranslationsForTypeAndOriginalString(
     TypedString::StringType type, const QString& originalString);

@@ -5,10 +5,12 @@
 
 #include "bridge/connectivity/enumconverters.h"
 #include "bridge/hardware/enumconverters.h"
+#include "bridge/maintenance/enumconverters.h"
 #include "bridge/misc/enumconverters.h"
 #include "bridge/persistence/enumconverters.h"
 #include "bridge/products/enumconverters.h"
 #include "bridge/staticsettings/enumconverters.h"
+#include "bridge/statistics/enumconverters.h"
 #include "fuzzinput.h"
 
 #include <stdexcept>
@@ -96,10 +98,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         const auto externalValue = input.integer<long long>();
         checkArea(bridge::connectivity::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::hardware::EnumConverters {}, internalValue, externalValue);
+        checkArea(bridge::maintenance::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::misc::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::persistence::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::products::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::staticsettings::EnumConverters {}, internalValue, externalValue);
+        checkArea(bridge::statistics::EnumConverters {}, internalValue, externalValue);
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/statistics/cleaningevents.h"
 #include "bridge/statistics/delivery.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/statistics/factory.h"
@@ -9,7 +10,7 @@ namespace statistics {
 
 /// Creates the statistics accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::statistics::Factory, bridge::statistics::Delivery,
-    lea::statistics::Settings, lea::statistics::Evadts, lea::statistics::CleaningEvents>;
+    lea::statistics::Settings, lea::statistics::Evadts, bridge::statistics::CleaningEvents>;
 
 } // namespace statistics
 } // namespace bridge

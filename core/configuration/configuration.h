@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/canister.h"
+#include "core/configuration/cleaningsettings.h"
 #include "core/configuration/generalsettings.h"
 #include "core/configuration/machinesettings.h"
 #include "core/configuration/paymentsettings.h"
@@ -165,6 +166,9 @@ public:
     /// Stores a playlist's row; false, with nothing stored, on failure.
     bool savePlaylist(VideoPlaylist* playlist);
 
+    /// The inactivity and warning cleanings, and the announcements of cleaning saves.
+    CleaningSettings* cleaningSettings() const { return m_cleaningSettings; }
+
     /// The machine settings; setters change them in memory only.
     MachineSettings* machineSettings() const { return m_machineSettings; }
     /// Stores the machine settings as they are now; false, with nothing stored, when refused.
@@ -221,4 +225,5 @@ private:
     quickselection::QuickSelectionManager* m_quickSelection;
     QMap<int, Pump*> m_pumps;
     MachineSettings* m_machineSettings = new MachineSettings(this);
+    CleaningSettings* m_cleaningSettings = new CleaningSettings(this);
 };

@@ -6,8 +6,8 @@
 #include "core/machine/modemmanager.h"
 #include "core/machine/modemparameters.h"
 #include "core/machine/selectionqrcode.h"
-#include "core/multimachines/slavemachinesmanager.h"
 #include "core/machine/uartmanager.h"
+#include "core/multimachines/slavemachinesmanager.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
 
@@ -92,10 +92,23 @@ void Machine::setRinsing(bool rinsing)
 
 void Machine::startCleaning()
 {
+    startCleaning(CleaningSettings::Rinsing0, 50, false, false, nullptr);
+}
+
+void Machine::startCleaning(
+    CleaningSettings::RinsingType type, int amount, bool remote, bool /*forced*/, TimeCleaning* schedule)
+{
     if (m_cleaning)
         return;
+    m_cleaningType = type;
+    m_cleaningMode = schedule ? CleaningSettings::ScheduledMode : CleaningSettings::ManualMode;
+    m_cleaningAmount = amount;
+    m_cleaningRemote = remote;
     setCleaning(true);
     enterServiceState(CpuStateMachine::Cleaning, m_stateBeforeCleaning);
+    emit notifyCleanRinseEvent(type, m_cleaningMode, CleaningSettings::RinsingStarted, remote);
+    if (m_cleaning)
+        emit notifyCleanRinseEvent(type, m_cleaningMode, CleaningSettings::RinsingRunning, remote);
 }
 
 void Machine::finishCleaning()
@@ -104,6 +117,8 @@ void Machine::finishCleaning()
         return;
     setCleaning(false);
     leaveServiceState(CpuStateMachine::Cleaning, m_stateBeforeCleaning);
+    emit notifyCleanRinseEvent(
+        m_cleaningType, m_cleaningMode, CleaningSettings::RinsingFinished, m_cleaningRemote);
 }
 
 void Machine::simulateDoorOpened()

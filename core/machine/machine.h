@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/configuration/cleaningsettings.h"
 #include "core/configuration/energysavingsettings.h"
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/failurecommonlist.h"
@@ -18,6 +19,7 @@ class ModemParameters;
 class SelectionQrCode;
 class SlaveMachinesManager;
 class Statistics;
+class TimeCleaning;
 class UARTManager;
 
 /// The machine: its state machine, its dispensing manager, energy saving,
@@ -60,7 +62,25 @@ public:
     /// The operator starts a cleaning cycle: the machine cleans in the CPU
     /// state Cleaning, and returns to the state before once it is finished.
     void startCleaning();
+    /// Starts a rinsing of `type` with `amount` (in the machine's unit), on
+    /// the operator's request or, with `schedule`, for that schedule entry:
+    /// reported started, then running, as startCleaning() cleans. Nothing
+    /// happens while another cleaning runs. `remote` marks a request that did
+    /// not come from the machine's own screen, and is passed on in the events.
+    void startCleaning(
+        CleaningSettings::RinsingType type, int amount, bool remote, bool forced, TimeCleaning* schedule);
+    /// Ends the running cleaning, reported finished.
     void finishCleaning();
+    /// Reports an event of a cleaning or rinsing as the machine's controller does.
+    void reportCleanRinseEvent(CleaningSettings::RinsingType type, CleaningSettings::RinsingMode mode,
+        CleaningSettings::RinsingState state, bool remote)
+    {
+        emit notifyCleanRinseEvent(type, mode, state, remote);
+    }
+    /// The amount of the last rinsing started.
+    int lastCleaningAmount() const { return m_cleaningAmount; }
+    /// Plans the scheduled rinsings again from the saved schedule, after `delay` ms.
+    void updateCleaningTimers(long long delay) { emit cleaningTimersUpdated(delay); }
 
     /// The service door is open: the machine is in the CPU state Maintenance
     /// until it is closed, then returns to the state it was in.
@@ -145,6 +165,9 @@ signals:
     void energyModeChanged(EnergySavingSettings::EnergyMode mode);
     /// Any of the cleaning and rinsing indicators changed.
     void cleaningActivityChanged();
+    void notifyCleanRinseEvent(CleaningSettings::RinsingType type, CleaningSettings::RinsingMode mode,
+        CleaningSettings::RinsingState state, bool remote);
+    void cleaningTimersUpdated(long long delay);
     void statusWordChanged(quint32 word);
     void doorOpenChanged(bool open);
 
@@ -174,6 +197,10 @@ private:
     bool m_rinsing = false;
     bool m_doorOpen = false;
     CpuStateMachine::State m_stateBeforeCleaning = CpuStateMachine::Undefined;
+    CleaningSettings::RinsingType m_cleaningType = CleaningSettings::Rinsing0;
+    CleaningSettings::RinsingMode m_cleaningMode = CleaningSettings::ManualMode;
+    int m_cleaningAmount = 0;
+    bool m_cleaningRemote = false;
     CpuStateMachine::State m_stateBeforeDoor = CpuStateMachine::Undefined;
     quint32 m_statusWord = 0;
     QMap<FailureCommonList::FailureID, Failure*> m_failures;

@@ -28,7 +28,10 @@ const std::map<QString, QString> kImplemented = {
     { "lea::hardware::TestComponents", "bridge::hardware::TestComponents" },
     { "lea::hardware::Pumps", "bridge::hardware::Pumps" },
     { "lea::hardware::Sensors", "bridge::hardware::Sensors" },
+    { "lea::maintenance::AutomaticRinsing", "bridge::maintenance::AutomaticRinsing" },
+    { "lea::maintenance::Cleaning", "bridge::maintenance::Cleaning" },
     { "lea::maintenance::Failures", "bridge::maintenance::Failures" },
+    { "lea::maintenance::InactivityCleaning", "bridge::maintenance::InactivityCleaning" },
     { "lea::misc::States", "bridge::misc::States" },
     { "lea::misc::Crypt", "bridge::misc::Crypt" },
     { "lea::misc::Watchdog", "bridge::misc::Watchdog" },
@@ -41,6 +44,7 @@ const std::map<QString, QString> kImplemented = {
     { "lea::products::Customizations", "bridge::products::Customizations" },
     { "lea::products::Products", "bridge::products::Products" },
     { "lea::products::Recipes", "bridge::products::Recipes" },
+    { "lea::statistics::CleaningEvents", "bridge::statistics::CleaningEvents" },
     { "lea::statistics::Delivery", "bridge::statistics::Delivery" },
 };
 

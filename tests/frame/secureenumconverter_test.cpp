@@ -6,6 +6,7 @@
 #include "bridge/persistence/enumconverters.h"
 #include "bridge/products/enumconverters.h"
 #include "bridge/staticsettings/enumconverters.h"
+#include "bridge/statistics/enumconverters.h"
 #include "bridge/taggedenumconverter.h"
 #include "lea/helpers/flags.h"
 #include "support/accessors.h"
@@ -85,7 +86,7 @@ using Converters
         bridge::connectivity::EnumConverters, bridge::hardware::EnumConverters,
         bridge::maintenance::EnumConverters, bridge::misc::EnumConverters, bridge::payment::EnumConverters,
         bridge::persistence::EnumConverters, bridge::products::EnumConverters,
-        bridge::staticsettings::EnumConverters>::Types;
+        bridge::staticsettings::EnumConverters, bridge::statistics::EnumConverters>::Types;
 TYPED_TEST_SUITE(EveryConverter, Converters);
 
 TYPED_TEST(EveryConverter, ListedValuesRoundTripThroughTheDesignatedPartnerAndTheSetsAreBuiltOnce)

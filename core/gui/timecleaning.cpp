@@ -1,0 +1,8 @@
+#include "core/gui/timecleaning.h"
+
+TimeCleaning::TimeCleaning(QObject* parent)
+    : QObject(parent)
+{
+}
+
+TimeCleaning::~TimeCleaning() = default;
