@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/canister.h"
+#include "core/configuration/cupdispensersettings.h"
 #include "core/configuration/generalsettings.h"
 #include "core/configuration/machinesettings.h"
 #include "core/configuration/paymentsettings.h"
@@ -169,6 +170,12 @@ public:
     MachineSettings* machineSettings() const { return m_machineSettings; }
     /// Stores the machine settings as they are now; false, with nothing stored, when refused.
     bool saveMachineSettings();
+    /// The cup dispenser timings; setters change them in memory only.
+    CupDispenserSettings* cupDispenserSettings() const { return m_cupDispenserSettings; }
+    /// Stores the cup dispenser timings as they are now; false, with nothing stored, when refused.
+    bool saveCupDispenserSettings();
+    /// Stores the physical machine's settings as they are now; false, with nothing stored, when refused.
+    bool savePhysicalMachine();
 
     // --- Pumps ------------------------------------------------------------------
     // The layout (which logical pump each physical pump serves) is the machine's,
@@ -221,4 +228,5 @@ private:
     quickselection::QuickSelectionManager* m_quickSelection;
     QMap<int, Pump*> m_pumps;
     MachineSettings* m_machineSettings = new MachineSettings(this);
+    CupDispenserSettings* m_cupDispenserSettings = new CupDispenserSettings(this);
 };

@@ -6,8 +6,8 @@
 #include "core/machine/modemmanager.h"
 #include "core/machine/modemparameters.h"
 #include "core/machine/selectionqrcode.h"
-#include "core/multimachines/slavemachinesmanager.h"
 #include "core/machine/uartmanager.h"
+#include "core/multimachines/slavemachinesmanager.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
 
@@ -198,6 +198,22 @@ void Machine::setCupPositionOk(bool ok)
         return;
     m_cupPositionOk = ok;
     emit cupPositionOkChanged();
+}
+
+void Machine::setEspressoBrewerInitAvailable(bool available)
+{
+    if (available == m_espressoBrewerInitAvailable)
+        return;
+    m_espressoBrewerInitAvailable = available;
+    emit espressoBrewerInitAvailableChanged(available);
+}
+
+void Machine::setEspressoBrewerInitPrompted(bool prompted)
+{
+    if (prompted == m_espressoBrewerInitPrompted)
+        return;
+    m_espressoBrewerInitPrompted = prompted;
+    emit espressoBrewerInitPromptedChanged(prompted);
 }
 
 void Machine::onFailureActiveChanged(Failure* failure, bool active)
