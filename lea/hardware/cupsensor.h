@@ -43,6 +43,7 @@ public:
     /// One of the places the sensor watches.
     using CupSensorIdx = uint32_t;
 
+    /// How the machine uses its cup sensor.
     struct Settings
     {
         Mode mode = Mode0;
