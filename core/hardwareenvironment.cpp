@@ -1,5 +1,7 @@
 #include "core/hardwareenvironment.h"
 
+#include "core/dadd/deliveryareadoordevicemanager.h"
+#include "core/hardware/abstractcupsensor.h"
 #include "core/hardware/inputscheck.h"
 
 HardwareEnvironment* gHardwareEnv = nullptr;
@@ -7,7 +9,20 @@ HardwareEnvironment* gHardwareEnv = nullptr;
 HardwareEnvironment::HardwareEnvironment(QObject* parent)
     : QObject(parent)
     , m_inputsCheck(new InputsCheck(this))
+    , m_dadd(new core::dadd::DeliveryAreaDoorDeviceManager(this))
 {
 }
 
 HardwareEnvironment::~HardwareEnvironment() = default;
+
+void HardwareEnvironment::setCupSensorFitted(bool fitted)
+{
+    if (fitted == bool(m_cupSensor))
+        return;
+    if (fitted) {
+        m_cupSensor = new AbstractCupSensor(this);
+    } else {
+        delete m_cupSensor;
+        m_cupSensor = nullptr;
+    }
+}

@@ -2,6 +2,12 @@
 
 #include <QObject>
 
+class AbstractCupSensor;
+namespace core {
+namespace dadd {
+class DeliveryAreaDoorDeviceManager;
+} // namespace dadd
+} // namespace core
 class InputsCheck;
 
 /// The core's hardware side: machine model, hardware settings and the inputs
@@ -15,9 +21,17 @@ public:
     ~HardwareEnvironment() override;
 
     InputsCheck* inputsCheck() const { return m_inputsCheck; }
+    /// The cup sensor; null on a machine built without one.
+    AbstractCupSensor* cupSensor() const { return m_cupSensor; }
+    /// Builds the machine with or without a cup sensor (simulator hook).
+    void setCupSensorFitted(bool fitted);
+    /// The door of the delivery area.
+    core::dadd::DeliveryAreaDoorDeviceManager* deliveryAreaDoorDeviceManager() const { return m_dadd; }
 
 private:
     InputsCheck* m_inputsCheck;
+    AbstractCupSensor* m_cupSensor = nullptr;
+    core::dadd::DeliveryAreaDoorDeviceManager* m_dadd;
 };
 
 extern HardwareEnvironment* gHardwareEnv;

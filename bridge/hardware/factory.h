@@ -1,9 +1,14 @@
 #pragma once
 
+#include "bridge/hardware/brewer.h"
 #include "bridge/hardware/codescanner.h"
+#include "bridge/hardware/cupdispenser.h"
+#include "bridge/hardware/cupsensor.h"
+#include "bridge/hardware/dadd.h"
 #include "bridge/hardware/diskspace.h"
 #include "bridge/hardware/dispensingcalibration.h"
 #include "bridge/hardware/door.h"
+#include "bridge/hardware/espressogroup.h"
 #include "bridge/hardware/fan.h"
 #include "bridge/hardware/modem.h"
 #include "bridge/hardware/pumps.h"
@@ -20,13 +25,13 @@ namespace hardware {
 
 /// Creates the hardware accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardware::BoilerTemperature,
-    lea::hardware::Brewer, lea::hardware::CupSensor, bridge::hardware::DiskSpace, bridge::hardware::Door,
-    bridge::hardware::SlaveMachines, bridge::hardware::Reboot, bridge::hardware::TestComponents,
-    bridge::hardware::DispensingCalibration, lea::hardware::Boilers, bridge::hardware::Pumps,
-    lea::hardware::EspressoGroup, bridge::hardware::Fan, lea::hardware::CupDispenser,
-    bridge::hardware::Sensors, bridge::hardware::Modem, bridge::hardware::CodeScanner, lea::hardware::DADD,
-    lea::hardware::BoilerParametersLimits, lea::hardware::BLE, bridge::hardware::UART,
-    lea::hardware::Ethernet, lea::hardware::Wifi>;
+    bridge::hardware::Brewer, bridge::hardware::CupSensor, bridge::hardware::DiskSpace,
+    bridge::hardware::Door, bridge::hardware::SlaveMachines, bridge::hardware::Reboot,
+    bridge::hardware::TestComponents, bridge::hardware::DispensingCalibration, lea::hardware::Boilers,
+    bridge::hardware::Pumps, bridge::hardware::EspressoGroup, bridge::hardware::Fan,
+    bridge::hardware::CupDispenser, bridge::hardware::Sensors, bridge::hardware::Modem,
+    bridge::hardware::CodeScanner, bridge::hardware::DADD, lea::hardware::BoilerParametersLimits,
+    lea::hardware::BLE, bridge::hardware::UART, lea::hardware::Ethernet, lea::hardware::Wifi>;
 
 } // namespace hardware
 } // namespace bridge

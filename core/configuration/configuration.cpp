@@ -27,6 +27,8 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     m_paymentSettings->load(*group.settingsStore());
     loadPumps();
     m_machineSettings->load(*group.settingsStore());
+    m_cupDispenserSettings->load(*group.settingsStore());
+    m_physicalMachine->load(*group.settingsStore());
     if (MachineClock* clock = gCoreEnv ? gCoreEnv->clock() : nullptr)
         connect(clock, &MachineClock::timeChanged, this, &Configuration::updateBandInForce);
     updateBandInForce();
@@ -64,6 +66,16 @@ bool Configuration::savePaymentSettings()
 bool Configuration::saveMachineSettings()
 {
     return m_machineSettings->save(*m_group.settingsStore());
+}
+
+bool Configuration::saveCupDispenserSettings()
+{
+    return m_cupDispenserSettings->save(*m_group.settingsStore());
+}
+
+bool Configuration::savePhysicalMachine()
+{
+    return m_physicalMachine->save(*m_group.settingsStore());
 }
 
 void Configuration::updateBandInForce()

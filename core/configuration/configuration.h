@@ -2,6 +2,7 @@
 
 #include "core/catalogue/canister.h"
 #include "core/configuration/cleaningsettings.h"
+#include "core/configuration/cupdispensersettings.h"
 #include "core/configuration/generalsettings.h"
 #include "core/configuration/machinesettings.h"
 #include "core/configuration/paymentsettings.h"
@@ -173,6 +174,12 @@ public:
     MachineSettings* machineSettings() const { return m_machineSettings; }
     /// Stores the machine settings as they are now; false, with nothing stored, when refused.
     bool saveMachineSettings();
+    /// The cup dispenser timings; setters change them in memory only.
+    CupDispenserSettings* cupDispenserSettings() const { return m_cupDispenserSettings; }
+    /// Stores the cup dispenser timings as they are now; false, with nothing stored, when refused.
+    bool saveCupDispenserSettings();
+    /// Stores the physical machine's settings as they are now; false, with nothing stored, when refused.
+    bool savePhysicalMachine();
 
     // --- Pumps ------------------------------------------------------------------
     // The layout (which logical pump each physical pump serves) is the machine's,
@@ -226,4 +233,5 @@ private:
     QMap<int, Pump*> m_pumps;
     MachineSettings* m_machineSettings = new MachineSettings(this);
     CleaningSettings* m_cleaningSettings = new CleaningSettings(this);
+    CupDispenserSettings* m_cupDispenserSettings = new CupDispenserSettings(this);
 };

@@ -4,12 +4,16 @@
 
 namespace {
 const QString kSophiaTestServer = QStringLiteral("general/sophiaTestServerEnabled");
+const QString kForceErogationRule = QStringLiteral("general/forceErogationRule");
 } // namespace
 
 GeneralSettings::GeneralSettings(SettingsStore& store, QObject* parent)
     : QObject(parent)
     , m_store(store)
     , m_sophiaTestServerEnabled(store.value(kSophiaTestServer, false).toBool())
+    // Fixed underlying type: a stored value the enumeration does not name is
+    // kept as it is, for the bridge to refuse.
+    , m_forceErogationRule(static_cast<ForceErogationRules>(store.value(kForceErogationRule, 0).toInt()))
 {
 }
 
@@ -23,5 +27,16 @@ bool GeneralSettings::setIsSophiaTestServerEnabled(bool enabled)
         return false;
     m_sophiaTestServerEnabled = enabled;
     emit isSophiaTestServerEnabledChanged(enabled);
+    return true;
+}
+
+bool GeneralSettings::setForceErogationRule(ForceErogationRules rule)
+{
+    if (rule == m_forceErogationRule)
+        return true;
+    if (!m_store.setValue(kForceErogationRule, int(rule)))
+        return false;
+    m_forceErogationRule = rule;
+    emit forceErogationRuleChanged();
     return true;
 }

@@ -11,6 +11,14 @@ class GeneralSettings : public QObject
     Q_OBJECT
 
 public:
+    /// When the machine dispenses although the cup sensor sees no cup; the machine's own numbering.
+    enum ForceErogationRules : int {
+        ForceErogationRule0 = 0,
+        ForceErogationRule1 = 1,
+        ForceErogationRule2 = 2,
+    };
+    Q_ENUM(ForceErogationRules)
+
     /// Reads the settings stored under "general/..." keys of `store`, which
     /// must outlive them; the defaults where none is stored.
     explicit GeneralSettings(SettingsStore& store, QObject* parent = nullptr);
@@ -20,11 +28,16 @@ public:
     bool isSophiaTestServerEnabled() const { return m_sophiaTestServerEnabled; }
     /// Stores the flag; false, with the flag unchanged, when the store refuses.
     bool setIsSophiaTestServerEnabled(bool enabled);
+    ForceErogationRules forceErogationRule() const { return m_forceErogationRule; }
+    /// Stores the rule; false, with the rule unchanged, when the store refuses.
+    bool setForceErogationRule(ForceErogationRules rule);
 
 signals:
     void isSophiaTestServerEnabledChanged(bool enabled);
+    void forceErogationRuleChanged();
 
 private:
     SettingsStore& m_store;
     bool m_sophiaTestServerEnabled = false;
+    ForceErogationRules m_forceErogationRule;
 };

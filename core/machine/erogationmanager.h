@@ -87,9 +87,15 @@ public:
 
     /// Sends the fan settings of the loaded configuration to the actuator board.
     void sendFanSettings() { emit fanSettingsSent(); }
+    /// Runs the espresso group's initialisation cycle.
+    void initEspressoGroup() { emit espressoGroupInitRequested(); }
+    /// Sends the cup dispenser timings of the loaded configuration to the cup dispenser.
+    void sendCupDispenserParameters() { emit cupDispenserParametersSent(); }
 
 signals:
     void fanSettingsSent();
+    void espressoGroupInitRequested();
+    void cupDispenserParametersSent();
     void erogationStateChanged();
     void lastActiveTestChanged();
     void lockedChanged(bool locked);

@@ -215,6 +215,22 @@ void Machine::setCupPositionOk(bool ok)
     emit cupPositionOkChanged();
 }
 
+void Machine::setEspressoBrewerInitAvailable(bool available)
+{
+    if (available == m_espressoBrewerInitAvailable)
+        return;
+    m_espressoBrewerInitAvailable = available;
+    emit espressoBrewerInitAvailableChanged(available);
+}
+
+void Machine::setEspressoBrewerInitPrompted(bool prompted)
+{
+    if (prompted == m_espressoBrewerInitPrompted)
+        return;
+    m_espressoBrewerInitPrompted = prompted;
+    emit espressoBrewerInitPromptedChanged(prompted);
+}
+
 void Machine::onFailureActiveChanged(Failure* failure, bool active)
 {
     if (active)

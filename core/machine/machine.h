@@ -157,6 +157,13 @@ public:
     void setInErrorCupTurret1(bool inError) { m_inErrorCupTurret1 = inError; }
     bool isInErrorCupTurret2() const { return m_inErrorCupTurret2; }
     void setInErrorCupTurret2(bool inError) { m_inErrorCupTurret2 = inError; }
+    /// The machine offers to initialise the espresso brewer (simulator hook: setter).
+    bool isEspressoBrewerInitAvailable() const { return m_espressoBrewerInitAvailable; }
+    void setEspressoBrewerInitAvailable(bool available);
+    /// The operator was asked about the brewer's initialisation and answered.
+    bool isEspressoBrewerInitPrompted() const { return m_espressoBrewerInitPrompted; }
+    void setEspressoBrewerInitPrompted(bool prompted);
+
     /// A cup stands where the machine dispenses.
     bool isCupPositionOk() const { return m_cupPositionOk; }
     void setCupPositionOk(bool ok);
@@ -180,6 +187,8 @@ signals:
 
     void activeFailuresListChanged();
     void cupPositionOkChanged();
+    void espressoBrewerInitAvailableChanged(bool available);
+    void espressoBrewerInitPromptedChanged(bool prompted);
 
 private:
     void setCleaningIndicator(bool& indicator, bool value);
@@ -208,6 +217,8 @@ private:
     bool m_inErrorCupTurret1 = false;
     bool m_inErrorCupTurret2 = false;
     bool m_cupPositionOk = true;
+    bool m_espressoBrewerInitAvailable = false;
+    bool m_espressoBrewerInitPrompted = false;
     Statistics* m_statistics;
     EvadtsConfigurationReportHandler* m_evadtsReportHandler;
     int m_deliveryCount = 0;

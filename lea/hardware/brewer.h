@@ -13,6 +13,13 @@ class Brewer : public QObject
 public:
     ~Brewer() override = default;
 
+    /// Starts the espresso group's initialisation cycle.
+    virtual void restartBrewer() = 0;
+    /// The operator declines the initialisation the machine offers: it is not offered again.
+    virtual void skipRestart() = 0;
+    /// The machine offers to initialise the brewer now.
+    virtual bool initAvailable() const = 0;
+
 protected:
     explicit Brewer(QObject* parent)
         : QObject(parent)

@@ -14,8 +14,13 @@ namespace {
 // The interfaces this machine implements, with the class of each; every other
 // interface of the ten areas is answered as not available.
 const std::map<QString, QString> kImplemented = {
+    { "lea::hardware::Brewer", "bridge::hardware::Brewer" },
+    { "lea::hardware::CupDispenser", "bridge::hardware::CupDispenser" },
+    { "lea::hardware::CupSensor", "bridge::hardware::CupSensor" },
+    { "lea::hardware::DADD", "bridge::hardware::DADD" },
     { "lea::hardware::DiskSpace", "bridge::hardware::DiskSpace" },
     { "lea::hardware::Door", "bridge::hardware::Door" },
+    { "lea::hardware::EspressoGroup", "bridge::hardware::EspressoGroup" },
     { "lea::hardware::Reboot", "bridge::hardware::Reboot" },
     { "lea::hardware::SlaveMachines", "bridge::hardware::SlaveMachines" },
     { "lea::hardware::CodeScanner", "bridge::hardware::CodeScanner" },
