@@ -1,6 +1,10 @@
 #pragma once
 
+#include "bridge/hardware/boilertypeenumconverter.h"
+#include "bridge/hardware/boostespressotypeenumconverter.h"
+#include "bridge/hardware/boostinstanttypeenumconverter.h"
 #include "bridge/hardware/connectionstatusenumconverter.h"
+#include "bridge/hardware/emptyboilerstateenumconverter.h"
 #include "bridge/hardware/logicalpumpenumconverter.h"
 #include "bridge/hardware/sensorenumconverter.h"
 #include "bridge/hardware/uartfeatureenumconverter.h"
@@ -10,6 +14,7 @@ namespace bridge {
 namespace hardware {
 /// Every enumeration converter of this area, for code that covers them all.
 using EnumConverters = lguim::TypeList<LogicalPumpEnumConverter, SensorEnumConverter,
-    ConnectionStatusEnumConverter, UARTFeatureEnumConverter>;
+    ConnectionStatusEnumConverter, UARTFeatureEnumConverter, BoilerTypeEnumConverter,
+    EmptyBoilerStateEnumConverter, BoostInstantTypeEnumConverter, BoostEspressoTypeEnumConverter>;
 } // namespace hardware
 } // namespace bridge

@@ -2,12 +2,21 @@
 
 #include "core/settings/settingsstore.h"
 
-#include <QJsonObject>
-
 namespace {
 const QString kCpuFanManagement = QStringLiteral("machine/cpuFanManagement");
 const QString kFanAlwaysOn = QStringLiteral("machine/fanAlwaysOn");
 const QString kFanDuration = QStringLiteral("machine/fanDuration");
+const QString kEspressoTemperature = QStringLiteral("machine/espressoTemperature");
+const QString kEspressoMinTemperature = QStringLiteral("machine/espressoMinTemperature");
+const QString kLowTemperatureSolved = QStringLiteral("machine/lowTemperatureFailureSolvedThreshold");
+const QString kEspressoMaxDelta = QStringLiteral("machine/espressoMaxDeltaTemperature");
+const QString kIdleTimeBeforeMax = QStringLiteral("machine/idleTimeBeforeMaxEspressoTemperature");
+const QString kBoostInstantType = QStringLiteral("machine/boostInstantType");
+const QString kBoostEspressoType = QStringLiteral("machine/boostEspressoType");
+
+// Near enough to saturated steam between 100 and 140 degrees for a stand-in.
+constexpr double kBoilingPoint_C = 100.0;
+constexpr double kDegreesPerBar = 25.0;
 } // namespace
 
 MachineSettings::MachineSettings(QObject* parent)
@@ -17,15 +26,50 @@ MachineSettings::MachineSettings(QObject* parent)
 
 MachineSettings::~MachineSettings() = default;
 
+double MachineSettings::pressureToTemperature(double pressure_bar) const
+{
+    return kBoilingPoint_C + kDegreesPerBar * pressure_bar;
+}
+
+double MachineSettings::temperatureToPressure(int temperature_C) const
+{
+    return (temperature_C - kBoilingPoint_C) / kDegreesPerBar * 10.0;
+}
+
 void MachineSettings::load(const SettingsStore& store)
 {
     m_cpuFanManagementOn = store.value(kCpuFanManagement, m_cpuFanManagementOn).toBool();
     m_fanAlwaysOn = store.value(kFanAlwaysOn, m_fanAlwaysOn).toBool();
     m_fanDuration = store.value(kFanDuration, m_fanDuration).toInt();
+    m_espressoTemperature = store.value(kEspressoTemperature, m_espressoTemperature).toInt();
+    m_espressoMinTemperature = store.value(kEspressoMinTemperature, m_espressoMinTemperature).toInt();
+    m_lowTemperatureFailureSolvedThreshold
+        = store.value(kLowTemperatureSolved, m_lowTemperatureFailureSolvedThreshold).toInt();
+    m_espressoMaxDeltaTemperature = store.value(kEspressoMaxDelta, m_espressoMaxDeltaTemperature).toInt();
+    m_idleTimeBeforeMaxEspressoTemperature
+        = store.value(kIdleTimeBeforeMax, m_idleTimeBeforeMaxEspressoTemperature).toInt();
+    // The enumerations have an int underlying type: any stored number is a value of them.
+    m_boostInstantType
+        = static_cast<BoostInstantType>(store.value(kBoostInstantType, m_boostInstantType).toInt());
+    m_boostEspressoType
+        = static_cast<BoostEspressoType>(store.value(kBoostEspressoType, m_boostEspressoType).toInt());
 }
 
-bool MachineSettings::save(SettingsStore& store) const
+QJsonObject MachineSettings::values() const
 {
-    return store.setValues(QJsonObject { { kCpuFanManagement, m_cpuFanManagementOn },
-        { kFanAlwaysOn, m_fanAlwaysOn }, { kFanDuration, m_fanDuration } });
+    QJsonObject all = boilerValues();
+    all.insert(kCpuFanManagement, m_cpuFanManagementOn);
+    all.insert(kFanAlwaysOn, m_fanAlwaysOn);
+    all.insert(kFanDuration, m_fanDuration);
+    return all;
+}
+
+QJsonObject MachineSettings::boilerValues() const
+{
+    return { { kEspressoTemperature, m_espressoTemperature },
+        { kEspressoMinTemperature, m_espressoMinTemperature },
+        { kLowTemperatureSolved, m_lowTemperatureFailureSolvedThreshold },
+        { kEspressoMaxDelta, m_espressoMaxDeltaTemperature },
+        { kIdleTimeBeforeMax, m_idleTimeBeforeMaxEspressoTemperature },
+        { kBoostInstantType, int(m_boostInstantType) }, { kBoostEspressoType, int(m_boostEspressoType) } };
 }

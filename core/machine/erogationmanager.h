@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/machine/erogationprotocolmivotouchdaltorusena.h"
+
 #include <QObject>
 
 /// Runs the dispensings ("erogations") and the component tests of the machine.
@@ -36,11 +38,25 @@ public:
     bool isLocked() const { return m_locked; }
     void setLocked(bool locked);
 
+    /// The protocol the machine dispenses by.
+    ErogationProtocolMivoTouchDaltoRusena* erogationProtocol() const { return m_protocol; }
+    /// Moves the procedure that empties the boilers to `state`.
+    void setEmptyBoilerState(ErogationProtocolMivoTouchDaltoRusena::DaltoRusEmptyBoilerState state)
+    {
+        m_protocol->setEmptyBoilerState(state);
+    }
+    /// Starts the installation of a boiler the operator fitted by hand.
+    void manualBoilerInstallation(AbstractErogationProtocol::Boilers boiler)
+    {
+        emit manualBoilerInstallationStarted(boiler);
+    }
+
     /// Sends the fan settings of the loaded configuration to the actuator board.
     void sendFanSettings() { emit fanSettingsSent(); }
 
 signals:
     void fanSettingsSent();
+    void manualBoilerInstallationStarted(AbstractErogationProtocol::Boilers boiler);
     void erogationStateChanged();
     void lastActiveTestChanged();
     void lockedChanged(bool locked);
@@ -51,4 +67,5 @@ private:
     int m_lastActiveTest = 0;
     bool m_locked = false;
     bool m_cupCarrierReady = true;
+    ErogationProtocolMivoTouchDaltoRusena* m_protocol = new ErogationProtocolMivoTouchDaltoRusena(this);
 };
