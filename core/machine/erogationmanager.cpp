@@ -3,6 +3,9 @@
 ErogationManager::ErogationManager(QObject* parent)
     : QObject(parent)
 {
+    // For queued connections and signal spies on the boiler signals.
+    qRegisterMetaType<AbstractErogationProtocol::Boilers>();
+    qRegisterMetaType<ErogationProtocolMivoTouchDaltoRusena::DaltoRusEmptyBoilerState>();
 }
 
 ErogationManager::~ErogationManager() = default;
