@@ -23,10 +23,9 @@ ErogationManager* erogationManager()
 Boilers::Boilers(QObject* parent)
     : lea::hardware::Boilers(parent)
 {
-    // Bound to the configuration loaded now only: the interface asks again after a replacement.
-    if (const Configuration* configuration = gCoreEnv->configuration())
-        connect(configuration, &Configuration::boilerParametersSettingsChanged, this,
-            &lea::hardware::Boilers::settingsChanged);
+    // Kept on whichever configuration is loaded, so that a reload does not silence it.
+    utils::connectToConfiguration(
+        &Configuration::boilerParametersSettingsChanged, this, &lea::hardware::Boilers::settingsChanged);
 }
 
 Boilers::~Boilers() = default;

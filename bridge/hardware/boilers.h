@@ -6,7 +6,8 @@ namespace bridge {
 namespace hardware {
 
 /// Tells which boilers the configuration has, and drives the procedures that
-/// empty them and install one by hand.
+/// empty them and install one by hand. settingsChanged() follows every save
+/// that changes the boiler settings of whichever configuration is loaded.
 class Boilers : public lea::hardware::Boilers
 {
     Q_OBJECT

@@ -246,6 +246,14 @@ TEST_F(BoilerTemperatureTest, SettingsRoundTripThroughAReloadAndAnnounceAChangeO
     temperature->setSettings(wanted);
     EXPECT_EQ(changed.size(), 1);
     reload();
+    // Still heard after the configuration was replaced, and once only.
+    Settings other = wanted;
+    other.espressoMinTemperature = 855;
+    temperature->setSettings(other);
+    EXPECT_EQ(changed.size(), 2);
+    temperature->setSettings(wanted);
+    EXPECT_EQ(changed.size(), 3);
+    reload();
     EXPECT_EQ(fields(temperature->settings()), fields(wanted));
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
