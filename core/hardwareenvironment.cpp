@@ -3,6 +3,7 @@
 #include "core/dadd/deliveryareadoordevicemanager.h"
 #include "core/hardware/abstractcupsensor.h"
 #include "core/hardware/inputscheck.h"
+#include "core/parameters/parameterslimits.h"
 
 HardwareEnvironment* gHardwareEnv = nullptr;
 
@@ -10,6 +11,7 @@ HardwareEnvironment::HardwareEnvironment(QObject* parent)
     : QObject(parent)
     , m_inputsCheck(new InputsCheck(this))
     , m_dadd(new core::dadd::DeliveryAreaDoorDeviceManager(this))
+    , m_parametersLimits(new Parameters::ParametersLimits(this))
 {
 }
 

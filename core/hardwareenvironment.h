@@ -9,6 +9,9 @@ class DeliveryAreaDoorDeviceManager;
 } // namespace dadd
 } // namespace core
 class InputsCheck;
+namespace Parameters {
+class ParametersLimits;
+} // namespace Parameters
 
 /// The core's hardware side: machine model, hardware settings and the inputs
 /// the controller board reads.
@@ -28,10 +31,14 @@ public:
     /// The door of the delivery area.
     core::dadd::DeliveryAreaDoorDeviceManager* deliveryAreaDoorDeviceManager() const { return m_dadd; }
 
+    /// The ranges the machine allows for its parameters.
+    Parameters::ParametersLimits* parametersLimits() const { return m_parametersLimits; }
+
 private:
     InputsCheck* m_inputsCheck;
     AbstractCupSensor* m_cupSensor = nullptr;
     core::dadd::DeliveryAreaDoorDeviceManager* m_dadd;
+    Parameters::ParametersLimits* m_parametersLimits;
 };
 
 extern HardwareEnvironment* gHardwareEnv;

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "bridge/hardware/boilertypeenumconverter.h"
+#include "bridge/hardware/boostespressotypeenumconverter.h"
+#include "bridge/hardware/boostinstanttypeenumconverter.h"
 #include "bridge/hardware/componentenumconverter.h"
 #include "bridge/hardware/connectionstatusenumconverter.h"
 #include "bridge/hardware/cupsensordevicesensitivityenumconverter.h"
 #include "bridge/hardware/cupsensormodeenumconverter.h"
 #include "bridge/hardware/cupsensorsensitivityenumconverter.h"
 #include "bridge/hardware/dispensingtesttypeenumconverter.h"
+#include "bridge/hardware/emptyboilerstateenumconverter.h"
 #include "bridge/hardware/erogationruleenumconverter.h"
 #include "bridge/hardware/logicalpumpenumconverter.h"
 #include "bridge/hardware/sensorenumconverter.h"
@@ -18,6 +22,7 @@ namespace hardware {
 using EnumConverters = lguim::TypeList<LogicalPumpEnumConverter, SensorEnumConverter,
     ConnectionStatusEnumConverter, UARTFeatureEnumConverter, DispensingTestTypeEnumConverter,
     ComponentEnumConverter, CupSensorModeEnumConverter, CupSensorSensitivityEnumConverter,
-    CupSensorDeviceSensitivityEnumConverter, ErogationRuleEnumConverter>;
+    CupSensorDeviceSensitivityEnumConverter, ErogationRuleEnumConverter, BoilerTypeEnumConverter,
+    EmptyBoilerStateEnumConverter, BoostInstantTypeEnumConverter, BoostEspressoTypeEnumConverter>;
 } // namespace hardware
 } // namespace bridge

@@ -21,7 +21,7 @@ lea::hardware::EspressoGroup::Settings EspressoGroup::settings() const
     if (!configuration)
         return {};
     const MachineSettings& machine = *configuration->machineSettings();
-    const EspressoSettings& espresso = *machine.espressoSettings();
+    const EspressoSettings& espresso = *configuration->espressoSettings();
     return { espresso.pregrinding(), espresso.grinderSensor(), machine.boostEspressoWater() };
 }
 
@@ -31,7 +31,7 @@ void EspressoGroup::setSettings(const Settings& settings)
     if (!configuration)
         return;
     MachineSettings& machine = *configuration->machineSettings();
-    EspressoSettings& espresso = *machine.espressoSettings();
+    EspressoSettings& espresso = *configuration->espressoSettings();
     utils::Rollback rollback(machine);
     rollback.add(espresso);
     espresso.setPregrinding(settings.pregrinding);

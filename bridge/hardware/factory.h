@@ -1,5 +1,8 @@
 #pragma once
 
+#include "bridge/hardware/boilerparameterslimits.h"
+#include "bridge/hardware/boilers.h"
+#include "bridge/hardware/boilertemperature.h"
 #include "bridge/hardware/brewer.h"
 #include "bridge/hardware/codescanner.h"
 #include "bridge/hardware/cupdispenser.h"
@@ -24,13 +27,13 @@ namespace bridge {
 namespace hardware {
 
 /// Creates the hardware accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, lea::hardware::BoilerTemperature,
+using Factory = lea::helpers::ConcreteFactory<lea::hardware::Factory, bridge::hardware::BoilerTemperature,
     bridge::hardware::Brewer, bridge::hardware::CupSensor, bridge::hardware::DiskSpace,
     bridge::hardware::Door, bridge::hardware::SlaveMachines, bridge::hardware::Reboot,
-    bridge::hardware::TestComponents, bridge::hardware::DispensingCalibration, lea::hardware::Boilers,
+    bridge::hardware::TestComponents, bridge::hardware::DispensingCalibration, bridge::hardware::Boilers,
     bridge::hardware::Pumps, bridge::hardware::EspressoGroup, bridge::hardware::Fan,
     bridge::hardware::CupDispenser, bridge::hardware::Sensors, bridge::hardware::Modem,
-    bridge::hardware::CodeScanner, bridge::hardware::DADD, lea::hardware::BoilerParametersLimits,
+    bridge::hardware::CodeScanner, bridge::hardware::DADD, bridge::hardware::BoilerParametersLimits,
     lea::hardware::BLE, bridge::hardware::UART, lea::hardware::Ethernet, lea::hardware::Wifi>;
 
 } // namespace hardware

@@ -22,13 +22,25 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {
     m_loader->setDatabase(group.database());
-    m_hasSecondCupTurret = group.settingsStore()->value(QStringLiteral("cups/secondTurret"), false).toBool();
+    const SettingsStore& store = *group.settingsStore();
+    m_hasSecondCupTurret = store.value(QStringLiteral("cups/secondTurret"), false).toBool();
+    m_espressoBoilerAvailable
+        = store.value(QStringLiteral("boilers/espresso"), m_espressoBoilerAvailable).toBool();
+    m_instantBoilerAvailable
+        = store.value(QStringLiteral("boilers/instant"), m_instantBoilerAvailable).toBool();
+    m_steamBoilerAvailable = store.value(QStringLiteral("boilers/steam"), m_steamBoilerAvailable).toBool();
+    m_espressoBoilerForInstantAvailable
+        = store.value(QStringLiteral("boilers/espressoForInstant"), m_espressoBoilerForInstantAvailable)
+              .toBool();
     loadCatalogue();
-    m_paymentSettings->load(*group.settingsStore());
+    m_paymentSettings->load(store);
     loadPumps();
-    m_machineSettings->load(*group.settingsStore());
-    m_cupDispenserSettings->load(*group.settingsStore());
-    m_physicalMachine->load(*group.settingsStore());
+    m_machineSettings->load(store);
+    m_cupDispenserSettings->load(store);
+    m_physicalMachine->load(store);
+    m_espressoSettings->load(store);
+    m_instantSettings->load(store);
+    m_storedBoilerParameters = boilerParameters();
     if (MachineClock* clock = gCoreEnv ? gCoreEnv->clock() : nullptr)
         connect(clock, &MachineClock::timeChanged, this, &Configuration::updateBandInForce);
     updateBandInForce();
@@ -63,9 +75,31 @@ bool Configuration::savePaymentSettings()
     return true;
 }
 
+QJsonObject Configuration::boilerParameters() const
+{
+    QJsonObject values = m_machineSettings->boilerValues();
+    for (const QJsonObject& more : { m_espressoSettings->boostValues(), m_instantSettings->values() }) {
+        for (auto it = more.begin(); it != more.end(); ++it)
+            values.insert(it.key(), it.value());
+    }
+    return values;
+}
+
 bool Configuration::saveMachineSettings()
 {
-    return m_machineSettings->save(*m_group.settingsStore());
+    QJsonObject values = m_machineSettings->values();
+    const QJsonObject boilers = boilerParameters();
+    for (const QJsonObject& more : { boilers, m_espressoSettings->values() }) {
+        for (auto it = more.begin(); it != more.end(); ++it)
+            values.insert(it.key(), it.value());
+    }
+    if (!m_group.settingsStore()->setValues(values))
+        return false;
+    if (boilers != m_storedBoilerParameters) {
+        m_storedBoilerParameters = boilers;
+        emit boilerParametersSettingsChanged();
+    }
+    return true;
 }
 
 bool Configuration::saveCupDispenserSettings()

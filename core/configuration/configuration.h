@@ -3,7 +3,9 @@
 #include "core/catalogue/canister.h"
 #include "core/configuration/cleaningsettings.h"
 #include "core/configuration/cupdispensersettings.h"
+#include "core/configuration/espressosettings.h"
 #include "core/configuration/generalsettings.h"
+#include "core/configuration/instantsettings.h"
 #include "core/configuration/machinesettings.h"
 #include "core/configuration/paymentsettings.h"
 #include "core/hardware/inputsoutputs.h"
@@ -172,7 +174,10 @@ public:
 
     /// The machine settings; setters change them in memory only.
     MachineSettings* machineSettings() const { return m_machineSettings; }
-    /// Stores the machine settings as they are now; false, with nothing stored, when refused.
+    EspressoSettings* espressoSettings() const { return m_espressoSettings; }
+    InstantSettings* instantSettings() const { return m_instantSettings; }
+    /// Stores the machine, espresso and instant settings as they are now, all
+    /// or nothing; false, with nothing stored, when refused.
     bool saveMachineSettings();
     /// The cup dispenser timings; setters change them in memory only.
     CupDispenserSettings* cupDispenserSettings() const { return m_cupDispenserSettings; }
@@ -180,6 +185,15 @@ public:
     bool saveCupDispenserSettings();
     /// Stores the physical machine's settings as they are now; false, with nothing stored, when refused.
     bool savePhysicalMachine();
+
+    // --- Boilers -----------------------------------------------------------------
+    // The boilers the machine is built with, read from "boilers/..." keys.
+
+    bool isEspressoBoilerAvailable() const { return m_espressoBoilerAvailable; }
+    bool isInstantBoilerAvailable() const { return m_instantBoilerAvailable; }
+    bool isSteamBoilerAvailable() const { return m_steamBoilerAvailable; }
+    /// The espresso boiler also heats the water of instant drinks.
+    bool isEspressoBoilerForInstantAvailable() const { return m_espressoBoilerForInstantAvailable; }
 
     // --- Pumps ------------------------------------------------------------------
     // The layout (which logical pump each physical pump serves) is the machine's,
@@ -200,6 +214,8 @@ signals:
     void recipesChanged(const QList<Recipe*>& recipes);
     void categoriesChanged(QList<Category*> categories);
     void beveragesChanged(const QList<Beverage*>& beverages);
+    /// A save of the machine settings changed a boiler temperature or boost setting.
+    void boilerParametersSettingsChanged();
 
 private:
     ConfigurationGroup& m_group;
@@ -234,4 +250,13 @@ private:
     MachineSettings* m_machineSettings = new MachineSettings(this);
     CleaningSettings* m_cleaningSettings = new CleaningSettings(this);
     CupDispenserSettings* m_cupDispenserSettings = new CupDispenserSettings(this);
+    EspressoSettings* m_espressoSettings = new EspressoSettings(this);
+    InstantSettings* m_instantSettings = new InstantSettings(this);
+    /// The boiler settings as last stored, to tell when a save changes them.
+    QJsonObject m_storedBoilerParameters;
+    QJsonObject boilerParameters() const;
+    bool m_espressoBoilerAvailable = true;
+    bool m_instantBoilerAvailable = true;
+    bool m_steamBoilerAvailable = false;
+    bool m_espressoBoilerForInstantAvailable = false;
 };

@@ -5,13 +5,15 @@
 
 class SettingsStore;
 
-/// The espresso group settings of a configuration, stored with the machine
-/// settings under "espresso/..." keys. Setters change the values held here.
+/// The espresso settings of a configuration, stored with the machine settings
+/// under "espresso/..." keys by Configuration::saveMachineSettings(). Setters
+/// change the values held here.
 class EspressoSettings : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(bool pregrinding READ pregrinding WRITE setPregrinding)
     Q_PROPERTY(bool grinderSensor READ grinderSensor WRITE setGrinderSensor)
+    Q_PROPERTY(int firstCoffeeBoostTime READ firstCoffeeBoostTime WRITE saveFirstCoffeeBoostTime)
 
 public:
     explicit EspressoSettings(QObject* parent = nullptr);
@@ -23,12 +25,19 @@ public:
     /// The grinder's sensor supervises the dose.
     bool grinderSensor() const { return m_grinderSensor; }
     void setGrinderSensor(bool on) { m_grinderSensor = on; }
+    /// How long the espresso boiler is boosted before the first coffee.
+    int firstCoffeeBoostTime() const { return m_firstCoffeeBoostTime; }
+    /// Sets the time in memory; it is stored with the next save of the machine settings.
+    void saveFirstCoffeeBoostTime(int time) { m_firstCoffeeBoostTime = time; }
 
     void load(const SettingsStore& store);
     /// The settings as the store keeps them.
     QJsonObject values() const;
+    /// The boiler boost settings among them.
+    QJsonObject boostValues() const;
 
 private:
     bool m_pregrinding = false;
     bool m_grinderSensor = false;
+    int m_firstCoffeeBoostTime = 0;
 };

@@ -1,9 +1,6 @@
 #include "core/configuration/machinesettings.h"
 
-#include "core/configuration/espressosettings.h"
 #include "core/settings/settingsstore.h"
-
-#include <QJsonObject>
 
 namespace {
 const QString kCpuFanManagement = QStringLiteral("machine/cpuFanManagement");
@@ -11,15 +8,35 @@ const QString kFanAlwaysOn = QStringLiteral("machine/fanAlwaysOn");
 const QString kFanDuration = QStringLiteral("machine/fanDuration");
 const QString kBoostEspressoWater = QStringLiteral("machine/boostEspressoWater");
 const QString kCupSensorSensibility = QStringLiteral("machine/cupSensorSensibility");
+const QString kEspressoTemperature = QStringLiteral("machine/espressoTemperature");
+const QString kEspressoMinTemperature = QStringLiteral("machine/espressoMinTemperature");
+const QString kLowTemperatureSolved = QStringLiteral("machine/lowTemperatureFailureSolvedThreshold");
+const QString kEspressoMaxDelta = QStringLiteral("machine/espressoMaxDeltaTemperature");
+const QString kIdleTimeBeforeMax = QStringLiteral("machine/idleTimeBeforeMaxEspressoTemperature");
+const QString kBoostInstantType = QStringLiteral("machine/boostInstantType");
+const QString kBoostEspressoType = QStringLiteral("machine/boostEspressoType");
+
+// Near enough to saturated steam between 100 and 140 degrees for a stand-in.
+constexpr double kBoilingPoint_C = 100.0;
+constexpr double kDegreesPerBar = 25.0;
 } // namespace
 
 MachineSettings::MachineSettings(QObject* parent)
     : QObject(parent)
-    , m_espressoSettings(new EspressoSettings(this))
 {
 }
 
 MachineSettings::~MachineSettings() = default;
+
+double MachineSettings::pressureToTemperature(double pressure_bar) const
+{
+    return kBoilingPoint_C + kDegreesPerBar * pressure_bar;
+}
+
+double MachineSettings::temperatureToPressure(int temperature_C) const
+{
+    return (temperature_C - kBoilingPoint_C) / kDegreesPerBar * 10.0;
+}
 
 void MachineSettings::load(const SettingsStore& store)
 {
@@ -31,16 +48,37 @@ void MachineSettings::load(const SettingsStore& store)
     // name is kept as it is, for the bridge to refuse.
     m_cupSensorSensibility = static_cast<CupSensorSensibility>(
         store.value(kCupSensorSensibility, int(m_cupSensorSensibility)).toInt());
-    m_espressoSettings->load(store);
+    m_espressoTemperature = store.value(kEspressoTemperature, m_espressoTemperature).toInt();
+    m_espressoMinTemperature = store.value(kEspressoMinTemperature, m_espressoMinTemperature).toInt();
+    m_lowTemperatureFailureSolvedThreshold
+        = store.value(kLowTemperatureSolved, m_lowTemperatureFailureSolvedThreshold).toInt();
+    m_espressoMaxDeltaTemperature = store.value(kEspressoMaxDelta, m_espressoMaxDeltaTemperature).toInt();
+    m_idleTimeBeforeMaxEspressoTemperature
+        = store.value(kIdleTimeBeforeMax, m_idleTimeBeforeMaxEspressoTemperature).toInt();
+    // The enumerations have an int underlying type: any stored number is a value of them.
+    m_boostInstantType
+        = static_cast<BoostInstantType>(store.value(kBoostInstantType, m_boostInstantType).toInt());
+    m_boostEspressoType
+        = static_cast<BoostEspressoType>(store.value(kBoostEspressoType, m_boostEspressoType).toInt());
 }
 
-bool MachineSettings::save(SettingsStore& store) const
+QJsonObject MachineSettings::values() const
 {
-    QJsonObject values { { kCpuFanManagement, m_cpuFanManagementOn }, { kFanAlwaysOn, m_fanAlwaysOn },
-        { kFanDuration, m_fanDuration }, { kBoostEspressoWater, m_boostEspressoWater },
-        { kCupSensorSensibility, int(m_cupSensorSensibility) } };
-    const QJsonObject espresso = m_espressoSettings->values();
-    for (auto it = espresso.begin(); it != espresso.end(); ++it)
-        values.insert(it.key(), it.value());
-    return store.setValues(values);
+    QJsonObject all = boilerValues();
+    all.insert(kCpuFanManagement, m_cpuFanManagementOn);
+    all.insert(kFanAlwaysOn, m_fanAlwaysOn);
+    all.insert(kFanDuration, m_fanDuration);
+    all.insert(kBoostEspressoWater, m_boostEspressoWater);
+    all.insert(kCupSensorSensibility, int(m_cupSensorSensibility));
+    return all;
+}
+
+QJsonObject MachineSettings::boilerValues() const
+{
+    return { { kEspressoTemperature, m_espressoTemperature },
+        { kEspressoMinTemperature, m_espressoMinTemperature },
+        { kLowTemperatureSolved, m_lowTemperatureFailureSolvedThreshold },
+        { kEspressoMaxDelta, m_espressoMaxDeltaTemperature },
+        { kIdleTimeBeforeMax, m_idleTimeBeforeMaxEspressoTemperature },
+        { kBoostInstantType, int(m_boostInstantType) }, { kBoostEspressoType, int(m_boostEspressoType) } };
 }

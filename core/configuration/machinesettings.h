@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QObject>
 
-class EspressoSettings;
 class SettingsStore;
 
 /// The machine settings of a configuration that the bridge changes, kept in
-/// the configuration group's settings store under "machine/..." keys, with the
-/// espresso group settings.
+/// the configuration group's settings store under "machine/..." keys.
 /// Setters change the values held here; Configuration::saveMachineSettings() stores them.
 class MachineSettings : public QObject
 {
@@ -18,6 +17,16 @@ class MachineSettings : public QObject
     Q_PROPERTY(bool boostEspressoWater READ boostEspressoWater WRITE setBoostEspressoWater)
     Q_PROPERTY(
         CupSensorSensibility cupSensorSensibility READ cupSensorSensibility WRITE setCupSensorSensibility)
+    Q_PROPERTY(int espressoTemperature READ espressoTemperature WRITE setEspressoTemperature)
+    Q_PROPERTY(int espressoMinTemperature READ espressoMinTemperature WRITE setEspressoMinTemperature)
+    Q_PROPERTY(int lowTemperatureFailureSolvedThreshold READ lowTemperatureFailureSolvedThreshold WRITE
+            setLowTemperatureFailureSolvedThreshold)
+    Q_PROPERTY(
+        int espressoMaxDeltaTemperature READ espressoMaxDeltaTemperature WRITE setEspressoMaxDeltaTemperature)
+    Q_PROPERTY(int idleTimeBeforeMaxEspressoTemperature READ idleTimeBeforeMaxEspressoTemperature WRITE
+            setIdleTimeBeforeMaxEspressoTemperature)
+    Q_PROPERTY(BoostInstantType boostInstantType READ boostInstantType WRITE setBoostInstantType)
+    Q_PROPERTY(BoostEspressoType boostEspressoType READ boostEspressoType WRITE setBoostEspressoType)
 
 public:
     /// How readily the cup sensor reports a cup.
@@ -27,6 +36,18 @@ public:
         HighSensibility = 2,
     };
     Q_ENUM(CupSensorSensibility)
+    /// How the instant boiler is boosted.
+    enum BoostInstantType : int {
+        NoInstantBoost = 0,
+        InstantBoost = 1,
+    };
+    Q_ENUM(BoostInstantType)
+    /// How the espresso boiler is boosted.
+    enum BoostEspressoType : int {
+        NoEspressoBoost = 0,
+        EspressoBoost = 1,
+    };
+    Q_ENUM(BoostEspressoType)
 
     explicit MachineSettings(QObject* parent = nullptr);
     ~MachineSettings() override;
@@ -45,13 +66,43 @@ public:
     CupSensorSensibility cupSensorSensibility() const { return m_cupSensorSensibility; }
     void setCupSensorSensibility(CupSensorSensibility sensibility) { m_cupSensorSensibility = sensibility; }
 
-    /// The espresso group settings, stored together with these.
-    EspressoSettings* espressoSettings() const { return m_espressoSettings; }
+    // Boiler temperatures are in tenths of a degree Celsius.
+
+    /// The espresso boiler's set-point.
+    int espressoTemperature() const { return m_espressoTemperature; }
+    void setEspressoTemperature(int temperature) { m_espressoTemperature = temperature; }
+    /// Below this the espresso boiler is too cold to dispense.
+    int espressoMinTemperature() const { return m_espressoMinTemperature; }
+    void setEspressoMinTemperature(int temperature) { m_espressoMinTemperature = temperature; }
+    /// The temperature at which a low-temperature failure clears again.
+    int lowTemperatureFailureSolvedThreshold() const { return m_lowTemperatureFailureSolvedThreshold; }
+    void setLowTemperatureFailureSolvedThreshold(int temperature)
+    {
+        m_lowTemperatureFailureSolvedThreshold = temperature;
+    }
+    int espressoMaxDeltaTemperature() const { return m_espressoMaxDeltaTemperature; }
+    void setEspressoMaxDeltaTemperature(int delta) { m_espressoMaxDeltaTemperature = delta; }
+    /// How long the machine idles before it heats the espresso boiler to its maximum.
+    int idleTimeBeforeMaxEspressoTemperature() const { return m_idleTimeBeforeMaxEspressoTemperature; }
+    void setIdleTimeBeforeMaxEspressoTemperature(int time) { m_idleTimeBeforeMaxEspressoTemperature = time; }
+    BoostInstantType boostInstantType() const { return m_boostInstantType; }
+    void setBoostInstantType(BoostInstantType type) { m_boostInstantType = type; }
+    BoostEspressoType boostEspressoType() const { return m_boostEspressoType; }
+    void setBoostEspressoType(BoostEspressoType type) { m_boostEspressoType = type; }
+
+    /// The steam temperature in degrees Celsius at a boiler pressure in bar
+    /// above the atmosphere's.
+    double pressureToTemperature(double pressure_bar) const;
+    /// The steam boiler pressure, in tenths of a bar above the atmosphere's, at
+    /// a temperature in degrees Celsius.
+    double temperatureToPressure(int temperature_C) const;
 
     /// Reads the stored settings, the defaults where none is stored.
     void load(const SettingsStore& store);
-    /// Stores every setting at once; false, with the store unchanged, when refused.
-    bool save(SettingsStore& store) const;
+    /// The stored form of every setting, keyed as the store keeps them.
+    QJsonObject values() const;
+    /// The stored form of the boiler temperature and boost settings only.
+    QJsonObject boilerValues() const;
 
 private:
     bool m_cpuFanManagementOn = false;
@@ -59,5 +110,11 @@ private:
     int m_fanDuration = 0;
     bool m_boostEspressoWater = false;
     CupSensorSensibility m_cupSensorSensibility = LowSensibility;
-    EspressoSettings* m_espressoSettings;
+    int m_espressoTemperature = 920;
+    int m_espressoMinTemperature = 850;
+    int m_lowTemperatureFailureSolvedThreshold = 880;
+    int m_espressoMaxDeltaTemperature = 30;
+    int m_idleTimeBeforeMaxEspressoTemperature = 0;
+    BoostInstantType m_boostInstantType = NoInstantBoost;
+    BoostEspressoType m_boostEspressoType = NoEspressoBoost;
 };

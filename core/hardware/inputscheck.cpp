@@ -15,7 +15,24 @@ bool InputsCheck::setTemperature_dC(int boiler, int temperature_dC)
         return true;
     m_temperatures_dC.insert(boiler, temperature_dC);
     emit temperatureChanged(boiler, temperature_dC);
+    if (boiler == EspressoBoiler)
+        emit eSBoilerMeasuredTempChanged();
+    else if (boiler == InstantBoiler)
+        emit iNBoilerMeasuredTempChanged();
     return true;
+}
+
+void InputsCheck::startReadingOnlyTemperatures(int interval_ms)
+{
+    if (interval_ms == m_temperatureReadingInterval)
+        return;
+    m_temperatureReadingInterval = interval_ms;
+    emit temperatureReadingIntervalChanged(interval_ms);
+}
+
+void InputsCheck::stopReadingTimer()
+{
+    startReadingOnlyTemperatures(0);
 }
 
 bool InputsCheck::setInputStatusValue(MachineInputs input, const QVariant& value)

@@ -13,6 +13,10 @@ class InputsCheck : public QObject
 public:
     /// Boilers are numbered from 0; the machine has this many.
     static constexpr int BoilerCount = 3;
+    static constexpr int EspressoBoiler = 0;
+    static constexpr int InstantBoiler = 1;
+    /// Its reading is the board's raw steam value, ten times finer than shown.
+    static constexpr int SteamBoiler = 2;
 
     /// The digital inputs, numbered from 0; the machine has InputCount of them.
     enum MachineInputs : int {
@@ -31,6 +35,29 @@ public:
     /// machine does not have.
     bool setTemperature_dC(int boiler, int temperature_dC);
 
+    int espressoBoilerTemperature() const { return temperature_dC(EspressoBoiler); }
+    int instantBoilerTemperature() const { return temperature_dC(InstantBoiler); }
+    int steamBoilerValue() const { return temperature_dC(SteamBoiler); }
+
+    /// What the board reads on each cycle: 0 every input, 1 the boiler
+    /// temperatures only, and so on as the board defines.
+    int readingMode() const { return m_readingMode; }
+    void setReadingMode(int mode) { m_readingMode = mode; }
+    /// Asks the board for the analogue inputs (the temperatures) once; the
+    /// readings arrive later through setTemperature_dC().
+    void refreshABInputs()
+    {
+        ++m_refreshRequests;
+        emit abInputsRefreshRequested();
+    }
+    /// How many refreshes were asked for since the machine started.
+    int refreshRequests() const { return m_refreshRequests; }
+    /// Reads the temperatures only, every `interval_ms`, until stopReadingTimer().
+    void startReadingOnlyTemperatures(int interval_ms);
+    void stopReadingTimer();
+    /// The reading interval while only temperatures are read; 0 when stopped.
+    int temperatureReadingInterval() const { return m_temperatureReadingInterval; }
+
     /// The last status read from `input`: a bool, or one of the texts of
     /// InputStatus; invalid before any reading.
     QVariant getInputStatusValue(MachineInputs input) const { return m_inputStatus.value(input); }
@@ -44,10 +71,17 @@ public:
 
 signals:
     void temperatureChanged(int boiler, int temperature_dC);
+    void eSBoilerMeasuredTempChanged();
+    void iNBoilerMeasuredTempChanged();
+    void abInputsRefreshRequested();
+    void temperatureReadingIntervalChanged(int interval_ms);
     void inputStatusChanged(InputsCheck::MachineInputs input, const QVariant& value);
     void allInputsReadingStarted();
 
 private:
     QMap<int, int> m_temperatures_dC;
+    int m_readingMode = 0;
+    int m_refreshRequests = 0;
+    int m_temperatureReadingInterval = 0;
     QMap<MachineInputs, QVariant> m_inputStatus;
 };

@@ -6,6 +6,9 @@ ErogationManager::ErogationManager(QObject* parent)
     : QObject(parent)
 {
     qRegisterMetaType<ComponentsTest>();
+    // For queued connections and signal spies on the boiler signals.
+    qRegisterMetaType<AbstractErogationProtocol::Boilers>();
+    qRegisterMetaType<ErogationProtocolMivoTouchDaltoRusena::DaltoRusEmptyBoilerState>();
 }
 
 ErogationManager::~ErogationManager() = default;

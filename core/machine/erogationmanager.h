@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/machine/abstracterogationprotocol.h"
+#include "core/machine/erogationprotocolmivotouchdaltorusena.h"
 #include "core/machine/physicalmachine.h"
 
 #include <QList>
@@ -84,6 +85,18 @@ public:
     /// Every request accepted, oldest first.
     const QList<Request>& requests() const { return m_requests; }
     void clearRequests() { m_requests.clear(); }
+    /// The protocol the machine dispenses by.
+    ErogationProtocolMivoTouchDaltoRusena* erogationProtocol() const { return m_protocol; }
+    /// Moves the procedure that empties the boilers to `state`.
+    void setEmptyBoilerState(ErogationProtocolMivoTouchDaltoRusena::DaltoRusEmptyBoilerState state)
+    {
+        m_protocol->setEmptyBoilerState(state);
+    }
+    /// Starts the installation of a boiler the operator fitted by hand.
+    void manualBoilerInstallation(AbstractErogationProtocol::Boilers boiler)
+    {
+        emit manualBoilerInstallationStarted(boiler);
+    }
 
     /// Sends the fan settings of the loaded configuration to the actuator board.
     void sendFanSettings() { emit fanSettingsSent(); }
@@ -96,6 +109,7 @@ signals:
     void fanSettingsSent();
     void espressoGroupInitRequested();
     void cupDispenserParametersSent();
+    void manualBoilerInstallationStarted(AbstractErogationProtocol::Boilers boiler);
     void erogationStateChanged();
     void lastActiveTestChanged();
     void lockedChanged(bool locked);
@@ -113,4 +127,5 @@ private:
     bool m_cupCarrierReady = true;
     ComponentsTest m_onGoingTest = NoTest;
     QList<Request> m_requests;
+    ErogationProtocolMivoTouchDaltoRusena* m_protocol = new ErogationProtocolMivoTouchDaltoRusena(this);
 };

@@ -1,5 +1,6 @@
 #include "core/machine/machine.h"
 
+#include "core/machine/boilertemperatureaveragehandler.h"
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/erogationmanager.h"
 #include "core/machine/failure.h"
@@ -31,9 +32,27 @@ Machine::Machine(QObject* parent)
         connect(failure, &Failure::activeChanged, this,
             [this, failure](bool active) { onFailureActiveChanged(failure, active); });
     }
+    setBoilerTemperatureAverageHandlerCount(3);
 }
 
 Machine::~Machine() = default;
+
+void Machine::setMachineHeating(bool heating)
+{
+    if (heating == m_heating)
+        return;
+    m_heating = heating;
+    if (heating)
+        emit this->heating();
+}
+
+void Machine::setBoilerTemperatureAverageHandlerCount(int count)
+{
+    while (m_averageHandlers.size() > qMax(count, 0))
+        delete m_averageHandlers.takeLast();
+    while (m_averageHandlers.size() < count)
+        m_averageHandlers.append(new BoilerTemperatureAverageHandler(this));
+}
 
 void Machine::setSlaveMachinesFitted(bool fitted)
 {

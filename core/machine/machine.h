@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QObject>
 
+class BoilerTemperatureAverageHandler;
 class CpuStateMachine;
 class ErogationManager;
 class EvadtsConfigurationReportHandler;
@@ -47,6 +48,18 @@ public:
     {
         return canister && m_machineDatabase->saveCanisterLevel(*canister);
     }
+
+    /// The boilers are heating up to their set-points.
+    bool isMachineHeating() const { return m_heating; }
+    /// heating() follows when the machine starts heating.
+    void setMachineHeating(bool heating);
+    /// The averages of the boiler temperatures, one handler per averaged boiler.
+    QList<BoilerTemperatureAverageHandler*> boilerTemperatureAverageHandlers() const
+    {
+        return m_averageHandlers;
+    }
+    /// Builds the machine with `count` average handlers (simulator hook).
+    void setBoilerTemperatureAverageHandlerCount(int count);
 
     EnergySavingSettings::EnergyMode energyMode() const { return m_energyMode; }
     void setEnergyMode(EnergySavingSettings::EnergyMode mode);
@@ -169,6 +182,7 @@ public:
     void setCupPositionOk(bool ok);
 
 signals:
+    void heating();
     void energyModeChanged(EnergySavingSettings::EnergyMode mode);
     /// Any of the cleaning and rinsing indicators changed.
     void cleaningActivityChanged();
@@ -228,4 +242,6 @@ private:
     ModemParameters* m_modemParameters;
     UARTManager* m_uartManager;
     bool m_erogating = false;
+    bool m_heating = false;
+    QList<BoilerTemperatureAverageHandler*> m_averageHandlers;
 };
