@@ -4,6 +4,7 @@
 #include "core/coreenvironment.h"
 #include "core/database/abstractdatabase.h"
 #include "core/gui/guienvironment.h"
+#include "core/gui/maintenance.h"
 #include "core/hardwareenvironment.h"
 
 #include <QSqlQuery>
@@ -16,6 +17,8 @@ CoreSimulator::CoreSimulator(const QString& databasePath, Storage storage)
     gCoreEnv = m_core.get();
     gHardwareEnv = m_hardware.get();
     gGuiEnv = m_gui.get();
+    // The GUI settings live in the group's store, reachable only now.
+    m_gui->maintenance()->load();
     if (storage == Storage::Scratch) {
         // Waiting for the disk would dominate the run time of short tests.
         QSqlQuery pragma(m_core->configurationGroup()->database()->database());

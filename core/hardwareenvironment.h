@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class HardwareSettings;
 class InputsCheck;
 
 /// The core's hardware side: machine model, hardware settings and the inputs
@@ -15,9 +16,11 @@ public:
     ~HardwareEnvironment() override;
 
     InputsCheck* inputsCheck() const { return m_inputsCheck; }
+    HardwareSettings* hardwareSettings() const { return m_hardwareSettings; }
 
 private:
     InputsCheck* m_inputsCheck;
+    HardwareSettings* m_hardwareSettings;
 };
 
 extern HardwareEnvironment* gHardwareEnv;

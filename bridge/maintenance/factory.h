@@ -1,6 +1,9 @@
 #pragma once
 
+#include "bridge/maintenance/configurations.h"
 #include "bridge/maintenance/failures.h"
+#include "bridge/maintenance/maintenance.h"
+#include "bridge/maintenance/solidwaste.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/maintenance/factory.h"
 
@@ -10,7 +13,7 @@ namespace maintenance {
 /// Creates the maintenance accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::maintenance::Factory, lea::maintenance::AutomaticRinsing,
     lea::maintenance::InactivityCleaning, lea::maintenance::Cleaning, bridge::maintenance::Failures,
-    lea::maintenance::Maintenance, lea::maintenance::SolidWaste, lea::maintenance::Configurations>;
+    bridge::maintenance::Maintenance, bridge::maintenance::SolidWaste, bridge::maintenance::Configurations>;
 
 } // namespace maintenance
 } // namespace bridge

@@ -2,6 +2,7 @@
 
 #include "core/gui/guicustomization.h"
 #include "core/gui/guimanager.h"
+#include "core/gui/maintenance.h"
 
 GuiEnvironment* gGuiEnv = nullptr;
 
@@ -9,6 +10,7 @@ GuiEnvironment::GuiEnvironment(QObject* parent)
     : QObject(parent)
     , m_guiManager(new GuiManager(this))
     , m_guiCustomization(new GuiCustomization(this))
+    , m_maintenance(new Maintenance(this))
 {
 }
 

@@ -4,6 +4,7 @@
 
 class GuiCustomization;
 class GuiManager;
+class Maintenance;
 
 /// The core's user-interface side.
 class GuiEnvironment : public QObject
@@ -16,10 +17,13 @@ public:
 
     GuiManager* guiManager() const { return m_guiManager; }
     GuiCustomization* guiCustomization() const { return m_guiCustomization; }
+    /// The maintenance settings; read from the active group's store by Maintenance::load().
+    Maintenance* maintenance() const { return m_maintenance; }
 
 private:
     GuiManager* m_guiManager;
     GuiCustomization* m_guiCustomization;
+    Maintenance* m_maintenance;
 };
 
 extern GuiEnvironment* gGuiEnv;

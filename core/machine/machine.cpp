@@ -6,8 +6,8 @@
 #include "core/machine/modemmanager.h"
 #include "core/machine/modemparameters.h"
 #include "core/machine/selectionqrcode.h"
-#include "core/multimachines/slavemachinesmanager.h"
 #include "core/machine/uartmanager.h"
+#include "core/multimachines/slavemachinesmanager.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
 
@@ -34,6 +34,20 @@ Machine::Machine(QObject* parent)
 }
 
 Machine::~Machine() = default;
+
+void Machine::countDelivery()
+{
+    ++m_deliveryCount;
+    emit erogationsCountChanged();
+}
+
+void Machine::setDeliveryCount(int count)
+{
+    if (m_deliveryCount == count)
+        return;
+    m_deliveryCount = count;
+    emit erogationsCountChanged();
+}
 
 void Machine::setSlaveMachinesFitted(bool fitted)
 {

@@ -5,6 +5,7 @@
 #include "core/machine/failurecommonlist.h"
 #include "core/machine/machinedatabase.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -97,7 +98,18 @@ public:
     }
     /// Completed vends since the counter was set up.
     int deliveryCount() const { return m_deliveryCount; }
-    void countDelivery() { ++m_deliveryCount; }
+    void countDelivery();
+    /// Sets the counter, as after a counter reset (simulator hook).
+    void setDeliveryCount(int count);
+
+    // --- Maintenance and solid waste -------------------------------------------
+
+    /// When the machine was last serviced; null before the first service.
+    QDateTime lastMaintenance() const { return m_lastMaintenance; }
+    void setLastMaintenance(const QDateTime& time) { m_lastMaintenance = time; }
+    /// How full the solid-waste container is, in the unit of the hardware settings.
+    int solidWaste() const { return m_solidWaste; }
+    void setSolidWaste(int value) { m_solidWaste = value; }
 
     /// A dispensing is running.
     bool isErogating() const { return m_erogating; }
@@ -156,6 +168,8 @@ signals:
     void erogationDone();
 
     void activeFailuresListChanged();
+    /// The delivery counter changed.
+    void erogationsCountChanged();
     void cupPositionOkChanged();
 
 private:
@@ -184,6 +198,8 @@ private:
     Statistics* m_statistics;
     EvadtsConfigurationReportHandler* m_evadtsReportHandler;
     int m_deliveryCount = 0;
+    QDateTime m_lastMaintenance;
+    int m_solidWaste = 0;
     SelectionQrCode* m_selectionQrCode;
     SlaveMachinesManager* m_slaveMachinesManager = nullptr;
     ModemManager* m_modemManager;
