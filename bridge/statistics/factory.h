@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bridge/statistics/delivery.h"
+#include "bridge/statistics/evadts.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/statistics/factory.h"
 
@@ -9,7 +10,7 @@ namespace statistics {
 
 /// Creates the statistics accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::statistics::Factory, bridge::statistics::Delivery,
-    lea::statistics::Settings, lea::statistics::Evadts, lea::statistics::CleaningEvents>;
+    lea::statistics::Settings, bridge::statistics::Evadts, lea::statistics::CleaningEvents>;
 
 } // namespace statistics
 } // namespace bridge

@@ -8,6 +8,7 @@
 #include "core/machine/selectionqrcode.h"
 #include "core/machine/uartmanager.h"
 #include "core/multimachines/slavemachinesmanager.h"
+#include "core/statistics/evadts.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
 
@@ -19,6 +20,7 @@ Machine::Machine(QObject* parent)
     , m_erogationManager(new ErogationManager(this))
     , m_statistics(new Statistics(this))
     , m_evadtsReportHandler(new EvadtsConfigurationReportHandler(this))
+    , m_evadts(new Evadts(m_statistics, this))
     , m_selectionQrCode(new SelectionQrCode(this))
     , m_modemManager(new ModemManager(this))
     , m_modemParameters(new ModemParameters(this))

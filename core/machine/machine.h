@@ -12,6 +12,7 @@
 
 class CpuStateMachine;
 class ErogationManager;
+class Evadts;
 class EvadtsConfigurationReportHandler;
 class Failure;
 class ModemManager;
@@ -92,6 +93,8 @@ public:
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
+    /// The EVA-DTS audit data.
+    Evadts* evadts() const { return m_evadts; }
     EvadtsConfigurationReportHandler* evadtsConfigurationReportHandler() const
     {
         return m_evadtsReportHandler;
@@ -197,6 +200,7 @@ private:
     bool m_cupPositionOk = true;
     Statistics* m_statistics;
     EvadtsConfigurationReportHandler* m_evadtsReportHandler;
+    Evadts* m_evadts;
     int m_deliveryCount = 0;
     QDateTime m_lastMaintenance;
     int m_solidWaste = 0;
