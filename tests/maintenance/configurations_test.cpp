@@ -200,8 +200,9 @@ TEST_F(ConfigurationsTest, AFailedRestoreLeavesThePreviousDatabaseReadable)
     };
     QFile::remove(factoryFile("shop.sqlite.factory"));
     for (const auto& c : cases) {
-        if (!c.factoryContent.isNull())
+        if (!c.factoryContent.isNull()) {
             ASSERT_TRUE(writeFactoryFile(c.name + ".sqlite.factory", c.factoryContent)) << c.label;
+        }
         clearLog();
         EXPECT_FALSE(accessor->restoreFactory(c.name)) << c.label;
         EXPECT_EQ(logEntriesContaining(c.log).size(), 1) << c.label;

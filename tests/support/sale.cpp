@@ -16,7 +16,8 @@ bool sellOnMachine(Product& product, int credit)
     manager.setSelectedProduct(&product);
     manager.buySelectedProduct();
     // A dispensing with step delays runs on timers.
-    if (finished.isEmpty() && manager.currentState() == UserSelectionManager::Dispensing)
-        QTest::qWaitFor([&] { return !finished.isEmpty(); }, 5000);
-    return finished.size() == 1 && finished.at(0).at(0).toBool();
+    const bool ended = !finished.isEmpty()
+        || (manager.currentState() == UserSelectionManager::Dispensing
+            && QTest::qWaitFor([&] { return !finished.isEmpty(); }, 5000));
+    return ended && finished.size() == 1 && finished.at(0).at(0).toBool();
 }
