@@ -57,6 +57,7 @@ Configuration* CoreEnvironment::replaceConfigurationGroup(std::unique_ptr<Config
     // Declared first, destroyed last: the configuration going refers to it.
     std::unique_ptr<ConfigurationGroup> previous = std::move(m_group);
     m_group = std::move(group);
+    emit configurationGroupChanged();
     replaceConfiguration(std::make_unique<Configuration>(*m_group));
     return m_configuration.get();
 }

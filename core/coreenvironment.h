@@ -56,6 +56,8 @@ public:
 
 signals:
     void configurationChanged(const Configuration* configuration);
+    /// Another group is active; its configuration follows with configurationChanged().
+    void configurationGroupChanged();
 
 private:
     void replaceConfiguration(std::unique_ptr<Configuration> configuration);

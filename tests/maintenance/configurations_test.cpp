@@ -1,4 +1,5 @@
 #include "bridge/maintenance/configurations.h"
+#include "bridge/maintenance/maintenance.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationmanager.h"
@@ -80,7 +81,10 @@ protected:
         ASSERT_TRUE(accessor->selectConfiguration({ 1, "shop" }));
         seedTestCatalogue(machine().core());
         ASSERT_TRUE(setMarker("shop"));
+        maintenance = createAccessor<lea::maintenance::Maintenance>();
+        maintenance->setSettings({ false, 3, 30, {}, {} });
         ASSERT_TRUE(accessor->selectConfiguration({ 1, "machine" }));
+        maintenance->setSettings({ true, 7, 100, {}, {} });
         clearLog();
     }
 
@@ -97,6 +101,7 @@ protected:
 
     QString factoryDirectory;
     std::unique_ptr<Configurations> accessor;
+    std::unique_ptr<lea::maintenance::Maintenance> maintenance;
 };
 
 TEST_F(ConfigurationsTest, SwitchingLoadsTheOtherDatabaseAndItsCatalogue)
@@ -106,7 +111,8 @@ TEST_F(ConfigurationsTest, SwitchingLoadsTheOtherDatabaseAndItsCatalogue)
     {
         const char* name;
         int recipes;
-    } steps[] = { { "shop", 3 }, { "machine", 0 }, { "shop", 3 } };
+        uint16_t maintenanceDays;
+    } steps[] = { { "shop", 3, 3 }, { "machine", 0, 7 }, { "shop", 3, 3 } };
     for (const auto& step : steps) {
         ASSERT_TRUE(accessor->selectConfiguration({ 1, step.name })) << step.name;
         const auto current = accessor->configuration();
@@ -115,6 +121,8 @@ TEST_F(ConfigurationsTest, SwitchingLoadsTheOtherDatabaseAndItsCatalogue)
         EXPECT_EQ(current->name, step.name);
         EXPECT_EQ(marker(), step.name);
         EXPECT_EQ(gCoreEnv->configuration()->recipes().size(), step.recipes) << step.name;
+        // The GUI settings are the group's too.
+        EXPECT_EQ(maintenance->settings().days, step.maintenanceDays) << step.name;
         EXPECT_EQ(QFileInfo(activePath()),
             QFileInfo(QDir(configurationDirectory()).filePath(step.name + QString(".sqlite"))));
     }
