@@ -3,11 +3,15 @@
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationmanager.h"
+#include "core/configuration/pathregistry.h"
+#include "core/database/abstractdatabase.h"
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
 #include "core/machine/rebootmanager.h"
 #include "core/payment/payment.h"
 #include "core/selection/userselectionmanager.h"
+
+#include <QFileInfo>
 
 CoreEnvironment* gCoreEnv = nullptr;
 
@@ -15,6 +19,8 @@ CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObj
     : QObject(parent)
     , m_group(std::move(group))
     , m_configurationManager(std::make_unique<ConfigurationManager>())
+    , m_pathRegistry(std::make_unique<PathRegistry>(
+          m_group ? QFileInfo(m_group->database()->filePath()).absolutePath() : QString()))
     , m_machine(std::make_unique<Machine>())
     , m_userSelectionManager(std::make_unique<UserSelectionManager>())
     , m_payment(std::make_unique<Payment>())
@@ -44,6 +50,16 @@ Configuration* CoreEnvironment::loadConfiguration()
 void CoreEnvironment::unloadConfiguration()
 {
     replaceConfiguration(nullptr);
+}
+
+Configuration* CoreEnvironment::replaceConfigurationGroup(std::unique_ptr<ConfigurationGroup> group)
+{
+    // Declared first, destroyed last: the configuration going refers to it.
+    std::unique_ptr<ConfigurationGroup> previous = std::move(m_group);
+    m_group = std::move(group);
+    emit configurationGroupChanged();
+    replaceConfiguration(std::make_unique<Configuration>(*m_group));
+    return m_configuration.get();
 }
 
 void CoreEnvironment::replaceConfiguration(std::unique_ptr<Configuration> configuration)

@@ -9,6 +9,7 @@ class ConfigurationManager;
 class Machine;
 class MachineClock;
 class Payment;
+class PathRegistry;
 class RebootManager;
 class UserSelectionManager;
 
@@ -26,6 +27,7 @@ public:
     Configuration* configuration() const { return m_configuration.get(); }
     ConfigurationGroup* configurationGroup() const { return m_group.get(); }
     ConfigurationManager* configurationManager() const { return m_configurationManager.get(); }
+    PathRegistry* pathRegistry() const { return m_pathRegistry.get(); }
     Machine* machine() const { return m_machine.get(); }
     UserSelectionManager* userSelectionManager() const { return m_userSelectionManager.get(); }
     Payment* payment() const { return m_payment.get(); }
@@ -51,9 +53,14 @@ public:
     Configuration* loadConfiguration();
     /// Drops the loaded configuration; configurationChanged(nullptr) follows.
     void unloadConfiguration();
+    /// Makes `group` the active group and loads its configuration; the previous
+    /// group is closed once its configuration is gone.
+    Configuration* replaceConfigurationGroup(std::unique_ptr<ConfigurationGroup> group);
 
 signals:
     void configurationChanged(const Configuration* configuration);
+    /// Another group is active; its configuration follows with configurationChanged().
+    void configurationGroupChanged();
 
 private:
     void replaceConfiguration(std::unique_ptr<Configuration> configuration);
@@ -61,6 +68,7 @@ private:
     std::unique_ptr<ConfigurationGroup> m_group;
     std::unique_ptr<Configuration> m_configuration;
     std::unique_ptr<ConfigurationManager> m_configurationManager;
+    std::unique_ptr<PathRegistry> m_pathRegistry;
     std::unique_ptr<Machine> m_machine;
     std::unique_ptr<UserSelectionManager> m_userSelectionManager;
     std::unique_ptr<Payment> m_payment;

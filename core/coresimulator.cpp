@@ -19,6 +19,8 @@ CoreSimulator::CoreSimulator(const QString& databasePath, Storage storage)
     gGuiEnv = m_gui.get();
     // The GUI settings live in the group's store, reachable only now.
     m_gui->maintenance()->load();
+    QObject::connect(
+        m_core.get(), &CoreEnvironment::configurationGroupChanged, m_gui->maintenance(), &Maintenance::load);
     if (storage == Storage::Scratch) {
         // Waiting for the disk would dominate the run time of short tests.
         QSqlQuery pragma(m_core->configurationGroup()->database()->database());

@@ -2,6 +2,7 @@
 
 #include "core/dadd/deliveryareadoordevicemanager.h"
 #include "core/hardware/abstractcupsensor.h"
+#include "core/hardware/hardwaresettings.h"
 #include "core/hardware/inputscheck.h"
 #include "core/parameters/parameterslimits.h"
 
@@ -12,6 +13,7 @@ HardwareEnvironment::HardwareEnvironment(QObject* parent)
     , m_inputsCheck(new InputsCheck(this))
     , m_dadd(new core::dadd::DeliveryAreaDoorDeviceManager(this))
     , m_parametersLimits(new Parameters::ParametersLimits(this))
+    , m_hardwareSettings(new HardwareSettings(this))
 {
 }
 

@@ -8,6 +8,7 @@ namespace dadd {
 class DeliveryAreaDoorDeviceManager;
 } // namespace dadd
 } // namespace core
+class HardwareSettings;
 class InputsCheck;
 namespace Parameters {
 class ParametersLimits;
@@ -30,15 +31,16 @@ public:
     void setCupSensorFitted(bool fitted);
     /// The door of the delivery area.
     core::dadd::DeliveryAreaDoorDeviceManager* deliveryAreaDoorDeviceManager() const { return m_dadd; }
-
     /// The ranges the machine allows for its parameters.
     Parameters::ParametersLimits* parametersLimits() const { return m_parametersLimits; }
+    HardwareSettings* hardwareSettings() const { return m_hardwareSettings; }
 
 private:
     InputsCheck* m_inputsCheck;
     AbstractCupSensor* m_cupSensor = nullptr;
     core::dadd::DeliveryAreaDoorDeviceManager* m_dadd;
     Parameters::ParametersLimits* m_parametersLimits;
+    HardwareSettings* m_hardwareSettings;
 };
 
 extern HardwareEnvironment* gHardwareEnv;

@@ -41,6 +41,9 @@ class Configuration : public QObject
     Q_OBJECT
 
 public:
+    /// The id of the one configuration a group holds.
+    static constexpr int GroupConfigurationId = 1;
+
     explicit Configuration(ConfigurationGroup& group, QObject* parent = nullptr);
     ~Configuration() override;
 
@@ -232,7 +235,7 @@ private:
     void loadPumps();
 
     // A configuration group holds one configuration.
-    int m_id = 1;
+    int m_id = GroupConfigurationId;
     QList<Recipe*> m_recipes;
     QMap<Canister::LogicalCanisterId, Canister*> m_canisters;
     QString m_globalAllergens;

@@ -1,7 +1,48 @@
 #include "core/configuration/configurationmanager.h"
 
+#include "core/configuration/configuration.h"
+#include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationtask.h"
+#include "core/configuration/pathregistry.h"
 #include "core/coreenvironment.h"
+#include "core/database/abstractdatabase.h"
+#include "core/log/logformatter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace {
+
+/// Whether the file at `path` is an SQLite database with tables that passes its own check.
+bool isSoundDatabase(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    static int counter = 0;
+    const QString name = QStringLiteral("factory-check-%1").arg(++counter);
+    bool sound = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery check(db);
+            sound = check.exec(QStringLiteral("PRAGMA quick_check")) && check.next()
+                && check.value(0).toString() == QLatin1String("ok");
+            QSqlQuery tables(db);
+            sound = sound && tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))
+                && tables.next() && tables.value(0).toInt() > 0;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return sound;
+}
+
+} // namespace
 
 ConfigurationManager::ConfigurationManager(QObject* parent)
     : QObject(parent)
@@ -45,4 +86,55 @@ void ConfigurationManager::reloadPostEditor()
 {
     if (gCoreEnv)
         gCoreEnv->loadConfiguration();
+}
+
+QString ConfigurationManager::configurationGroupPath() const
+{
+    const ConfigurationGroup* group = gCoreEnv ? gCoreEnv->configurationGroup() : nullptr;
+    return group ? group->database()->filePath() : QString();
+}
+
+bool ConfigurationManager::setConfigurationGroup(const QString& path)
+{
+    if (!gCoreEnv)
+        return false;
+    auto group = std::make_unique<ConfigurationGroup>(path);
+    if (!group->database()->database().isOpen())
+        return false;
+    gCoreEnv->replaceConfigurationGroup(std::move(group));
+    return true;
+}
+
+bool ConfigurationManager::setConfiguration(int id)
+{
+    if (!gCoreEnv || id != Configuration::GroupConfigurationId)
+        return false;
+    if (!gCoreEnv->configuration())
+        gCoreEnv->loadConfiguration();
+    return true;
+}
+
+bool ConfigurationManager::restoreConfigurationGroupFromFactory(const QString& path)
+{
+    const QFileInfo factory(path);
+    const QString suffix = QStringLiteral(".factory");
+    if (!gCoreEnv || !factory.fileName().endsWith(suffix) || !isSoundDatabase(path)) {
+        LogFormatter(LogLevel::Error).log(Log::Database) << Q_FUNC_INFO << "Not a factory database:" << path;
+        return false;
+    }
+    const QString target = QDir(gCoreEnv->pathRegistry()->configurationDatabaseDirectory())
+                               .filePath(factory.fileName().chopped(suffix.size()));
+    QFile source(path);
+    QSaveFile copy(target);
+    // The copy replaces the database only once it is whole.
+    if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly)
+        || copy.write(source.readAll()) != source.size() || !copy.commit()) {
+        LogFormatter(LogLevel::Error).log(Log::Database)
+            << Q_FUNC_INFO << "Cannot restore" << target << copy.errorString();
+        return false;
+    }
+    const QString active = configurationGroupPath();
+    if (!active.isEmpty() && QFileInfo(active) == QFileInfo(target))
+        return setConfigurationGroup(active);
+    return true;
 }

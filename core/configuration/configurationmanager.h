@@ -33,6 +33,23 @@ public:
     /// database and makes it replace the loaded one.
     void reloadPostEditor();
 
+    // --- Configuration groups ----------------------------------------------------
+    // A group is one database file; the machine runs on one group at a time.
+
+    /// The database path of the active group.
+    QString configurationGroupPath() const;
+    /// Makes the existing database at `path` the active group and loads its
+    /// configuration; false, with the active group kept, when it cannot be opened.
+    bool setConfigurationGroup(const QString& path);
+    /// Loads the configuration `id` of the active group; false when the group has none such.
+    bool setConfiguration(int id);
+    /// Replaces the group database named like the factory file at `path`
+    /// ("<name>.sqlite.factory" restores "<name>.sqlite" of the configuration
+    /// directory) by a copy of it, at once or not at all; the active group is
+    /// reopened when it is the one restored. False, with the database as it
+    /// was, when the factory file is no sound database or the copy fails.
+    bool restoreConfigurationGroupFromFactory(const QString& path);
+
 private:
     std::deque<std::unique_ptr<ConfigurationTask>> m_queue;
 };

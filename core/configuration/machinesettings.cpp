@@ -19,6 +19,10 @@ const QString kBoostEspressoType = QStringLiteral("machine/boostEspressoType");
 // Near enough to saturated steam between 100 and 140 degrees for a stand-in.
 constexpr double kBoilingPoint_C = 100.0;
 constexpr double kDegreesPerBar = 25.0;
+const QString kWasteBucketFull = QStringLiteral("machine/wasteBucketFull");
+const QString kWasteBucketWarning = QStringLiteral("machine/wasteBucketWarning");
+const QString kMaintenanceDeliveryCount = QStringLiteral("machine/maintenanceDeliveryCount");
+const QString kMaintenanceIntervalDays = QStringLiteral("machine/maintenanceIntervalDays");
 } // namespace
 
 MachineSettings::MachineSettings(QObject* parent)
@@ -60,6 +64,10 @@ void MachineSettings::load(const SettingsStore& store)
         = static_cast<BoostInstantType>(store.value(kBoostInstantType, m_boostInstantType).toInt());
     m_boostEspressoType
         = static_cast<BoostEspressoType>(store.value(kBoostEspressoType, m_boostEspressoType).toInt());
+    m_wasteBucketFull = store.value(kWasteBucketFull, m_wasteBucketFull).toInt();
+    m_wasteBucketWarning = store.value(kWasteBucketWarning, m_wasteBucketWarning).toInt();
+    setMaintenanceDeliveryCount(store.value(kMaintenanceDeliveryCount, m_maintenanceDeliveryCount).toInt());
+    setMaintenanceIntervalDays(store.value(kMaintenanceIntervalDays, m_maintenanceIntervalDays).toInt());
 }
 
 QJsonObject MachineSettings::values() const
@@ -70,6 +78,10 @@ QJsonObject MachineSettings::values() const
     all.insert(kFanDuration, m_fanDuration);
     all.insert(kBoostEspressoWater, m_boostEspressoWater);
     all.insert(kCupSensorSensibility, int(m_cupSensorSensibility));
+    all.insert(kWasteBucketFull, m_wasteBucketFull);
+    all.insert(kWasteBucketWarning, m_wasteBucketWarning);
+    all.insert(kMaintenanceDeliveryCount, m_maintenanceDeliveryCount);
+    all.insert(kMaintenanceIntervalDays, m_maintenanceIntervalDays);
     return all;
 }
 
@@ -81,4 +93,20 @@ QJsonObject MachineSettings::boilerValues() const
         { kEspressoMaxDelta, m_espressoMaxDeltaTemperature },
         { kIdleTimeBeforeMax, m_idleTimeBeforeMaxEspressoTemperature },
         { kBoostInstantType, int(m_boostInstantType) }, { kBoostEspressoType, int(m_boostEspressoType) } };
+}
+
+void MachineSettings::setMaintenanceDeliveryCount(int count)
+{
+    if (m_maintenanceDeliveryCount == count)
+        return;
+    m_maintenanceDeliveryCount = count;
+    emit maintenanceSettingsChanged();
+}
+
+void MachineSettings::setMaintenanceIntervalDays(int days)
+{
+    if (m_maintenanceIntervalDays == days)
+        return;
+    m_maintenanceIntervalDays = days;
+    emit maintenanceSettingsChanged();
 }

@@ -27,6 +27,10 @@ class MachineSettings : public QObject
             setIdleTimeBeforeMaxEspressoTemperature)
     Q_PROPERTY(BoostInstantType boostInstantType READ boostInstantType WRITE setBoostInstantType)
     Q_PROPERTY(BoostEspressoType boostEspressoType READ boostEspressoType WRITE setBoostEspressoType)
+    Q_PROPERTY(int wasteBucketFull READ wasteBucketFull WRITE setWasteBucketFull)
+    Q_PROPERTY(int wasteBucketWarning READ wasteBucketWarning WRITE setWasteBucketWarning)
+    Q_PROPERTY(int maintenanceDeliveryCount READ maintenanceDeliveryCount WRITE setMaintenanceDeliveryCount)
+    Q_PROPERTY(int maintenanceIntervalDays READ maintenanceIntervalDays WRITE setMaintenanceIntervalDays)
 
 public:
     /// How readily the cup sensor reports a cup.
@@ -97,12 +101,29 @@ public:
     /// a temperature in degrees Celsius.
     double temperatureToPressure(int temperature_C) const;
 
+    /// Solid-waste container thresholds, in the unit of the hardware settings.
+    int wasteBucketFull() const { return m_wasteBucketFull; }
+    void setWasteBucketFull(int value) { m_wasteBucketFull = value; }
+    int wasteBucketWarning() const { return m_wasteBucketWarning; }
+    void setWasteBucketWarning(int value) { m_wasteBucketWarning = value; }
+
+    /// The machine's delivery counter at which the next service is due.
+    int maintenanceDeliveryCount() const { return m_maintenanceDeliveryCount; }
+    void setMaintenanceDeliveryCount(int count);
+    /// Days from one service to the next.
+    int maintenanceIntervalDays() const { return m_maintenanceIntervalDays; }
+    void setMaintenanceIntervalDays(int days);
+
     /// Reads the stored settings, the defaults where none is stored.
     void load(const SettingsStore& store);
     /// The stored form of every setting, keyed as the store keeps them.
     QJsonObject values() const;
     /// The stored form of the boiler temperature and boost settings only.
     QJsonObject boilerValues() const;
+
+signals:
+    /// The service delivery count or interval changed.
+    void maintenanceSettingsChanged();
 
 private:
     bool m_cpuFanManagementOn = false;
@@ -117,4 +138,8 @@ private:
     int m_idleTimeBeforeMaxEspressoTemperature = 0;
     BoostInstantType m_boostInstantType = NoInstantBoost;
     BoostEspressoType m_boostEspressoType = NoEspressoBoost;
+    int m_wasteBucketFull = 0;
+    int m_wasteBucketWarning = 0;
+    int m_maintenanceDeliveryCount = 0;
+    int m_maintenanceIntervalDays = 0;
 };

@@ -9,6 +9,7 @@
 #include "core/machine/selectionqrcode.h"
 #include "core/machine/uartmanager.h"
 #include "core/multimachines/slavemachinesmanager.h"
+#include "core/statistics/evadts.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "core/statistics/statistics.h"
 
@@ -20,6 +21,7 @@ Machine::Machine(QObject* parent)
     , m_erogationManager(new ErogationManager(this))
     , m_statistics(new Statistics(this))
     , m_evadtsReportHandler(new EvadtsConfigurationReportHandler(this))
+    , m_evadts(new Evadts(m_statistics, this))
     , m_selectionQrCode(new SelectionQrCode(this))
     , m_modemManager(new ModemManager(this))
     , m_modemParameters(new ModemParameters(this))
@@ -52,6 +54,20 @@ void Machine::setBoilerTemperatureAverageHandlerCount(int count)
         delete m_averageHandlers.takeLast();
     while (m_averageHandlers.size() < count)
         m_averageHandlers.append(new BoilerTemperatureAverageHandler(this));
+}
+
+void Machine::countDelivery()
+{
+    ++m_deliveryCount;
+    emit erogationsCountChanged();
+}
+
+void Machine::setDeliveryCount(int count)
+{
+    if (m_deliveryCount == count)
+        return;
+    m_deliveryCount = count;
+    emit erogationsCountChanged();
 }
 
 void Machine::setSlaveMachinesFitted(bool fitted)

@@ -6,6 +6,7 @@
 #include "core/machine/failurecommonlist.h"
 #include "core/machine/machinedatabase.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -13,6 +14,7 @@
 class BoilerTemperatureAverageHandler;
 class CpuStateMachine;
 class ErogationManager;
+class Evadts;
 class EvadtsConfigurationReportHandler;
 class Failure;
 class ModemManager;
@@ -124,13 +126,26 @@ public:
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
+    /// The EVA-DTS audit data.
+    Evadts* evadts() const { return m_evadts; }
     EvadtsConfigurationReportHandler* evadtsConfigurationReportHandler() const
     {
         return m_evadtsReportHandler;
     }
     /// Completed vends since the counter was set up.
     int deliveryCount() const { return m_deliveryCount; }
-    void countDelivery() { ++m_deliveryCount; }
+    void countDelivery();
+    /// Sets the counter, as after a counter reset (simulator hook).
+    void setDeliveryCount(int count);
+
+    // --- Maintenance and solid waste -------------------------------------------
+
+    /// When the machine was last serviced; null before the first service.
+    QDateTime lastMaintenance() const { return m_lastMaintenance; }
+    void setLastMaintenance(const QDateTime& time) { m_lastMaintenance = time; }
+    /// How full the solid-waste container is, in the unit of the hardware settings.
+    int solidWaste() const { return m_solidWaste; }
+    void setSolidWaste(int value) { m_solidWaste = value; }
 
     /// A dispensing is running.
     bool isErogating() const { return m_erogating; }
@@ -200,6 +215,8 @@ signals:
     void erogationDone();
 
     void activeFailuresListChanged();
+    /// The delivery counter changed.
+    void erogationsCountChanged();
     void cupPositionOkChanged();
     void espressoBrewerInitAvailableChanged(bool available);
     void espressoBrewerInitPromptedChanged(bool prompted);
@@ -235,7 +252,10 @@ private:
     bool m_espressoBrewerInitPrompted = false;
     Statistics* m_statistics;
     EvadtsConfigurationReportHandler* m_evadtsReportHandler;
+    Evadts* m_evadts;
     int m_deliveryCount = 0;
+    QDateTime m_lastMaintenance;
+    int m_solidWaste = 0;
     SelectionQrCode* m_selectionQrCode;
     SlaveMachinesManager* m_slaveMachinesManager = nullptr;
     ModemManager* m_modemManager;

@@ -5,6 +5,7 @@ Statistics::Statistics(QObject* parent)
 {
     qRegisterMetaType<Statistics::ConnectivityVendEvent>();
     qRegisterMetaType<Statistics::ConnectivityInfusionTimeEvent>();
+    qRegisterMetaType<Statistics::ConnectivityTelemetryEvent>();
 }
 
 Statistics::~Statistics() = default;

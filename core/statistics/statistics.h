@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QMetaType>
 #include <QObject>
 #include <QPointer>
@@ -38,6 +39,23 @@ public:
         int time = 0;
     };
 
+    /// One event for the telemetry services: a counter or state of the machine
+    /// that changed.
+    struct ConnectivityTelemetryEvent
+    {
+        /// What changed ("door", "coins", ...).
+        QString name;
+        /// Whether the state is now on.
+        bool active = false;
+        QString code;
+        QString description;
+        QDateTime time;
+        int value = 0;
+        int threshold = 0;
+        qint64 count = 0;
+        qint64 total = 0;
+    };
+
     explicit Statistics(QObject* parent = nullptr);
     ~Statistics() override;
 
@@ -47,10 +65,17 @@ public:
         emit notifyConnectivityInfusionTimeEvent(event);
     }
 
+    void notifyTelemetry(const ConnectivityTelemetryEvent& event)
+    {
+        emit notifyConnectivityTelemetryEvent(event);
+    }
+
 signals:
     void notifyConnectivityVendEvent(const Statistics::ConnectivityVendEvent& event);
     void notifyConnectivityInfusionTimeEvent(const Statistics::ConnectivityInfusionTimeEvent& event);
+    void notifyConnectivityTelemetryEvent(const Statistics::ConnectivityTelemetryEvent& event);
 };
 
 Q_DECLARE_METATYPE(Statistics::ConnectivityVendEvent)
 Q_DECLARE_METATYPE(Statistics::ConnectivityInfusionTimeEvent)
+Q_DECLARE_METATYPE(Statistics::ConnectivityTelemetryEvent)

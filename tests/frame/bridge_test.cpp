@@ -40,6 +40,9 @@ const std::map<QString, QString> kImplemented = {
     { "lea::maintenance::Cleaning", "bridge::maintenance::Cleaning" },
     { "lea::maintenance::Failures", "bridge::maintenance::Failures" },
     { "lea::maintenance::InactivityCleaning", "bridge::maintenance::InactivityCleaning" },
+    { "lea::maintenance::Configurations", "bridge::maintenance::Configurations" },
+    { "lea::maintenance::SolidWaste", "bridge::maintenance::SolidWaste" },
+    { "lea::maintenance::Maintenance", "bridge::maintenance::Maintenance" },
     { "lea::misc::States", "bridge::misc::States" },
     { "lea::misc::Crypt", "bridge::misc::Crypt" },
     { "lea::misc::Watchdog", "bridge::misc::Watchdog" },
@@ -54,6 +57,7 @@ const std::map<QString, QString> kImplemented = {
     { "lea::products::Recipes", "bridge::products::Recipes" },
     { "lea::statistics::CleaningEvents", "bridge::statistics::CleaningEvents" },
     { "lea::statistics::Delivery", "bridge::statistics::Delivery" },
+    { "lea::statistics::Evadts", "bridge::statistics::Evadts" },
 };
 
 const QString kRefusal = QStringLiteral("] Cannot instanciate accessor: not implemented on this machine");

@@ -163,9 +163,9 @@ TEST_F(FailuresTest, FailureInfoDescribesTheCoreFailureAndUnknownIdsThrow)
 {
     Failure& filter = coreFailure(FailureCommonList::CloggedWaterFilter);
     filter.setName("Filter clogged");
-    const std::function<void(bool)> setters[] = { [&](bool on) { filter.setBlocking(on); },
-        [&](bool on) { filter.setResetAtStart(on); }, [&](bool on) { filter.setDisplayed(on); },
-        [&](bool on) { filter.setLogged(on); } };
+    const std::function<void(bool)> setters[]
+        = { [&](bool on) { filter.setBlocking(on); }, [&](bool on) { filter.setResetAtStart(on); },
+              [&](bool on) { filter.setDisplayed(on); }, [&](bool on) { filter.setLogged(on); } };
     for (int k = 0; k < 4; ++k) {
         for (int j = 0; j < 4; ++j)
             setters[j](j == k);
