@@ -40,6 +40,7 @@ const std::map<QString, QString> kImplemented = {
     { "lea::products::Products", "bridge::products::Products" },
     { "lea::products::Recipes", "bridge::products::Recipes" },
     { "lea::statistics::Delivery", "bridge::statistics::Delivery" },
+    { "lea::persistence::Logs", "bridge::persistence::Logs" },
 };
 
 const QString kRefusal = QStringLiteral("] Cannot instanciate accessor: not implemented on this machine");
