@@ -1,11 +1,13 @@
 #pragma once
 
+#include "bridge/persistence/linesorderenumconverter.h"
 #include "bridge/persistence/loglevelenumconverter.h"
 #include "bridge/typelist.h"
 
 namespace bridge {
 namespace persistence {
-/// Every enumeration converter of this area, for code that covers them all.
-using EnumConverters = lguim::TypeList<LogLevelEnumConverter>;
+/// Every enumeration converter of this area, for code that covers them all. The
+/// modules are objects on the core's side: LogModuleConverter converts them.
+using EnumConverters = lguim::TypeList<LogLevelEnumConverter, LinesOrderEnumConverter>;
 } // namespace persistence
 } // namespace bridge

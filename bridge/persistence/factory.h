@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/persistence/logs.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/persistence/factory.h"
 
@@ -7,7 +8,7 @@ namespace bridge {
 namespace persistence {
 
 /// Creates the persistence accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::persistence::Factory, lea::persistence::Logs,
+using Factory = lea::helpers::ConcreteFactory<lea::persistence::Factory, bridge::persistence::Logs,
     lea::persistence::FileDownloadsLog, lea::persistence::ObjectDownloadsLog,
     lea::persistence::RemoteRequests>;
 

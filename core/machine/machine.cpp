@@ -1,9 +1,12 @@
 #include "core/machine/machine.h"
 
+#include "core/coreenvironment.h"
+#include "core/log/history.h"
 #include "core/machine/boilertemperatureaveragehandler.h"
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/erogationmanager.h"
 #include "core/machine/failure.h"
+#include "core/machine/machineclock.h"
 #include "core/machine/modemmanager.h"
 #include "core/machine/modemparameters.h"
 #include "core/machine/selectionqrcode.h"
@@ -268,11 +271,32 @@ void Machine::setEspressoBrewerInitPrompted(bool prompted)
 
 void Machine::onFailureActiveChanged(Failure* failure, bool active)
 {
-    if (active)
+    if (active) {
         m_activeFailures.append(failure);
-    else
+        if (failure->isLogged())
+            recordFailure(*failure);
+    } else
         m_activeFailures.removeOne(failure);
     emit activeFailuresListChanged();
     if (active && failure->isBlocking())
         stopErogation();
+}
+
+namespace {
+const QString kFailuresHistory = QStringLiteral("machine/failuresHistory");
+} // namespace
+
+void Machine::recordFailure(const Failure& failure)
+{
+    const QDateTime time = gCoreEnv && gCoreEnv->clock() ? gCoreEnv->clock()->now() : QDateTime();
+    const QString id = QStringLiteral("0x%1").arg(int(failure.id()), 4, 16, QLatin1Char('0'));
+    History(kFailuresHistory).append(time, id + QLatin1Char(' ') + failure.name());
+}
+
+QStringList Machine::failuresHistoryExport() const
+{
+    QStringList lines;
+    for (const History::Row& row : History(kFailuresHistory).rows())
+        lines << History::line(row);
+    return lines;
 }

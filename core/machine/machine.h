@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QStringList>
 
 class BoilerTemperatureAverageHandler;
 class CpuStateMachine;
@@ -179,6 +180,9 @@ public:
     /// Clears the active failures that may be reset: with `userOnly` those the
     /// user may reset, otherwise all that a reset clears.
     ResetFailuresMessages resetFailures(bool userOnly);
+    /// The failure history, oldest first: one line per raise of a failure that
+    /// is written to the history, with the machine's time, its id and its name.
+    QStringList failuresHistoryExport() const;
 
     /// Whether a cup turret is in error: it cannot drop cups.
     bool isInErrorCupTurret1() const { return m_inErrorCupTurret1; }
@@ -227,6 +231,7 @@ private:
     void enterServiceState(CpuStateMachine::State state, CpuStateMachine::State& before);
     void leaveServiceState(CpuStateMachine::State state, CpuStateMachine::State before);
     void onFailureActiveChanged(Failure* failure, bool active);
+    void recordFailure(const Failure& failure);
 
     CpuStateMachine* m_cpuStateMachine;
     ErogationManager* m_erogationManager;

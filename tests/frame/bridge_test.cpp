@@ -58,6 +58,7 @@ const std::map<QString, QString> kImplemented = {
     { "lea::statistics::CleaningEvents", "bridge::statistics::CleaningEvents" },
     { "lea::statistics::Delivery", "bridge::statistics::Delivery" },
     { "lea::statistics::Evadts", "bridge::statistics::Evadts" },
+    { "lea::persistence::Logs", "bridge::persistence::Logs" },
 };
 
 const QString kRefusal = QStringLiteral("] Cannot instanciate accessor: not implemented on this machine");
