@@ -1,5 +1,8 @@
 #pragma once
 
+#include "bridge/persistence/filedownloadslog.h"
+#include "bridge/persistence/objectdownloadslog.h"
+#include "bridge/persistence/remoterequests.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/persistence/factory.h"
 
@@ -8,8 +11,7 @@ namespace persistence {
 
 /// Creates the persistence accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::persistence::Factory, lea::persistence::Logs,
-    lea::persistence::FileDownloadsLog, lea::persistence::ObjectDownloadsLog,
-    lea::persistence::RemoteRequests>;
+    FileDownloadsLog, ObjectDownloadsLog, RemoteRequests>;
 
 } // namespace persistence
 } // namespace bridge

@@ -40,6 +40,9 @@ const std::map<QString, QString> kImplemented = {
     { "lea::products::Products", "bridge::products::Products" },
     { "lea::products::Recipes", "bridge::products::Recipes" },
     { "lea::statistics::Delivery", "bridge::statistics::Delivery" },
+    { "lea::persistence::FileDownloadsLog", "bridge::persistence::FileDownloadsLog" },
+    { "lea::persistence::ObjectDownloadsLog", "bridge::persistence::ObjectDownloadsLog" },
+    { "lea::persistence::RemoteRequests", "bridge::persistence::RemoteRequests" },
 };
 
 const QString kRefusal = QStringLiteral("] Cannot instanciate accessor: not implemented on this machine");
