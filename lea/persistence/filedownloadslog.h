@@ -61,6 +61,7 @@ public:
         bool set = false;
     };
 
+    /// One file download: where from and to, its progress per chunk and its credits.
     struct FileDownload
     {
         /// Absent when empty.

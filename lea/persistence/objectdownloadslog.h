@@ -50,6 +50,7 @@ public:
     };
     Q_ENUM(Type)
 
+    /// A file that an object is made of.
     struct ConstituentFile
     {
         QUrl url;
@@ -66,12 +67,14 @@ public:
         uint32_t download = 0;
     };
 
+    /// Everything an object is made of.
     struct Constituents
     {
         std::vector<ConstituentFile> files;
         std::vector<ConstituentObject> objects;
     };
 
+    /// One object download with its constituents.
     struct ObjectDownload
     {
         Status status = Queued;

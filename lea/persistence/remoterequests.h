@@ -17,6 +17,7 @@ class RemoteRequests : public QObject
     Q_OBJECT
 
 public:
+    /// One request of a remote service.
     struct RemoteRequest
     {
         QString deliveryId;
