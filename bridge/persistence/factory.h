@@ -1,6 +1,9 @@
 #pragma once
 
+#include "bridge/persistence/filedownloadslog.h"
 #include "bridge/persistence/logs.h"
+#include "bridge/persistence/objectdownloadslog.h"
+#include "bridge/persistence/remoterequests.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/persistence/factory.h"
 
@@ -9,8 +12,8 @@ namespace persistence {
 
 /// Creates the persistence accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::persistence::Factory, bridge::persistence::Logs,
-    lea::persistence::FileDownloadsLog, lea::persistence::ObjectDownloadsLog,
-    lea::persistence::RemoteRequests>;
+    bridge::persistence::FileDownloadsLog, bridge::persistence::ObjectDownloadsLog,
+    bridge::persistence::RemoteRequests>;
 
 } // namespace persistence
 } // namespace bridge

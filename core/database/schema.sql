@@ -71,3 +71,16 @@ CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT
 
 -- Every other area's saved settings: one row per "<area>/<setting>" key, the value as compact JSON.
 CREATE TABLE IF NOT EXISTS Settings ("key" TEXT PRIMARY KEY, value TEXT NOT NULL);
+
+-- The connectivity services' download logs and request journal. Unsigned 64-bit values are kept as
+-- their two's complement; ids are never reused, since entries name each other by id.
+CREATE TABLE IF NOT EXISTS Connectivity_File_Download (id INTEGER PRIMARY KEY AUTOINCREMENT, uuid TEXT,
+    file_uuid TEXT, file_url TEXT, file_size INTEGER NOT NULL, file_type INTEGER NOT NULL,
+    file_destination TEXT, status INTEGER NOT NULL, source INTEGER NOT NULL,
+    consumed_credits INTEGER NOT NULL, credit_size INTEGER NOT NULL, start INTEGER NOT NULL,
+    "end" INTEGER NOT NULL, chunk_size INTEGER NOT NULL, chunks_states BLOB);
+CREATE TABLE IF NOT EXISTS Connectivity_Object_Download (id INTEGER PRIMARY KEY AUTOINCREMENT,
+    status INTEGER NOT NULL, source INTEGER NOT NULL, object_uuid TEXT, object_type INTEGER NOT NULL,
+    data BLOB, files BLOB);
+CREATE TABLE IF NOT EXISTS Connectivity_Requests (id INTEGER PRIMARY KEY AUTOINCREMENT, delivery_id TEXT,
+    status INTEGER NOT NULL, type TEXT);

@@ -59,6 +59,9 @@ const std::map<QString, QString> kImplemented = {
     { "lea::statistics::Delivery", "bridge::statistics::Delivery" },
     { "lea::statistics::Evadts", "bridge::statistics::Evadts" },
     { "lea::persistence::Logs", "bridge::persistence::Logs" },
+    { "lea::persistence::FileDownloadsLog", "bridge::persistence::FileDownloadsLog" },
+    { "lea::persistence::ObjectDownloadsLog", "bridge::persistence::ObjectDownloadsLog" },
+    { "lea::persistence::RemoteRequests", "bridge::persistence::RemoteRequests" },
 };
 
 const QString kRefusal = QStringLiteral("] Cannot instanciate accessor: not implemented on this machine");

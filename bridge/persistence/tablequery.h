@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/database/abstractdatabase.h"
+#include "core/database/vqsqlquery.h"
+#include "nonstd/optional.hpp"
+
+#include <QString>
+
+namespace bridge {
+namespace persistence {
+
+/// One statement on a table of this library, run on the active configuration
+/// group's database under the name of the operation that needs it.
+class TableQuery
+{
+public:
+    TableQuery(const char* caller, const QString& table);
+
+    /// The new row's id, or nothing when the database refused the row.
+    nonstd::optional<unsigned int> insert(const AbstractDatabase::Values& values);
+    /// True when the statement ran; an id without row changes nothing and is no failure.
+    bool update(const AbstractDatabase::Values& values, unsigned int id);
+    /// Runs the selection; the rows are read from query(). A failure leaves no rows.
+    VqSqlQuery& select(const AbstractDatabase::Conditions& conditions, AbstractDatabase::WhereRule rule);
+
+private:
+    VqSqlQuery m_query;
+    QString m_table;
+};
+
+} // namespace persistence
+} // namespace bridge
