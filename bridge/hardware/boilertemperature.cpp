@@ -1,5 +1,6 @@
 #include "bridge/hardware/boilertemperature.h"
 
+#include "bridge/hardware/boilerparameterslimits.h"
 #include "bridge/hardware/boostespressotypeenumconverter.h"
 #include "bridge/hardware/boostinstanttypeenumconverter.h"
 #include "bridge/utils.h"
@@ -36,6 +37,12 @@ bool instantTemperatureApplies(const Configuration& configuration)
 bool fitsInt(int64_t value)
 {
     return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+}
+
+// Without limits the machine sets none.
+bool within(const lea::hardware::BoilerParametersLimits::Limits& limits, int64_t value)
+{
+    return !limits || (value >= limits->first && value <= limits->second);
 }
 
 } // namespace
@@ -190,20 +197,34 @@ void BoilerTemperature::setSettings(const Settings& settings)
         return;
     }
 
+    // The interface offers these ranges; a value outside them is not one the machine may heat to.
+    const BoilerParametersLimits limits(nullptr);
+    const bool espresso = configuration->isEspressoBoilerAvailable();
+    const bool instant = settings.instantBoilerTemperature && instantTemperatureApplies(*configuration);
+    if ((espresso && !within(limits.espressoBoilerTemp(), settings.espressoTemperature))
+        || (instant && !within(limits.instantBoilerTemp(), *settings.instantBoilerTemperature))
+        || (settings.boost && !within(limits.boostTimeFirstCoffee(), settings.boost->firstCoffeeBoostTime))) {
+        LogFormatter(LogLevel::Warning).log(Log::Machine)
+            << Q_FUNC_INFO << "Value out of range:" << settings.espressoTemperature
+            << settings.instantBoilerTemperature.value_or(0)
+            << qint64(settings.boost ? settings.boost->firstCoffeeBoostTime : 0);
+        return;
+    }
+
     MachineSettings& machine = *configuration->machineSettings();
     utils::Rollback rollback(machine);
     rollback.add(*configuration->espressoSettings());
     rollback.add(*configuration->instantSettings());
     // Settings read from a machine without espresso boiler carry 0 there: it must not
     // replace the stored set-point.
-    if (configuration->isEspressoBoilerAvailable())
+    if (espresso)
         machine.setEspressoTemperature(settings.espressoTemperature);
     machine.setEspressoMinTemperature(settings.espressoMinTemperature);
     machine.setLowTemperatureFailureSolvedThreshold(settings.lowTemperatureFailureSolvedThreshold);
     machine.setEspressoMaxDeltaTemperature(settings.espressoMaxDeltaTemperature);
     machine.setIdleTimeBeforeMaxEspressoTemperature(
         static_cast<int>(settings.idleTimeBeforeMaxEspressoTemperature));
-    if (settings.instantBoilerTemperature && instantTemperatureApplies(*configuration))
+    if (instant)
         configuration->instantSettings()->setBoilerInstantTemperature(*settings.instantBoilerTemperature);
     if (settings.boost) {
         machine.setBoostInstantType(*boostInstantType);

@@ -331,6 +331,12 @@ TEST_F(BoilerTemperatureTest, ARefusedRecordChangesNothing)
         { "boost time",
             [](Settings& s) { s.boost->firstCoffeeBoostTime = int64_t(std::numeric_limits<int>::min()) - 1; },
             nullptr, "Time out of range" },
+        { "espresso above its limits", [](Settings& s) { s.espressoTemperature = 1001; }, nullptr,
+            "Value out of range" },
+        { "instant below its limits", [](Settings& s) { s.instantBoilerTemperature = 699; }, nullptr,
+            "Value out of range" },
+        { "boost time above its limits", [](Settings& s) { s.boost->firstCoffeeBoostTime = 901; }, nullptr,
+            "Value out of range" },
     };
     temperature->setSettings(someSettings());
     const auto boilers = createAccessor<lea::hardware::Boilers>();
@@ -338,9 +344,9 @@ TEST_F(BoilerTemperatureTest, ARefusedRecordChangesNothing)
     for (const RefusedCase& c : cases) {
         clearLog();
         Settings spoilt = someSettings();
-        spoilt.espressoTemperature = 990;
-        spoilt.instantBoilerTemperature = 990;
-        spoilt.espressoMinTemperature = 990;
+        spoilt.espressoTemperature = 975;
+        spoilt.instantBoilerTemperature = 975;
+        spoilt.espressoMinTemperature = 975;
         c.spoil(spoilt);
         const std::string thrown
             = exceptionText<std::invalid_argument>([&] { temperature->setSettings(spoilt); });
@@ -348,7 +354,10 @@ TEST_F(BoilerTemperatureTest, ARefusedRecordChangesNothing)
             EXPECT_EQ(thrown.rfind(c.exception, 0), 0u) << c.name << ": " << thrown;
         else
             EXPECT_EQ(thrown, "no exception") << c.name;
-        EXPECT_EQ(logEntriesContaining(QStringLiteral("Time out of range")).size(), c.log ? 1 : 0) << c.name;
+        EXPECT_EQ(logEntriesContaining(QStringLiteral("out of range")).size(), c.log ? 1 : 0) << c.name;
+        if (c.log) {
+            EXPECT_EQ(logEntriesContaining(QLatin1String(c.log)).size(), 1) << c.name;
+        }
         EXPECT_EQ(fields(temperature->settings()), fields(someSettings())) << c.name;
         reload();
         EXPECT_EQ(fields(temperature->settings()), fields(someSettings())) << c.name;
