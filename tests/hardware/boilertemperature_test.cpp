@@ -15,7 +15,6 @@
 #include <cmath>
 #include <limits>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <tuple>
 
 namespace {
@@ -94,14 +93,7 @@ protected:
             { QStringLiteral("boilers/espressoForInstant"), b.espressoForInstant } }));
         loadConfiguration();
     }
-    void refuseSaving(const char* key)
-    {
-        QSqlQuery query(machine().core().configurationGroup()->database()->database());
-        ASSERT_TRUE(
-            query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Settings WHEN NEW.key = '%1' "
-                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                           .arg(QLatin1String(key))));
-    }
+    void refuseSaving(const char* key) { refuseSetting(QLatin1String(key)); }
 
     std::unique_ptr<LeaTemperature> temperature;
 };
@@ -381,8 +373,7 @@ TEST_F(BoilerTemperatureTest, ARefusedSaveIsLoggedAndKeepsTheLoadedSettings)
         EXPECT_FALSE(store().contains(QStringLiteral("machine/espressoTemperature"))) << key;
         reload();
         EXPECT_EQ(fields(temperature->settings()), fields(before)) << key;
-        QSqlQuery query(machine().core().configurationGroup()->database()->database());
-        ASSERT_TRUE(query.exec(QStringLiteral("DROP TRIGGER refuse")));
+        acceptWrites();
     }
 }
 

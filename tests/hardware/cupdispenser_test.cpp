@@ -9,7 +9,6 @@
 
 #include <limits>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <tuple>
 
 namespace {
@@ -136,10 +135,7 @@ TEST_F(CupDispenserTest, ATimingTheMachineCannotHoldIsRefusedWithBothKept)
 TEST_F(CupDispenserTest, ARefusedSaveKeepsBothTimingsAnnouncesAndSendsNothing)
 {
     dispenser->setSettings({ 7, 8 });
-    QSqlQuery query(machine().core().configurationGroup()->database()->database());
-    ASSERT_TRUE(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Settings WHEN NEW.key = "
-                                          "'cupDispenser/waitingCupPresenceTime' BEGIN SELECT RAISE(ABORT, "
-                                          "'refused'); END")));
+    refuseSetting(QStringLiteral("cupDispenser/waitingCupPresenceTime"));
     QSignalSpy sent(erogationManager(), &ErogationManager::cupDispenserParametersSent);
     QSignalSpy settling(core(), &CupDispenserSettings::cupSettlingTimeChanged);
     QSignalSpy waiting(core(), &CupDispenserSettings::waitingCupPresenceTimeChanged);

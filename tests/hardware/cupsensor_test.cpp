@@ -8,7 +8,6 @@
 #include "support/guardtest.h"
 
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <stdexcept>
 #include <tuple>
 
@@ -47,13 +46,7 @@ protected:
         store().reload();
         loadConfiguration();
     }
-    void refuseUpdateOf(const QString& key)
-    {
-        QSqlQuery query(machine().core().configurationGroup()->database()->database());
-        ASSERT_TRUE(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Settings WHEN "
-                                              "NEW.key = '%1' BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                                   .arg(key)));
-    }
+    void refuseUpdateOf(const QString& key) { refuseSetting(key); }
 };
 
 TEST_F(CupSensorTest, WithoutASensorNoCupIsPresentAndTheCarrierIsHome)

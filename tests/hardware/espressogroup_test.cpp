@@ -5,7 +5,6 @@
 #include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
 
-#include <QSqlQuery>
 #include <tuple>
 
 namespace {
@@ -36,13 +35,7 @@ protected:
         store().reload();
         loadConfiguration();
     }
-    void refuse(const char* key)
-    {
-        QSqlQuery query(machine().core().configurationGroup()->database()->database());
-        ASSERT_TRUE(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Settings WHEN "
-                                              "NEW.key = '%1' BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                                   .arg(QLatin1String(key))));
-    }
+    void refuse(const char* key) { refuseSetting(QLatin1String(key)); }
 
     std::unique_ptr<LeaEspressoGroup> group;
 };
@@ -74,8 +67,7 @@ TEST_F(EspressoGroupTest, ARefusedSaveKeepsAllThreeSettings)
         EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save espresso group settings")).size(), 1);
         reload();
         EXPECT_EQ(fields(group->settings()), fields(before));
-        QSqlQuery(machine().core().configurationGroup()->database()->database())
-            .exec(QStringLiteral("DROP TRIGGER refuse"));
+        acceptWrites();
     }
 }
 

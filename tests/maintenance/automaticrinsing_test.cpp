@@ -10,8 +10,6 @@
 #include "support/guardtest.h"
 
 #include <QSignalSpy>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <stdexcept>
 #include <tuple>
 #include <vector>
@@ -77,17 +75,7 @@ protected:
         entry->setMinute(minute);
         maintenance().addTimeCleaning(entry);
     }
-    void refuseSavesOf(const char* key)
-    {
-        QSqlQuery query(machine().core().configurationGroup()->database()->database());
-        for (const char* when : { "INSERT", "UPDATE" }) {
-            ASSERT_TRUE(
-                query.exec(QStringLiteral("CREATE TRIGGER refuse%1 BEFORE %1 ON Settings WHEN NEW.key = "
-                                          "'%2' BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                               .arg(QLatin1String(when), QLatin1String(key))))
-                << qPrintable(query.lastError().text());
-        }
-    }
+    void refuseSavesOf(const char* key) { refuseSetting(QLatin1String(key)); }
 
     std::unique_ptr<LeaRinsing> rinsing;
 };

@@ -11,7 +11,6 @@
 
 #include <climits>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <tuple>
 
 namespace {
@@ -89,9 +88,7 @@ TEST_F(MaintenanceTest, CoreValuesBeyondSixteenBitsAreCut)
 TEST_F(MaintenanceTest, ARefusedSaveKeepsTheSchedule)
 {
     accessor->setSettings({ true, 7, 100, {}, {} });
-    QSqlQuery query(machine().core().configurationGroup()->database()->database());
-    ASSERT_TRUE(query.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Settings WHEN NEW.key = "
-                           "'maintenance/deliveries' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    refuseSetting(QStringLiteral("maintenance/deliveries"));
     clearLog();
     accessor->setSettings({ false, 9, 200, {}, {} });
     EXPECT_EQ(fields(accessor->settings()), fields(Settings { true, 7, 100, {}, {} }));

@@ -8,7 +8,6 @@
 #include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
 
-#include <QSqlQuery>
 #include <tuple>
 
 namespace {
@@ -134,9 +133,7 @@ TEST_F(SolidWasteTest, ARefusedSaveKeepsTheThresholds)
 {
     setGrams(true);
     accessor->setSettings({ Pair(900, 700), {}, {} });
-    QSqlQuery query(machine().core().configurationGroup()->database()->database());
-    ASSERT_TRUE(query.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Settings WHEN NEW.key = "
-                           "'machine/wasteBucketWarning' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    refuseSetting(QStringLiteral("machine/wasteBucketWarning"));
     clearLog();
     accessor->setSettings({ Pair(500, 400), {}, {} });
     EXPECT_EQ(fields(accessor->settings()), fields(Settings { Pair(900, 700), {}, {} }));
