@@ -1,4 +1,4 @@
-#include "core/catalogue/specialproduct.h"
+#include "core/catalogue/cupproduct.h"
 
 SpecialProduct::SpecialProduct(QObject* parent)
     : Product(-1, Product::SpecialProduct, parent)
