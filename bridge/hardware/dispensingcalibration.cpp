@@ -21,14 +21,17 @@ ErogationManager& erogationManager()
     return *gCoreEnv->machine()->erogationManager();
 }
 
-// The canister place of the ingredient, or null, logged for `signature`: the
-// dispensing manager is never handed a missing canister.
-const PhysicalMachine::PhysicalCanister* physicalCanister(const Configuration& configuration,
+// The canister place of the ingredient in the loaded configuration, or null,
+// logged for `signature`: the dispensing manager is never handed a missing canister.
+const PhysicalMachine::PhysicalCanister* physicalCanister(
     lea::products::Canisters::LogicalIngredient ingredient, const char* signature)
 {
+    const Configuration* configuration = utils::loadedConfiguration(signature);
+    if (!configuration)
+        return nullptr;
     const Canister::LogicalCanisterId logicalId
         = products::LogicalIngredientEnumConverter::toInternalOrThrow(ingredient);
-    const PhysicalMachine* machine = configuration.physicalMachine();
+    const PhysicalMachine* machine = configuration->physicalMachine();
     const PhysicalMachine::PhysicalCanister* canister
         = machine ? machine->canisterByType(logicalId) : nullptr;
     if (!canister) {
@@ -100,33 +103,21 @@ bool DispensingCalibration::dispenseTestRecipe(DispensingTestType type, const le
 bool DispensingCalibration::runLowSpeedCanisterCalibration(
     lea::products::Canisters::LogicalIngredient ingredient)
 {
-    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
-    if (!configuration)
-        return false;
-    const PhysicalMachine::PhysicalCanister* canister
-        = physicalCanister(*configuration, ingredient, Q_FUNC_INFO);
+    const PhysicalMachine::PhysicalCanister* canister = physicalCanister(ingredient, Q_FUNC_INFO);
     return canister && erogationManager().calibrateCanister(canister, false);
 }
 
 bool DispensingCalibration::runHighSpeedCanisterCalibration(
     lea::products::Canisters::LogicalIngredient ingredient)
 {
-    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
-    if (!configuration)
-        return false;
-    const PhysicalMachine::PhysicalCanister* canister
-        = physicalCanister(*configuration, ingredient, Q_FUNC_INFO);
+    const PhysicalMachine::PhysicalCanister* canister = physicalCanister(ingredient, Q_FUNC_INFO);
     return canister && erogationManager().calibrateCanister(canister, true);
 }
 
 bool DispensingCalibration::runGrinderVolumetricCalibration(
     lea::products::Canisters::LogicalIngredient ingredient, int count)
 {
-    const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
-    if (!configuration)
-        return false;
-    const PhysicalMachine::PhysicalCanister* canister
-        = physicalCanister(*configuration, ingredient, Q_FUNC_INFO);
+    const PhysicalMachine::PhysicalCanister* canister = physicalCanister(ingredient, Q_FUNC_INFO);
     return canister
         && erogationManager().startGrinderCalibrationVolumetric(
             canister, count, AbstractErogationProtocol::GrinderCalibrationErogation);
