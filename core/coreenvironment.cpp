@@ -5,6 +5,7 @@
 #include "core/configuration/configurationmanager.h"
 #include "core/configuration/pathregistry.h"
 #include "core/database/abstractdatabase.h"
+#include "core/loyalty/loyaltymanager.h"
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
 #include "core/machine/rebootmanager.h"
@@ -39,6 +40,12 @@ CoreEnvironment::~CoreEnvironment()
 bool CoreEnvironment::processFreeVendCode(const QString& code) const
 {
     return m_payment->processFreeVendCode(code);
+}
+
+void CoreEnvironment::setLoyaltyManagerFitted(bool fitted)
+{
+    if (fitted != bool(m_loyaltyManager))
+        m_loyaltyManager = fitted ? std::make_unique<core::loyalty::Manager>() : nullptr;
 }
 
 Configuration* CoreEnvironment::loadConfiguration()

@@ -3,6 +3,11 @@
 #include <memory>
 #include <QObject>
 
+namespace core {
+namespace loyalty {
+class Manager;
+}
+} // namespace core
 class Configuration;
 class ConfigurationGroup;
 class ConfigurationManager;
@@ -35,6 +40,9 @@ public:
     /// The machine's date and time, simulated in tests and the demo.
     MachineClock* clock() const { return m_clock.get(); }
     RebootManager* rebootManager() const { return m_rebootManager.get(); }
+    /// The loyalty programme; null on a machine without one.
+    core::loyalty::Manager* loyaltyManager() const { return m_loyaltyManager.get(); }
+    void setLoyaltyManagerFitted(bool fitted);
     /// What the core runs on: 1 is a desktop computer, without the machine's board and disks.
     int platform() const { return m_platform; }
     void setPlatform(int platform) { m_platform = platform; }
@@ -74,6 +82,7 @@ private:
     std::unique_ptr<Payment> m_payment;
     std::unique_ptr<MachineClock> m_clock;
     std::unique_ptr<RebootManager> m_rebootManager;
+    std::unique_ptr<core::loyalty::Manager> m_loyaltyManager;
     int m_platform = 0;
     int m_hardwareKind = 0;
     bool m_simulatingColdProducts = false;

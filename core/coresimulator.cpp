@@ -3,6 +3,7 @@
 #include "core/configuration/configurationgroup.h"
 #include "core/coreenvironment.h"
 #include "core/database/abstractdatabase.h"
+#include "core/gui/guicustomization.h"
 #include "core/gui/guienvironment.h"
 #include "core/gui/maintenance.h"
 #include "core/hardwareenvironment.h"
@@ -19,8 +20,11 @@ CoreSimulator::CoreSimulator(const QString& databasePath, Storage storage)
     gGuiEnv = m_gui.get();
     // The GUI settings live in the group's store, reachable only now.
     m_gui->maintenance()->load();
+    m_gui->guiCustomization()->load();
     QObject::connect(
         m_core.get(), &CoreEnvironment::configurationGroupChanged, m_gui->maintenance(), &Maintenance::load);
+    QObject::connect(m_core.get(), &CoreEnvironment::configurationGroupChanged, m_gui->guiCustomization(),
+        &GuiCustomization::load);
     if (storage == Storage::Scratch) {
         // Waiting for the disk would dominate the run time of short tests.
         QSqlQuery pragma(m_core->configurationGroup()->database()->database());

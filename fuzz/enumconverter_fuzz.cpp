@@ -5,6 +5,7 @@
 
 #include "bridge/connectivity/enumconverters.h"
 #include "bridge/hardware/enumconverters.h"
+#include "bridge/interface/enumconverters.h"
 #include "bridge/maintenance/enumconverters.h"
 #include "bridge/misc/enumconverters.h"
 #include "bridge/persistence/enumconverters.h"
@@ -98,6 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         const auto externalValue = input.integer<long long>();
         checkArea(bridge::connectivity::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::hardware::EnumConverters {}, internalValue, externalValue);
+        checkArea(bridge::interface::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::maintenance::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::misc::EnumConverters {}, internalValue, externalValue);
         checkArea(bridge::persistence::EnumConverters {}, internalValue, externalValue);

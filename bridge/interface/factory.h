@@ -1,7 +1,13 @@
 #pragma once
 
 #include "bridge/interface/dispensing.h"
+#include "bridge/interface/logo.h"
+#include "bridge/interface/loyaltyqrcode.h"
+#include "bridge/interface/nativeui.h"
+#include "bridge/interface/receiptqrcode.h"
 #include "bridge/interface/selection.h"
+#include "bridge/interface/selectionqrcode.h"
+#include "bridge/interface/uioptions.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/interface/factory.h"
 
@@ -10,10 +16,11 @@ namespace interface {
 
 /// Creates the interface accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::interface::Factory, lea::interface::EnergySaving,
-    lea::interface::NativeUI, lea::interface::Playlists, lea::interface::Screensaver,
-    lea::interface::UIOptions, bridge::interface::Selection, lea::interface::FooterLogo, lea::interface::Logo,
-    lea::interface::NewsFeed, lea::interface::EnergySavingParametersLimits, lea::interface::SelectionQRCode,
-    lea::interface::ReceiptQRCode, bridge::interface::Dispensing, lea::interface::LoyaltyQRCode>;
+    bridge::interface::NativeUI, lea::interface::Playlists, lea::interface::Screensaver,
+    bridge::interface::UIOptions, bridge::interface::Selection, lea::interface::FooterLogo,
+    bridge::interface::Logo, lea::interface::NewsFeed, lea::interface::EnergySavingParametersLimits,
+    bridge::interface::SelectionQRCode, bridge::interface::ReceiptQRCode, bridge::interface::Dispensing,
+    bridge::interface::LoyaltyQRCode>;
 
 } // namespace interface
 } // namespace bridge

@@ -4,6 +4,9 @@
 #include "core/configuration/catalogueindex.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
+#include "core/configuration/directselectionsettings.h"
+#include "core/configuration/displaydisabledmodes.h"
+#include "core/configuration/speakersetup.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
@@ -17,6 +20,9 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     : QObject(parent)
     , m_group(group)
     , m_loader(new ConfigurationLoader(this))
+    , m_directSelectionSettings(new DirectSelectionSettings(this))
+    , m_displayDisabledModes(new DisplayDisabledModes(this))
+    , m_speakerSetup(new SpeakerSetup(this))
     , m_generalSettings(new GeneralSettings(*group.settingsStore(), this))
     , m_index(std::make_unique<CatalogueIndex>(*this))
     , m_quickSelection(new quickselection::QuickSelectionManager(this))

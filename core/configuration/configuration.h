@@ -27,6 +27,9 @@ namespace quickselection {
 class QuickSelectionManager;
 } // namespace quickselection
 class VideoPlaylist;
+class DirectSelectionSettings;
+class DisplayDisabledModes;
+class SpeakerSetup;
 class CatalogueIndex;
 class Category;
 class ConfigurationGroup;
@@ -184,6 +187,9 @@ public:
     bool saveMachineSettings();
     /// The cup dispenser timings; setters change them in memory only.
     CupDispenserSettings* cupDispenserSettings() const { return m_cupDispenserSettings; }
+    DirectSelectionSettings* directSelectionSettings() const { return m_directSelectionSettings; }
+    DisplayDisabledModes* displayDisabledModes() const { return m_displayDisabledModes; }
+    SpeakerSetup* speakerSetup() const { return m_speakerSetup; }
     /// Stores the cup dispenser timings as they are now; false, with nothing stored, when refused.
     bool saveCupDispenserSettings();
     /// Stores the physical machine's settings as they are now; false, with nothing stored, when refused.
@@ -226,6 +232,9 @@ private:
     bool m_endLineTestEnabled = false;
     bool m_hasSecondCupTurret = false;
     PaymentSettings* m_paymentSettings = new PaymentSettings(this);
+    DirectSelectionSettings* m_directSelectionSettings;
+    DisplayDisabledModes* m_displayDisabledModes;
+    SpeakerSetup* m_speakerSetup;
     GeneralSettings* m_generalSettings;
 
     void loadCatalogue();

@@ -25,6 +25,10 @@ public:
     int waitingCupPresenceTime() const { return m_waitingCupPresenceTime; }
     void setWaitingCupPresenceTime(int time) { m_waitingCupPresenceTime = time; }
 
+    /// The customer chooses where the drink is delivered (set by the operator's tools).
+    bool chooseWhereDelivery() const { return m_chooseWhereDelivery; }
+    void setChooseWhereDelivery(bool choose) { m_chooseWhereDelivery = choose; }
+
     void load(const SettingsStore& store);
     /// Stores both timings at once; false, with the store unchanged, when refused.
     bool save(SettingsStore& store) const;
@@ -36,4 +40,5 @@ signals:
 private:
     int m_cupSettlingTime = 0;
     int m_waitingCupPresenceTime = 0;
+    bool m_chooseWhereDelivery = false;
 };

@@ -40,3 +40,34 @@ bool GeneralSettings::setForceErogationRule(ForceErogationRules rule)
     emit forceErogationRuleChanged();
     return true;
 }
+
+void GeneralSettings::setShowNutritionalInfo(bool show)
+{
+    if (show == m_showNutritionalInfo)
+        return;
+    m_showNutritionalInfo = show;
+    emit showNutritionalInfoChanged();
+}
+
+void GeneralSettings::setShowRecipeNutritionalInfo(bool show)
+{
+    if (show == m_showRecipeNutritionalInfo)
+        return;
+    m_showRecipeNutritionalInfo = show;
+    emit showRecipeNutritionalInfoChanged();
+}
+
+void GeneralSettings::setShowQuorraFooterLogo(bool show)
+{
+    if (show == m_showQuorraFooterLogo)
+        return;
+    m_showQuorraFooterLogo = show;
+    emit showQuorraFooterLogoChanged();
+}
+
+void GeneralSettings::setReceiptQrCode(bool enabled, int first, int second)
+{
+    m_receiptQrCodeEnabled = enabled;
+    m_receiptQrCodeFirst = first;
+    m_receiptQrCodeSecond = second;
+}

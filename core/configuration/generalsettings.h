@@ -19,6 +19,14 @@ public:
     };
     Q_ENUM(ForceErogationRules)
 
+    /// When the selection QR code is shown; the machine's own numbering.
+    enum QRCodeMode : int {
+        QRCodeMode0 = 0,
+        QRCodeMode1 = 1,
+        QRCodeMode2 = 2,
+    };
+    Q_ENUM(QRCodeMode)
+
     /// Reads the settings stored under "general/..." keys of `store`, which
     /// must outlive them; the defaults where none is stored.
     explicit GeneralSettings(SettingsStore& store, QObject* parent = nullptr);
@@ -32,12 +40,43 @@ public:
     /// Stores the rule; false, with the rule unchanged, when the store refuses.
     bool setForceErogationRule(ForceErogationRules rule);
 
+    // What the screens show and how the QR codes behave: set by the operator's
+    // tools, only read by the bridge (simulator setters).
+    QRCodeMode qrCodeMode() const { return m_qrCodeMode; }
+    void setQrCodeMode(QRCodeMode mode) { m_qrCodeMode = mode; }
+    bool showNutritionalInfo() const { return m_showNutritionalInfo; }
+    void setShowNutritionalInfo(bool show);
+    bool showRecipeNutritionalInfo() const { return m_showRecipeNutritionalInfo; }
+    void setShowRecipeNutritionalInfo(bool show);
+    bool displayFlagC() const { return m_displayFlagC; }
+    void setDisplayFlagC(bool flag) { m_displayFlagC = flag; }
+    bool displayFlagD() const { return m_displayFlagD; }
+    void setDisplayFlagD(bool flag) { m_displayFlagD = flag; }
+    bool showQuorraFooterLogo() const { return m_showQuorraFooterLogo; }
+    void setShowQuorraFooterLogo(bool show);
+    bool receiptQrCodeEnabled() const { return m_receiptQrCodeEnabled; }
+    int receiptQrCodeFirst() const { return m_receiptQrCodeFirst; }
+    int receiptQrCodeSecond() const { return m_receiptQrCodeSecond; }
+    void setReceiptQrCode(bool enabled, int first, int second);
+
 signals:
     void isSophiaTestServerEnabledChanged(bool enabled);
+    void showNutritionalInfoChanged();
+    void showRecipeNutritionalInfoChanged();
+    void showQuorraFooterLogoChanged();
     void forceErogationRuleChanged();
 
 private:
     SettingsStore& m_store;
     bool m_sophiaTestServerEnabled = false;
     ForceErogationRules m_forceErogationRule;
+    QRCodeMode m_qrCodeMode = QRCodeMode0;
+    bool m_showNutritionalInfo = false;
+    bool m_showRecipeNutritionalInfo = false;
+    bool m_displayFlagC = false;
+    bool m_displayFlagD = false;
+    bool m_showQuorraFooterLogo = false;
+    bool m_receiptQrCodeEnabled = false;
+    int m_receiptQrCodeFirst = 0;
+    int m_receiptQrCodeSecond = 0;
 };

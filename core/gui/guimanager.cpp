@@ -1,9 +1,19 @@
 #include "core/gui/guimanager.h"
 
+#include "core/gui/guimodule.h"
+#include "core/gui/screensavermodule.h"
+#include "core/gui/useractivitymonitoring.h"
+
 GuiManager::GuiManager(QObject* parent)
     : QObject(parent)
+    , m_technicalMenu(new GuiModule(this))
+    , m_initLoading(new GuiModule(this))
+    , m_screenSaver(new ScreenSaverModule(this))
+    , m_activity(new UserActivityMonitoring(this))
 {
 }
+
+GuiManager::~GuiManager() = default;
 
 void GuiManager::setAvailableLanguages(const QList<QLocale::Language>& languages)
 {
@@ -19,4 +29,26 @@ void GuiManager::setCurrentLanguage(nonstd::optional<QLocale::Language> language
         return;
     m_current = language;
     emit currentLanguageChanged();
+}
+
+void GuiManager::setShowMessage(bool show)
+{
+    if (show == m_showMessage)
+        return;
+    m_showMessage = show;
+    emit showMessageChanged();
+}
+
+void GuiManager::setSelectionMode(SelectionMode mode)
+{
+    if (mode == m_selectionMode)
+        return;
+    m_selectionMode = mode;
+    emit selectionModeChanged();
+}
+
+void GuiManager::stopApplication()
+{
+    m_stopped = true;
+    emit applicationStopRequested();
 }

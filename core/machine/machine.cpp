@@ -2,6 +2,7 @@
 
 #include "core/coreenvironment.h"
 #include "core/log/history.h"
+#include "core/machine/abstractqrcode.h"
 #include "core/machine/boilertemperatureaveragehandler.h"
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/erogationmanager.h"
@@ -26,6 +27,7 @@ Machine::Machine(QObject* parent)
     , m_evadtsReportHandler(new EvadtsConfigurationReportHandler(this))
     , m_evadts(new Evadts(m_statistics, this))
     , m_selectionQrCode(new SelectionQrCode(this))
+    , m_receiptQrCode(new AbstractQrCode(this))
     , m_modemManager(new ModemManager(this))
     , m_modemParameters(new ModemParameters(this))
     , m_uartManager(new UARTManager(this))
@@ -94,6 +96,18 @@ void Machine::setSelectionQrCodeFitted(bool fitted)
     } else {
         delete m_selectionQrCode;
         m_selectionQrCode = nullptr;
+    }
+}
+
+void Machine::setReceiptQrCodeFitted(bool fitted)
+{
+    if (fitted == bool(m_receiptQrCode))
+        return;
+    if (fitted) {
+        m_receiptQrCode = new AbstractQrCode(this);
+    } else {
+        delete m_receiptQrCode;
+        m_receiptQrCode = nullptr;
     }
 }
 

@@ -20,6 +20,7 @@ class EvadtsConfigurationReportHandler;
 class Failure;
 class ModemManager;
 class ModemParameters;
+class AbstractQrCode;
 class SelectionQrCode;
 class SlaveMachinesManager;
 class Statistics;
@@ -114,6 +115,9 @@ public:
     SelectionQrCode* selectionQrCode() const { return m_selectionQrCode; }
     /// Builds the machine with or without a selection QR code (simulator hook).
     void setSelectionQrCodeFitted(bool fitted);
+    /// The QR code printed on receipts; null on a machine without one.
+    AbstractQrCode* receiptQrCode() const { return m_receiptQrCode; }
+    void setReceiptQrCodeFitted(bool fitted);
 
     /// The manager of the attached slave machines; null on a machine built without them.
     SlaveMachinesManager* slaveMachinesManager() const { return m_slaveMachinesManager; }
@@ -262,6 +266,7 @@ private:
     QDateTime m_lastMaintenance;
     int m_solidWaste = 0;
     SelectionQrCode* m_selectionQrCode;
+    AbstractQrCode* m_receiptQrCode;
     SlaveMachinesManager* m_slaveMachinesManager = nullptr;
     ModemManager* m_modemManager;
     ModemParameters* m_modemParameters;

@@ -1,7 +1,7 @@
 #include "core/machine/selectionqrcode.h"
 
 SelectionQrCode::SelectionQrCode(QObject* parent)
-    : QObject(parent)
+    : AbstractQrCode(parent)
 {
 }
 
@@ -14,4 +14,10 @@ void SelectionQrCode::setSelectionData(int id, const QString& url)
     m_id = id;
     m_url = url;
     emit selectionDataChanged();
+}
+
+void SelectionQrCode::setMachineData(int id, const QString& url)
+{
+    m_machineId = id;
+    m_machineUrl = url;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QObject>
+#include "core/machine/abstractqrcode.h"
+
 #include <QString>
 
-/// The QR code the machine shows for the current selection.
-class SelectionQrCode : public QObject
+/// The QR code the machine shows for the current selection, made of the
+/// machine's part and the selection's part.
+class SelectionQrCode : public AbstractQrCode
 {
     Q_OBJECT
 
@@ -16,10 +18,16 @@ public:
     QString selectionUrl() const { return m_url; }
     void setSelectionData(int id, const QString& url);
 
+    int machineId() const { return m_machineId; }
+    QString machineUrl() const { return m_machineUrl; }
+    void setMachineData(int id, const QString& url);
+
 signals:
     void selectionDataChanged();
 
 private:
     int m_id = 0;
     QString m_url;
+    int m_machineId = 0;
+    QString m_machineUrl;
 };

@@ -61,4 +61,20 @@ int QuickSelectionManager::quickSelectionCodeForProduct(
     return 0;
 }
 
+void QuickSelectionManager::setEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    emit enabledChanged();
+}
+
+void QuickSelectionManager::setWarningMessageDelay(int minutes)
+{
+    if (minutes == m_warningMessageDelay)
+        return;
+    m_warningMessageDelay = minutes;
+    emit warningMessageDelayChanged();
+}
+
 } // namespace quickselection

@@ -3,6 +3,7 @@
 #include "core/selection/qsproductcustomization.h"
 
 #include <map>
+#include <QDateTime>
 #include <QObject>
 
 class Product;
@@ -30,6 +31,19 @@ public:
     /// The code for this product with exactly these choices; 0 when there is none.
     int quickSelectionCodeForProduct(int productId, const QsCustomizationSet& choices) const;
 
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    /// Minutes the warning about quick selection stays on screen.
+    int warningMessageDelay() const { return m_warningMessageDelay; }
+    void setWarningMessageDelay(int minutes);
+    /// Until when the warning is shown; null while none is.
+    QDateTime warningDisplayEndDate() const { return m_warningDisplayEnd; }
+    void setWarningDisplayEndDate(const QDateTime& end) { m_warningDisplayEnd = end; }
+
+signals:
+    void enabledChanged();
+    void warningMessageDelayChanged();
+
 private:
     struct Entry
     {
@@ -37,6 +51,9 @@ private:
         QsCustomizationSet choices;
     };
     std::map<int, Entry> m_codes;
+    bool m_enabled = false;
+    int m_warningMessageDelay = 0;
+    QDateTime m_warningDisplayEnd;
 };
 
 } // namespace quickselection

@@ -1,5 +1,6 @@
 #include "bridge/connectivity/enumconverters.h"
 #include "bridge/hardware/enumconverters.h"
+#include "bridge/interface/enumconverters.h"
 #include "bridge/maintenance/enumconverters.h"
 #include "bridge/misc/enumconverters.h"
 #include "bridge/payment/enumconverters.h"
@@ -84,9 +85,10 @@ struct JoinedTypes<lguim::TypeList<As...>, lguim::TypeList<Bs...>, Rest...>
 using Converters
     = JoinedTypes<lguim::TypeList<ColourConverter, PaintConverter, FlagConverter, SparseConverter>,
         bridge::connectivity::EnumConverters, bridge::hardware::EnumConverters,
-        bridge::maintenance::EnumConverters, bridge::misc::EnumConverters, bridge::payment::EnumConverters,
-        bridge::persistence::EnumConverters, bridge::products::EnumConverters,
-        bridge::staticsettings::EnumConverters, bridge::statistics::EnumConverters>::Types;
+        bridge::interface::EnumConverters, bridge::maintenance::EnumConverters, bridge::misc::EnumConverters,
+        bridge::payment::EnumConverters, bridge::persistence::EnumConverters,
+        bridge::products::EnumConverters, bridge::staticsettings::EnumConverters,
+        bridge::statistics::EnumConverters>::Types;
 TYPED_TEST_SUITE(EveryConverter, Converters);
 
 TYPED_TEST(EveryConverter, ListedValuesRoundTripThroughTheDesignatedPartnerAndTheSetsAreBuiltOnce)

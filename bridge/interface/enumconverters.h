@@ -1,0 +1,14 @@
+#pragma once
+
+#include "bridge/interface/qrcodemodeenumconverter.h"
+#include "bridge/interface/selectionmodeenumconverter.h"
+#include "bridge/interface/selectionmodesetupenumconverter.h"
+#include "bridge/typelist.h"
+
+namespace bridge {
+namespace interface {
+/// Every enumeration converter of this area, for code that covers them all.
+using EnumConverters
+    = lguim::TypeList<QRCodeModeEnumConverter, SelectionModeEnumConverter, SelectionModeSetupEnumConverter>;
+} // namespace interface
+} // namespace bridge
