@@ -76,6 +76,7 @@ TEST_F(LogosTest, ARefusedSaveKeepsThePreviousLogo)
     logo->setLogo(QFileInfo(tempPath("first.png")));
     footer->setFooterLogo(QFileInfo(tempPath("first.png")));
     refuseSetting(QStringLiteral("gui/logoSource"));
+    refuseSetting(QStringLiteral("gui/logoQuorraFooterSource"));
     clearLog();
     logo->setLogo(QFileInfo(tempPath("second.png")));
     footer->setFooterLogo(QFileInfo(tempPath("second.png")));
@@ -90,7 +91,7 @@ TEST_F(LogosTest, ARefusedSaveKeepsThePreviousLogo)
 
 TEST_F(LogosTest, TheFooterLogoIsServedFromTheImageCache)
 {
-    EXPECT_EQ(footer->footerLogo(), QFileInfo());
+    EXPECT_EQ(footer->footerLogo().filePath(), QString());
     customization().setImage(QStringLiteral("footer.png"), base64Png(QSize(6, 4)));
     footer->setFooterLogo(QFileInfo(tempPath("footer.png")));
     const QFileInfo file = footer->footerLogo();

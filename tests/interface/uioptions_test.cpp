@@ -25,7 +25,11 @@ const GuardCase<UIOptions> kUIOptionsGuards[] = {
             return s.selectionModeSetup == LeaUIOptions::SelectionModeSetup0 && !s.directSelectionFlag
                 && !s.chooseWhereDelivery;
         } },
-    { "disabilityUI", [](UIOptions& a) { return !a.disabilityUI().allowed && !a.disabilityUI().isDefault; } },
+    { "disabilityUI",
+        [](UIOptions& a) {
+            const auto d = a.disabilityUI();
+            return !d.allowed && !d.isDefault;
+        } },
     { "informations",
         [](UIOptions& a) {
             const auto i = a.informations();
