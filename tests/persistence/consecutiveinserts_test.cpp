@@ -25,7 +25,8 @@ struct FileRows
     static QString table() { return QStringLiteral("Connectivity_File_Download"); }
     static unsigned int add(Accessor& log, const Lea::FileDownload& row) { return log.create(row).value(); }
 
-    /// Rows that differ in every column, absent values included.
+    /// Rows that differ from the one before in every column, absent values
+    /// included; the last is the first again.
     static std::vector<Lea::FileDownload> rows()
     {
         Lea::FileDownload full;
@@ -81,8 +82,8 @@ struct RequestRows
 
     static std::vector<Lea::RemoteRequest> rows()
     {
-        return { { QStringLiteral("d-1"), 3, QStringLiteral("reboot") }, { QString(), 0, QString() },
-            { QStringLiteral("d-3"), -1, QStringLiteral("update") } };
+        const Lea::RemoteRequest full { QStringLiteral("d-1"), -1, QStringLiteral("reboot") };
+        return { full, { QString(), 0, QString() }, full };
     }
 };
 
