@@ -2,6 +2,7 @@
 
 #include "bridge/persistence/filestatusenumconverter.h"
 #include "bridge/persistence/filetypeenumconverter.h"
+#include "bridge/persistence/preparedinsert.h"
 #include "bridge/persistence/sourceenumconverter.h"
 #include "bridge/persistence/tablequery.h"
 #include "bridge/persistence/tables.h"
@@ -10,8 +11,10 @@
 #include "core/log/logformatter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <exception>
+#include <iterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlRecord>
@@ -23,6 +26,12 @@ namespace persistence {
 namespace {
 
 const char* const SaveFailure = ": Failed to save download state";
+
+/// A chunk state's JSON integer: the count, negated while the flag is clear.
+int chunkCode(const lea::persistence::FileDownloadsLog::ChunkState& state)
+{
+    return state.set ? int(state.count) : -int(state.count);
+}
 
 /// Where each column is in a result, looked up once per result.
 struct Columns
@@ -80,6 +89,7 @@ SharedSignal FileDownloadsLog::SharedChanged;
 
 FileDownloadsLog::FileDownloadsLog(QObject* parent)
     : lea::persistence::FileDownloadsLog(parent)
+    , m_insert(std::make_unique<PreparedInsert>(tables::files::Table))
 {
     connect(&SharedChanged, &SharedSignal::signal, this, &lea::persistence::FileDownloadsLog::changed);
 }
@@ -89,7 +99,7 @@ FileDownloadsLog::~FileDownloadsLog() = default;
 lea::FileDownloadId FileDownloadsLog::create(const FileDownload& download)
 {
     const AbstractDatabase::Values values = updateMap(download);
-    const nonstd::optional<unsigned int> id = TableQuery(Q_FUNC_INFO, tables::files::Table).insert(values);
+    const nonstd::optional<unsigned int> id = m_insert->insert(Q_FUNC_INFO, values);
     if (!utils::FailureLog(Q_FUNC_INFO, Log::Database).stored(bool(id), SaveFailure))
         throw std::runtime_error("Failed to save download state");
     emit SharedChanged.signal();
@@ -160,15 +170,26 @@ AbstractDatabase::Values FileDownloadsLog::updateMap(const FileDownload& downloa
 
 QJsonValue FileDownloadsLog::serializeChunkState(const ChunkState& state)
 {
-    return QJsonValue(state.set ? int(state.count) : -int(state.count));
+    return QJsonValue(chunkCode(state));
 }
 
 QByteArray FileDownloadsLog::serializeChunksStates(const std::vector<ChunkState>& states)
 {
-    QJsonArray array;
-    for (const ChunkState& state : states)
-        array.append(serializeChunkState(state));
-    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+    // Every row written carries this array: the compact JSON text is written
+    // directly rather than built through a QJsonArray.
+    QByteArray text;
+    text.reserve(int(states.size()) * 5 + 2);
+    text += '[';
+    for (const ChunkState& state : states) {
+        if (text.size() > 1)
+            text += ',';
+        char digits[8];
+        const std::to_chars_result end
+            = std::to_chars(std::begin(digits), std::end(digits), chunkCode(state));
+        text.append(digits, int(end.ptr - digits));
+    }
+    text += ']';
+    return text;
 }
 
 std::vector<FileDownloadsLog::ChunkState> FileDownloadsLog::deserializeChunksStates(const QByteArray& bytes)

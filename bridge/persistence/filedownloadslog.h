@@ -4,6 +4,7 @@
 #include "core/database/abstractdatabase.h"
 #include "lea/persistence/filedownloadslog.h"
 
+#include <memory>
 #include <QByteArray>
 #include <QJsonValue>
 
@@ -11,6 +12,8 @@ class VqSqlQuery;
 
 namespace bridge {
 namespace persistence {
+
+class PreparedInsert;
 
 /// The file download log on the table "Connectivity_File_Download". Keeps
 /// nothing in memory; every instance emits changed() after a write through
@@ -68,6 +71,8 @@ public:
 private:
     FileDownloadsMap select(const char* caller, const AbstractDatabase::Conditions& conditions,
         AbstractDatabase::WhereRule rule) const;
+
+    std::unique_ptr<PreparedInsert> m_insert;
 };
 
 } // namespace persistence

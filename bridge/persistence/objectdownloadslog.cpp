@@ -3,6 +3,7 @@
 #include "bridge/persistence/filetypeenumconverter.h"
 #include "bridge/persistence/objectstatusenumconverter.h"
 #include "bridge/persistence/objecttypeenumconverter.h"
+#include "bridge/persistence/preparedinsert.h"
 #include "bridge/persistence/sourceenumconverter.h"
 #include "bridge/persistence/tablequery.h"
 #include "bridge/persistence/tables.h"
@@ -14,6 +15,7 @@
 #include <exception>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSqlRecord>
 #include <stdexcept>
 
 namespace bridge {
@@ -46,12 +48,36 @@ QJsonObject parseObject(const QByteArray& bytes, const char* caller)
     return document.object();
 }
 
+/// Where each column is in a result. Found in one pass over the columns, so
+/// that reading a row costs no look-up by name for each value.
+struct Columns
+{
+    explicit Columns(const QSqlRecord& record)
+    {
+        const std::pair<const QString&, int&> wanted[]
+            = { { tables::Id, id }, { tables::Status, status }, { tables::Source, source },
+                  { tables::objects::ObjectUuid, objectUuid }, { tables::objects::ObjectType, objectType },
+                  { tables::objects::Data, data }, { tables::objects::Files, files } };
+        for (int column = record.count() - 1; column >= 0; --column) {
+            const QString name = record.fieldName(column);
+            for (const auto& [columnName, position] : wanted) {
+                // Like QSqlRecord::indexOf(): the first of equal names, in any case.
+                if (name.compare(columnName, Qt::CaseInsensitive) == 0)
+                    position = column;
+            }
+        }
+    }
+
+    int id = -1, status = -1, source = -1, objectUuid = -1, objectType = -1, data = -1, files = -1;
+};
+
 } // namespace
 
 SharedSignal ObjectDownloadsLog::SharedChanged;
 
 ObjectDownloadsLog::ObjectDownloadsLog(QObject* parent)
     : lea::persistence::ObjectDownloadsLog(parent)
+    , m_insert(std::make_unique<PreparedInsert>(tables::objects::Table))
 {
     connect(&SharedChanged, &SharedSignal::signal, this, &lea::persistence::ObjectDownloadsLog::changed);
 }
@@ -70,7 +96,7 @@ void ObjectDownloadsLog::save(lea::ObjectDownloadId id, const ObjectDownload& do
 lea::ObjectDownloadId ObjectDownloadsLog::create(const ObjectDownload& download)
 {
     const AbstractDatabase::Values values = updateMap(download);
-    const nonstd::optional<unsigned int> id = TableQuery(Q_FUNC_INFO, tables::objects::Table).insert(values);
+    const nonstd::optional<unsigned int> id = m_insert->insert(Q_FUNC_INFO, values);
     if (!utils::FailureLog(Q_FUNC_INFO, Log::Database).stored(bool(id), SaveFailure))
         throw std::runtime_error("Failed to save download state");
     emit SharedChanged.signal();
@@ -207,17 +233,18 @@ ObjectDownloadsLog::Constituents ObjectDownloadsLog::deserializeConstituents(con
 std::pair<lea::ObjectDownloadId, ObjectDownloadsLog::ObjectDownload> ObjectDownloadsLog::extractRow(
     VqSqlQuery& query)
 {
-    const lea::ObjectDownloadId id(query.value(tables::Id).toUInt());
+    const Columns columns(query.record());
+    const lea::ObjectDownloadId id(query.value(columns.id).toUInt());
     ObjectDownload download;
     download.status = ObjectStatusEnumConverter::toExternalOrThrow(
-        util::extractQueryCode<DbStatus>(query.value(tables::Status)));
+        util::extractQueryCode<DbStatus>(query.value(columns.status)));
     download.source = SourceEnumConverter::toExternalOrThrow(
-        util::extractQueryCode<util::DbSource>(query.value(tables::Source)));
-    download.objectUuid = query.value(tables::objects::ObjectUuid).toString();
+        util::extractQueryCode<util::DbSource>(query.value(columns.source)));
+    download.objectUuid = query.value(columns.objectUuid).toString();
     download.type = ObjectTypeEnumConverter::toExternalOrThrow(
-        util::extractQueryCode<DbType>(query.value(tables::objects::ObjectType)));
-    download.data = parseObject(query.value(tables::objects::Data).toByteArray(), Q_FUNC_INFO);
-    download.constituents = deserializeConstituents(query.value(tables::objects::Files).toByteArray());
+        util::extractQueryCode<DbType>(query.value(columns.objectType)));
+    download.data = parseObject(query.value(columns.data).toByteArray(), Q_FUNC_INFO);
+    download.constituents = deserializeConstituents(query.value(columns.files).toByteArray());
     return { id, std::move(download) };
 }
 

@@ -4,6 +4,7 @@
 #include "core/database/abstractdatabase.h"
 #include "lea/persistence/objectdownloadslog.h"
 
+#include <memory>
 #include <QByteArray>
 #include <QJsonObject>
 
@@ -11,6 +12,8 @@ class VqSqlQuery;
 
 namespace bridge {
 namespace persistence {
+
+class PreparedInsert;
 
 /// The object download log on the table "Connectivity_Object_Download", with
 /// an object's constituents as a JSON array. Keeps nothing in memory; every
@@ -86,6 +89,8 @@ private:
         const char* caller, Type type, const AbstractDatabase::Conditions& conditions) const;
     ObjectDownloadsMap select(const char* caller, const AbstractDatabase::Conditions& conditions,
         AbstractDatabase::WhereRule rule) const;
+
+    std::unique_ptr<PreparedInsert> m_insert;
 };
 
 } // namespace persistence

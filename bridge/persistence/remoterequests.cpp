@@ -1,10 +1,12 @@
 #include "bridge/persistence/remoterequests.h"
 
+#include "bridge/persistence/preparedinsert.h"
 #include "bridge/persistence/tablequery.h"
 #include "bridge/persistence/tables.h"
 #include "bridge/writerule.h"
 #include "core/log/logformatter.h"
 
+#include <QSqlRecord>
 #include <stdexcept>
 
 namespace bridge {
@@ -18,6 +20,7 @@ const char* const SaveFailure = ": Failed to save remote request";
 
 RemoteRequests::RemoteRequests(QObject* parent)
     : lea::persistence::RemoteRequests(parent)
+    , m_insert(std::make_unique<PreparedInsert>(tables::requests::Table))
 {
 }
 
@@ -25,8 +28,7 @@ RemoteRequests::~RemoteRequests() = default;
 
 lea::RemoteRequestId RemoteRequests::add(const RemoteRequest& request)
 {
-    const nonstd::optional<unsigned int> id
-        = TableQuery(Q_FUNC_INFO, tables::requests::Table).insert(updateMap(request));
+    const nonstd::optional<unsigned int> id = m_insert->insert(Q_FUNC_INFO, updateMap(request));
     if (!utils::FailureLog(Q_FUNC_INFO, Log::Database).stored(bool(id), SaveFailure))
         throw std::runtime_error("Failed to save remote request");
     return lea::RemoteRequestId(*id);
@@ -61,19 +63,24 @@ AbstractDatabase::Values RemoteRequests::updateMap(const RemoteRequest& request)
 RemoteRequests::RemoteRequestsMap RemoteRequests::extractFromResult(VqSqlQuery& query)
 {
     RemoteRequestsMap requests;
+    const QSqlRecord record = query.record();
+    const int idColumn = record.indexOf(tables::Id);
+    const int deliveryIdColumn = record.indexOf(tables::requests::DeliveryId);
+    const int statusColumn = record.indexOf(tables::Status);
+    const int typeColumn = record.indexOf(tables::requests::Type);
     while (query.next()) {
         bool idOk = false;
         bool statusOk = false;
-        const unsigned int id = query.value(tables::Id).toUInt(&idOk);
-        const int status = query.value(tables::Status).toInt(&statusOk);
+        const unsigned int id = query.value(idColumn).toUInt(&idOk);
+        const int status = query.value(statusColumn).toInt(&statusOk);
         if (!idOk || !statusOk) {
             LogFormatter(LogLevel::Warning).log(Log::Database)
-                << Q_FUNC_INFO << "Skipped an unreadable row" << query.value(tables::Id).toString();
+                << Q_FUNC_INFO << "Skipped an unreadable row" << query.value(idColumn).toString();
             continue;
         }
         requests.emplace(lea::RemoteRequestId(id),
-            RemoteRequest { query.value(tables::requests::DeliveryId).toString(), status,
-                query.value(tables::requests::Type).toString() });
+            RemoteRequest {
+                query.value(deliveryIdColumn).toString(), status, query.value(typeColumn).toString() });
     }
     return requests;
 }

@@ -3,10 +3,14 @@
 #include "core/database/abstractdatabase.h"
 #include "lea/persistence/remoterequests.h"
 
+#include <memory>
+
 class VqSqlQuery;
 
 namespace bridge {
 namespace persistence {
+
+class PreparedInsert;
 
 /// The journal of remote requests on the table "Connectivity_Requests". Keeps
 /// nothing in memory and emits nothing.
@@ -26,6 +30,9 @@ public:
     static AbstractDatabase::Values updateMap(const RemoteRequest& request);
     /// The rows of an executed query; a row without a valid id is logged and skipped.
     static RemoteRequestsMap extractFromResult(VqSqlQuery& query);
+
+private:
+    std::unique_ptr<PreparedInsert> m_insert;
 };
 
 } // namespace persistence

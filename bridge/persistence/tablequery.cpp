@@ -12,17 +12,6 @@ TableQuery::TableQuery(const char* caller, const QString& table)
 {
 }
 
-nonstd::optional<unsigned int> TableQuery::insert(const AbstractDatabase::Values& values)
-{
-    if (!AbstractDatabase::prepareINSERTQuery(m_query, m_table, values) || !m_query.exec())
-        return nonstd::nullopt;
-    bool ok = false;
-    const unsigned int id = m_query.lastInsertId().toUInt(&ok);
-    if (!ok)
-        return nonstd::nullopt;
-    return id;
-}
-
 bool TableQuery::update(const AbstractDatabase::Values& values, unsigned int id)
 {
     AbstractDatabase::Conditions conditions;

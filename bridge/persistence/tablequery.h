@@ -2,7 +2,6 @@
 
 #include "core/database/abstractdatabase.h"
 #include "core/database/vqsqlquery.h"
-#include "nonstd/optional.hpp"
 
 #include <QString>
 
@@ -16,8 +15,6 @@ class TableQuery
 public:
     TableQuery(const char* caller, const QString& table);
 
-    /// The new row's id, or nothing when the database refused the row.
-    nonstd::optional<unsigned int> insert(const AbstractDatabase::Values& values);
     /// True when the statement ran; an id without row changes nothing and is no failure.
     bool update(const AbstractDatabase::Values& values, unsigned int id);
     /// Runs the selection; the rows are read from query(). A failure leaves no rows.
