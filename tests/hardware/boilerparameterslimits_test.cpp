@@ -70,14 +70,6 @@ INSTANTIATE_TEST_SUITE_P(Maps, MachineLimitsTest,
         MachineLimitsCase { "empty", Map {}, nonstd::nullopt }),
     [](const ::testing::TestParamInfo<MachineLimitsCase>& info) { return std::string(info.param.name); });
 
-TEST_F(BoilerParametersLimitsTest, BoostTimeLimitsAreFixedWhateverTheMachineHolds)
-{
-    machineLimits().setInstantTemp_dC({});
-    machineLimits().setEspressoTemp_dC({});
-    EXPECT_EQ(limits->boostTimeFirstCoffee(), qMakePair(0, 900));
-    EXPECT_EQ(limits->boostTimeThresholdEspresso(), qMakePair(3, 90));
-}
-
 using BoilerLimits = bridge::hardware::BoilerParametersLimits;
 const GuardCase<BoilerLimits> kGuarded[] = {
     { "instantBoilerTemp", [](BoilerLimits& l) { return l.instantBoilerTemp() == qMakePair(700, 980); },

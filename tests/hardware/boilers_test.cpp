@@ -1,11 +1,10 @@
 #include "bridge/hardware/boilers.h"
 #include "bridge/hardware/emptyboilerstateenumconverter.h"
 #include "core/configuration/configuration.h"
-#include "core/configuration/configurationgroup.h"
 #include "core/machine/erogationmanager.h"
 #include "core/machine/machine.h"
-#include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <QSignalSpy>
 
@@ -25,21 +24,10 @@ LeaBoilers::EmptyBoilerState leaState(int value)
     return static_cast<LeaBoilers::EmptyBoilerState>(value);
 }
 
-class BoilersTest : public MachineTest
+class BoilersTest : public SettingsAccessorTest<LeaBoilers, bridge::hardware::Boilers>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        boilers = createAccessor<LeaBoilers>();
-        ASSERT_TRUE(dynamic_cast<bridge::hardware::Boilers*>(boilers.get()));
-        clearLog();
-    }
-
     ErogationManager& erogationManager() const { return *gCoreEnv->machine()->erogationManager(); }
-
-    std::unique_ptr<LeaBoilers> boilers;
 };
 
 // Every listed pair, read from the machine and written to it.
@@ -52,9 +40,9 @@ TEST_F(BoilersTest, EmptyBoilerStatesCrossInBothDirectionsByTheTable)
     ASSERT_EQ(StateConverter::convertibleExternalValues().size(), std::size(table));
     for (const auto& [core, lea] : table) {
         erogationManager().setEmptyBoilerState(coreState(core));
-        EXPECT_EQ(boilers->emptyBoilerState(), leaState(lea)) << core;
+        EXPECT_EQ(accessor->emptyBoilerState(), leaState(lea)) << core;
         erogationManager().setEmptyBoilerState(Protocol::EmptyBoilerIdle);
-        boilers->setEmptyBoilerState(leaState(lea));
+        accessor->setEmptyBoilerState(leaState(lea));
         EXPECT_EQ(erogationManager().erogationProtocol()->emptyBoilerState(), coreState(core)) << lea;
     }
 }
@@ -63,13 +51,13 @@ TEST_F(BoilersTest, UnknownEmptyBoilerStatesThrowAndChangeNothing)
 {
     for (const int core : { 105, 108, 5, 99, 125, -1 }) {
         erogationManager().setEmptyBoilerState(coreState(core));
-        EXPECT_EQ(exceptionText<std::invalid_argument>([&] { boilers->emptyBoilerState(); }),
+        EXPECT_EQ(exceptionText<std::invalid_argument>([&] { accessor->emptyBoilerState(); }),
             "Invalid internal enum value " + std::to_string(core) + " (" + StateConverter::converter() + ")");
     }
     erogationManager().setEmptyBoilerState(coreState(113));
     QSignalSpy changed(erogationManager().erogationProtocol(), &Protocol::emptyBoilerStateChanged);
     for (const int lea : { 28, -1, 1000 }) {
-        EXPECT_EQ(exceptionText<std::invalid_argument>([&] { boilers->setEmptyBoilerState(leaState(lea)); }),
+        EXPECT_EQ(exceptionText<std::invalid_argument>([&] { accessor->setEmptyBoilerState(leaState(lea)); }),
             "Invalid external enum value " + std::to_string(lea) + " (" + StateConverter::converter() + ")");
     }
     EXPECT_EQ(erogationManager().erogationProtocol()->emptyBoilerState(), coreState(113));
@@ -79,11 +67,11 @@ TEST_F(BoilersTest, UnknownEmptyBoilerStatesThrowAndChangeNothing)
 TEST_F(BoilersTest, ManualInstallationStartsForKnownBoilersOnly)
 {
     QSignalSpy started(&erogationManager(), &ErogationManager::manualBoilerInstallationStarted);
-    boilers->manualBoilerInstallation(LeaBoilers::EspressoBoiler);
-    boilers->manualBoilerInstallation(LeaBoilers::InstantBoiler);
+    accessor->manualBoilerInstallation(LeaBoilers::EspressoBoiler);
+    accessor->manualBoilerInstallation(LeaBoilers::InstantBoiler);
     for (const int other : { 2, -1 }) {
         EXPECT_NE(exceptionText<std::invalid_argument>([&] {
-            boilers->manualBoilerInstallation(static_cast<LeaBoilers::BoilerType>(other));
+            accessor->manualBoilerInstallation(static_cast<LeaBoilers::BoilerType>(other));
         }).find("Invalid external enum value " + std::to_string(other)),
             std::string::npos);
     }
@@ -109,15 +97,14 @@ TEST_F(BoilersTest, EachAvailabilityFlagFollowsTheConfiguration)
         { "boilers/steam", &LeaBoilers::steamBoilerAvailable },
         { "boilers/espressoForInstant", &LeaBoilers::espressoBoilerForInstantAvailable },
     };
-    SettingsStore& store = *machine().core().configurationGroup()->settingsStore();
     for (const bool value : { true, false }) {
         for (const AvailabilityCase& set : cases) {
             for (const AvailabilityCase& other : cases)
-                ASSERT_TRUE(store.setValue(QLatin1String(other.key), !value));
-            ASSERT_TRUE(store.setValue(QLatin1String(set.key), value));
+                ASSERT_TRUE(store().setValue(QLatin1String(other.key), !value));
+            ASSERT_TRUE(store().setValue(QLatin1String(set.key), value));
             loadConfiguration();
             for (const AvailabilityCase& read : cases)
-                EXPECT_EQ((boilers.get()->*read.flag)(), read.key == set.key ? value : !value)
+                EXPECT_EQ((accessor.get()->*read.flag)(), read.key == set.key ? value : !value)
                     << set.key << " " << read.key;
         }
     }

@@ -3,14 +3,12 @@
 #include "bridge/hardware/boostespressotypeenumconverter.h"
 #include "bridge/hardware/boostinstanttypeenumconverter.h"
 #include "core/configuration/configuration.h"
-#include "core/configuration/configurationgroup.h"
-#include "core/database/abstractdatabase.h"
 #include "core/hardware/inputscheck.h"
 #include "core/hardwareenvironment.h"
 #include "core/machine/boilertemperatureaveragehandler.h"
 #include "core/machine/machine.h"
-#include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <cmath>
 #include <limits>
@@ -67,25 +65,10 @@ struct Build
     bool espressoForInstant = false;
 };
 
-class BoilerTemperatureTest : public MachineTest
+class BoilerTemperatureTest : public SettingsAccessorTest<LeaTemperature, bridge::hardware::BoilerTemperature>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        temperature = createAccessor<LeaTemperature>();
-        ASSERT_TRUE(dynamic_cast<bridge::hardware::BoilerTemperature*>(temperature.get()));
-        clearLog();
-    }
-
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
     InputsCheck& inputs() const { return *gHardwareEnv->inputsCheck(); }
-    void reload()
-    {
-        store().reload();
-        loadConfiguration();
-    }
     void build(const Build& b)
     {
         ASSERT_TRUE(store().setValues(QJsonObject { { QStringLiteral("boilers/espresso"), b.espresso },
@@ -93,9 +76,6 @@ protected:
             { QStringLiteral("boilers/espressoForInstant"), b.espressoForInstant } }));
         loadConfiguration();
     }
-    void refuseSaving(const char* key) { refuseSetting(QLatin1String(key)); }
-
-    std::unique_ptr<LeaTemperature> temperature;
 };
 
 struct MeasuresCase
@@ -120,7 +100,7 @@ TEST_F(BoilerTemperatureTest, LastMeasuresReadTheBoilersTheMachineHas)
     for (const MeasuresCase& c : cases) {
         build(c.build);
         ASSERT_TRUE(inputs().setTemperature_dC(InputsCheck::SteamBoiler, c.steamReading));
-        EXPECT_EQ(fields(temperature->lastMeasures()), fields(c.expected)) << c.name;
+        EXPECT_EQ(fields(accessor->lastMeasures()), fields(c.expected)) << c.name;
     }
 }
 
@@ -138,10 +118,10 @@ TEST_F(BoilerTemperatureTest, ARefreshReportsTheFirstNewReadingOnceAndGivesTheRe
     };
     for (const RefreshCase& c : cases) {
         inputs().setReadingMode(4);
-        QSignalSpy changed(temperature.get(), &LeaTemperature::measuresChanged);
+        QSignalSpy changed(accessor.get(), &LeaTemperature::measuresChanged);
         const int requests = inputs().refreshRequests();
-        temperature->refreshMeasures();
-        temperature->refreshMeasures();
+        accessor->refreshMeasures();
+        accessor->refreshMeasures();
         EXPECT_EQ(inputs().refreshRequests(), requests + 2);
         EXPECT_EQ(inputs().readingMode(), 1);
         EXPECT_TRUE(changed.isEmpty());
@@ -160,8 +140,8 @@ TEST_F(BoilerTemperatureTest, ARefreshReportsTheFirstNewReadingOnceAndGivesTheRe
 TEST_F(BoilerTemperatureTest, AnAccessorGoneDuringARefreshGivesTheReadingModeBack)
 {
     inputs().setReadingMode(3);
-    temperature->refreshMeasures();
-    temperature.reset();
+    accessor->refreshMeasures();
+    accessor.reset();
     EXPECT_EQ(inputs().readingMode(), 3);
     ASSERT_TRUE(inputs().setTemperature_dC(InputsCheck::EspressoBoiler, 880));
     EXPECT_EQ(inputs().readingMode(), 3);
@@ -185,29 +165,29 @@ TEST_F(BoilerTemperatureTest, AveragesListWhatTheMachineHasAndZerosForTheRest)
     };
     for (const AverageCase& c : cases) {
         gCoreEnv->machine()->setBoilerTemperatureAverageHandlerCount(c.handlers);
-        const auto accessor = createAccessor<LeaTemperature>();
-        QSignalSpy available(accessor.get(), &LeaTemperature::newAverageMeasureAvailable);
+        const auto fresh = createAccessor<LeaTemperature>();
+        QSignalSpy available(fresh.get(), &LeaTemperature::newAverageMeasureAvailable);
         const QList<BoilerTemperatureAverageHandler*> handlers
             = gCoreEnv->machine()->boilerTemperatureAverageHandlers();
         for (int k = 0; k < handlers.size(); ++k) {
             handlers[k]->reset(qint64(k + 1) * 1000 + 999);
             handlers[k]->addMeasure((k + 1) * 10);
         }
-        EXPECT_EQ(accessor->lastMeasuresAverage(), c.expected) << c.handlers;
+        EXPECT_EQ(fresh->lastMeasuresAverage(), c.expected) << c.handlers;
         EXPECT_EQ(available.size(), c.handlers);
     }
 }
 
 TEST_F(BoilerTemperatureTest, HeatingFollowsTheMachine)
 {
-    QSignalSpy heating(temperature.get(), &LeaTemperature::heating);
-    EXPECT_FALSE(temperature->isHeating());
+    QSignalSpy heating(accessor.get(), &LeaTemperature::heating);
+    EXPECT_FALSE(accessor->isHeating());
     gCoreEnv->machine()->setMachineHeating(true);
     gCoreEnv->machine()->setMachineHeating(true);
-    EXPECT_TRUE(temperature->isHeating());
+    EXPECT_TRUE(accessor->isHeating());
     EXPECT_EQ(heating.size(), 1);
     gCoreEnv->machine()->setMachineHeating(false);
-    EXPECT_FALSE(temperature->isHeating());
+    EXPECT_FALSE(accessor->isHeating());
 }
 
 TEST_F(BoilerTemperatureTest, ReadingIntervalsOutsideTheMachinesRangeAreRefused)
@@ -219,12 +199,12 @@ TEST_F(BoilerTemperatureTest, ReadingIntervalsOutsideTheMachinesRangeAreRefused)
     for (const auto& [interval, expected] : cases) {
         inputs().startReadingOnlyTemperatures(77);
         clearLog();
-        temperature->startReadingOnlyTemperatures(ms(interval));
+        accessor->startReadingOnlyTemperatures(ms(interval));
         EXPECT_EQ(inputs().temperatureReadingInterval(), expected) << interval;
         EXPECT_EQ(logEntriesContaining(QStringLiteral("Reading interval out of range")).size(),
             expected == 77 ? 1 : 0);
     }
-    temperature->stopReadingTimer();
+    accessor->stopReadingTimer();
     EXPECT_EQ(inputs().temperatureReadingInterval(), 0);
 }
 
@@ -233,20 +213,20 @@ TEST_F(BoilerTemperatureTest, SettingsRoundTripThroughAReloadAndAnnounceAChangeO
     const auto boilers = createAccessor<lea::hardware::Boilers>();
     QSignalSpy changed(boilers.get(), &lea::hardware::Boilers::settingsChanged);
     const Settings wanted = someSettings();
-    temperature->setSettings(wanted);
+    accessor->setSettings(wanted);
     EXPECT_EQ(changed.size(), 1);
-    temperature->setSettings(wanted);
+    accessor->setSettings(wanted);
     EXPECT_EQ(changed.size(), 1);
     reload();
     // Still heard after the configuration was replaced, and once only.
     Settings other = wanted;
     other.espressoMinTemperature = 855;
-    temperature->setSettings(other);
+    accessor->setSettings(other);
     EXPECT_EQ(changed.size(), 2);
-    temperature->setSettings(wanted);
+    accessor->setSettings(wanted);
     EXPECT_EQ(changed.size(), 3);
     reload();
-    EXPECT_EQ(fields(temperature->settings()), fields(wanted));
+    EXPECT_EQ(fields(accessor->settings()), fields(wanted));
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
@@ -268,34 +248,34 @@ TEST_F(BoilerTemperatureTest, SettingsOfMissingBoilersAreLeftAlone)
     };
     for (const BuildSettingsCase& c : cases) {
         build({});
-        Settings defaults = temperature->settings();
+        Settings defaults = accessor->settings();
         build(c.build);
         Settings wanted = someSettings();
-        temperature->setSettings(wanted);
+        accessor->setSettings(wanted);
         reload();
-        const Settings read = temperature->settings();
+        const Settings read = accessor->settings();
         EXPECT_EQ(read.espressoTemperature, c.espresso) << c.name;
         EXPECT_EQ(read.instantBoilerTemperature, c.instant) << c.name;
         build({});
-        const Settings all = temperature->settings();
+        const Settings all = accessor->settings();
         EXPECT_EQ(all.espressoTemperature, c.build.espresso ? 940 : defaults.espressoTemperature) << c.name;
         EXPECT_EQ(all.instantBoilerTemperature, c.instant ? 910 : defaults.instantBoilerTemperature)
             << c.name;
         // The rest of the record is written whatever the boilers.
         EXPECT_EQ(all.espressoMinTemperature, 860) << c.name;
-        temperature->setSettings(defaults);
+        accessor->setSettings(defaults);
     }
 }
 
 TEST_F(BoilerTemperatureTest, WithoutBoostBlockTheBoostsStayAsTheyAre)
 {
-    temperature->setSettings(someSettings());
+    accessor->setSettings(someSettings());
     Settings withoutBoost = someSettings();
     withoutBoost.boost = nonstd::nullopt;
     withoutBoost.espressoTemperature = 950;
-    temperature->setSettings(withoutBoost);
+    accessor->setSettings(withoutBoost);
     reload();
-    const Settings read = temperature->settings();
+    const Settings read = accessor->settings();
     EXPECT_EQ(fields(read.boost), fields(someSettings().boost));
     EXPECT_EQ(read.espressoTemperature, 950);
 }
@@ -330,7 +310,7 @@ TEST_F(BoilerTemperatureTest, ARefusedRecordChangesNothing)
         { "boost time above its limits", [](Settings& s) { s.boost->firstCoffeeBoostTime = 901; }, nullptr,
             "Value out of range" },
     };
-    temperature->setSettings(someSettings());
+    accessor->setSettings(someSettings());
     const auto boilers = createAccessor<lea::hardware::Boilers>();
     QSignalSpy changed(boilers.get(), &lea::hardware::Boilers::settingsChanged);
     for (const RefusedCase& c : cases) {
@@ -341,7 +321,7 @@ TEST_F(BoilerTemperatureTest, ARefusedRecordChangesNothing)
         spoilt.espressoMinTemperature = 975;
         c.spoil(spoilt);
         const std::string thrown
-            = exceptionText<std::invalid_argument>([&] { temperature->setSettings(spoilt); });
+            = exceptionText<std::invalid_argument>([&] { accessor->setSettings(spoilt); });
         if (c.exception)
             EXPECT_EQ(thrown.rfind(c.exception, 0), 0u) << c.name << ": " << thrown;
         else
@@ -350,9 +330,9 @@ TEST_F(BoilerTemperatureTest, ARefusedRecordChangesNothing)
         if (c.log) {
             EXPECT_EQ(logEntriesContaining(QLatin1String(c.log)).size(), 1) << c.name;
         }
-        EXPECT_EQ(fields(temperature->settings()), fields(someSettings())) << c.name;
+        EXPECT_EQ(fields(accessor->settings()), fields(someSettings())) << c.name;
         reload();
-        EXPECT_EQ(fields(temperature->settings()), fields(someSettings())) << c.name;
+        EXPECT_EQ(fields(accessor->settings()), fields(someSettings())) << c.name;
     }
     EXPECT_TRUE(changed.isEmpty());
 }
@@ -360,19 +340,19 @@ TEST_F(BoilerTemperatureTest, ARefusedRecordChangesNothing)
 // The settings are stored together: a refusal of any of them keeps all.
 TEST_F(BoilerTemperatureTest, ARefusedSaveIsLoggedAndKeepsTheLoadedSettings)
 {
-    const Settings before = temperature->settings();
+    const Settings before = accessor->settings();
     for (const char* key :
         { "espresso/firstCoffeeBoostTime", "instant/boilerTemperature", "machine/boostEspressoType" }) {
-        refuseSaving(key);
+        refuseSetting(QLatin1String(key));
         clearLog();
-        temperature->setSettings(someSettings());
+        accessor->setSettings(someSettings());
         EXPECT_EQ(
             logEntriesContaining(QStringLiteral("Failed to save boiler temperature settings")).size(), 1)
             << key;
-        EXPECT_EQ(fields(temperature->settings()), fields(before)) << key;
+        EXPECT_EQ(fields(accessor->settings()), fields(before)) << key;
         EXPECT_FALSE(store().contains(QStringLiteral("machine/espressoTemperature"))) << key;
         reload();
-        EXPECT_EQ(fields(temperature->settings()), fields(before)) << key;
+        EXPECT_EQ(fields(accessor->settings()), fields(before)) << key;
         acceptWrites();
     }
 }
@@ -381,7 +361,7 @@ TEST_F(BoilerTemperatureTest, AStoredBoostTypeTheInterfaceDoesNotKnowThrowsOnRea
 {
     ASSERT_TRUE(store().setValue(QStringLiteral("machine/boostInstantType"), 5));
     reload();
-    EXPECT_EQ(exceptionText<std::invalid_argument>([&] { temperature->settings(); }),
+    EXPECT_EQ(exceptionText<std::invalid_argument>([&] { accessor->settings(); }),
         std::string("Invalid internal enum value 5 (")
             + bridge::hardware::BoostInstantTypeEnumConverter::converter() + ")");
 }
@@ -392,12 +372,12 @@ TEST_F(BoilerTemperatureTest, PressureAndTemperatureConvertBothWays)
     const std::pair<float, int> toTemperature[]
         = { { 0.8f, 120 }, { 0.0f, 100 }, { -0.284f, 92 }, { -4.02f, 0 }, { 1.6f, 140 } };
     for (const auto& [pressure, expected] : toTemperature) {
-        EXPECT_EQ(temperature->pressureToTemperature(pressure, true), expected) << pressure;
-        EXPECT_EQ(temperature->pressureToTemperature(pressure, false), expected) << pressure;
+        EXPECT_EQ(accessor->pressureToTemperature(pressure, true), expected) << pressure;
+        EXPECT_EQ(accessor->pressureToTemperature(pressure, false), expected) << pressure;
     }
     const std::pair<int, float> toPressure[] = { { 120, 0.8f }, { 100, 0.0f }, { 140, 1.6f }, { 90, -0.4f } };
     for (const auto& [degrees, expected] : toPressure)
-        EXPECT_FLOAT_EQ(temperature->temperatureToPressure(degrees), expected) << degrees;
+        EXPECT_FLOAT_EQ(accessor->temperatureToPressure(degrees), expected) << degrees;
     EXPECT_TRUE(logEntries().isEmpty());
 }
 
@@ -405,7 +385,7 @@ TEST_F(BoilerTemperatureTest, APressureWithoutTemperatureInRangeIsLoggedAndGives
 {
     for (const float pressure : { std::nanf(""), std::numeric_limits<float>::infinity(), 1e30f, -1e30f }) {
         clearLog();
-        EXPECT_EQ(temperature->pressureToTemperature(pressure, true), 0) << pressure;
+        EXPECT_EQ(accessor->pressureToTemperature(pressure, true), 0) << pressure;
         EXPECT_EQ(logEntriesContaining(QStringLiteral("Pressure has no temperature in range")).size(), 1)
             << pressure;
     }
@@ -413,13 +393,13 @@ TEST_F(BoilerTemperatureTest, APressureWithoutTemperatureInRangeIsLoggedAndGives
 
 TEST_F(BoilerTemperatureTest, SteamLimitsAndBoostTypesAreFixed)
 {
-    EXPECT_EQ(temperature->steamBoilerTempLimits(), qMakePair(1000, 1400));
-    EXPECT_EQ(temperature->availableBoostInstantTypes(),
+    EXPECT_EQ(accessor->steamBoilerTempLimits(), qMakePair(1000, 1400));
+    EXPECT_EQ(accessor->availableBoostInstantTypes(),
         (std::vector<LeaTemperature::BoostInstantType> {
             LeaTemperature::NoInstantBoost, LeaTemperature::InstantBoost }));
     unloadConfiguration();
     clearLog();
-    EXPECT_FALSE(temperature->steamBoilerTempLimits());
+    EXPECT_FALSE(accessor->steamBoilerTempLimits());
     const QList<LogEntry> entries = logEntries();
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].items.value(1), QStringLiteral("Configuration is not loaded. Operation canceled."));

@@ -1,11 +1,9 @@
 #include "bridge/hardware/cupdispenser.h"
 #include "core/configuration/configuration.h"
-#include "core/configuration/configurationgroup.h"
-#include "core/database/abstractdatabase.h"
 #include "core/machine/erogationmanager.h"
 #include "core/machine/machine.h"
-#include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <limits>
 #include <QSignalSpy>
@@ -24,39 +22,22 @@ auto fields(const Settings& s)
 constexpr int64_t kLargest = std::numeric_limits<int>::max() / 10;
 constexpr int64_t kSmallest = std::numeric_limits<int>::min() / 10;
 
-class CupDispenserTest : public MachineTest
+class CupDispenserTest : public SettingsAccessorTest<LeaCupDispenser, bridge::hardware::CupDispenser>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        dispenser = createAccessor<LeaCupDispenser>();
-        ASSERT_TRUE(dynamic_cast<bridge::hardware::CupDispenser*>(dispenser.get()));
-        clearLog();
-    }
-
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
     CupDispenserSettings* core() const { return machine().core().configuration()->cupDispenserSettings(); }
     ErogationManager* erogationManager() const { return gCoreEnv->machine()->erogationManager(); }
-    void reload()
-    {
-        store().reload();
-        loadConfiguration();
-    }
-
-    std::unique_ptr<LeaCupDispenser> dispenser;
 };
 
 TEST_F(CupDispenserTest, BothTimingsRoundTripAndTheMachineHoldsTenTimesThem)
 {
-    EXPECT_EQ(fields(dispenser->settings()), fields(Settings {}));
+    EXPECT_EQ(fields(accessor->settings()), fields(Settings {}));
     QSignalSpy sent(erogationManager(), &ErogationManager::cupDispenserParametersSent);
     for (const Settings& settings : { Settings { 15, 0 }, Settings { 0, 300 },
              Settings { kLargest, kSmallest }, Settings { kSmallest, kLargest }, Settings { -1, 1 } }) {
-        dispenser->setSettings(settings);
+        accessor->setSettings(settings);
         reload();
-        EXPECT_EQ(fields(dispenser->settings()), fields(settings));
+        EXPECT_EQ(fields(accessor->settings()), fields(settings));
         EXPECT_EQ(int64_t(core()->cupSettlingTime()), settings.cupSettlingTime * 10);
         EXPECT_EQ(int64_t(core()->waitingCupPresenceTime()), settings.waitingCupPresenceTime * 10);
     }
@@ -69,7 +50,7 @@ TEST_F(CupDispenserTest, ReadingDividesTheMachinesValuesTowardZero)
 {
     core()->setCupSettlingTime(19);
     core()->setWaitingCupPresenceTime(-19);
-    EXPECT_EQ(fields(dispenser->settings()), fields(Settings { 1, -1 }));
+    EXPECT_EQ(fields(accessor->settings()), fields(Settings { 1, -1 }));
 }
 
 struct ChangeCase
@@ -86,14 +67,14 @@ class CupDispenserChangeTest : public CupDispenserTest, public ::testing::WithPa
 
 TEST_P(CupDispenserChangeTest, AnnouncesOnlyWhatChangedButAlwaysSavesAndSends)
 {
-    dispenser->setSettings({ 2, 3 });
+    accessor->setSettings({ 2, 3 });
     QSignalSpy settling(core(), &CupDispenserSettings::cupSettlingTimeChanged);
     QSignalSpy waiting(core(), &CupDispenserSettings::waitingCupPresenceTimeChanged);
     QSignalSpy sent(erogationManager(), &ErogationManager::cupDispenserParametersSent);
     store().setValue(QStringLiteral("cupDispenser/cupSettlingTime"), QJsonValue(QJsonValue::Undefined));
     ASSERT_FALSE(store().contains(QStringLiteral("cupDispenser/cupSettlingTime")));
 
-    dispenser->setSettings(GetParam().settings);
+    accessor->setSettings(GetParam().settings);
     EXPECT_EQ(settling.size(), GetParam().settlingSignals);
     EXPECT_EQ(waiting.size(), GetParam().waitingSignals);
     EXPECT_EQ(sent.size(), 1);
@@ -113,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Changes, CupDispenserChangeTest, ::testing::ValuesIn(ch
 // Ten times these does not fit the machine's integers: refused, not cut.
 TEST_F(CupDispenserTest, ATimingTheMachineCannotHoldIsRefusedWithBothKept)
 {
-    dispenser->setSettings({ 7, 8 });
+    accessor->setSettings({ 7, 8 });
     QSignalSpy sent(erogationManager(), &ErogationManager::cupDispenserParametersSent);
     QSignalSpy settling(core(), &CupDispenserSettings::cupSettlingTimeChanged);
     clearLog();
@@ -121,30 +102,30 @@ TEST_F(CupDispenserTest, ATimingTheMachineCannotHoldIsRefusedWithBothKept)
         = { { kLargest + 1, 1 }, { 1, kSmallest - 1 }, { std::numeric_limits<int64_t>::max(), 1 },
               { 1, std::numeric_limits<int64_t>::min() }, { (int64_t(1) << 32) | 1, 1 } };
     for (const Settings& settings : refused) {
-        dispenser->setSettings(settings);
-        EXPECT_EQ(fields(dispenser->settings()), fields(Settings { 7, 8 }));
+        accessor->setSettings(settings);
+        EXPECT_EQ(fields(accessor->settings()), fields(Settings { 7, 8 }));
     }
     EXPECT_EQ(sent.size(), 0);
     EXPECT_EQ(settling.size(), 0);
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Cup dispenser time out of range")).size(),
         int(std::size(refused)));
     reload();
-    EXPECT_EQ(fields(dispenser->settings()), fields(Settings { 7, 8 }));
+    EXPECT_EQ(fields(accessor->settings()), fields(Settings { 7, 8 }));
 }
 
 TEST_F(CupDispenserTest, ARefusedSaveKeepsBothTimingsAnnouncesAndSendsNothing)
 {
-    dispenser->setSettings({ 7, 8 });
+    accessor->setSettings({ 7, 8 });
     refuseSetting(QStringLiteral("cupDispenser/waitingCupPresenceTime"));
     QSignalSpy sent(erogationManager(), &ErogationManager::cupDispenserParametersSent);
     QSignalSpy settling(core(), &CupDispenserSettings::cupSettlingTimeChanged);
     QSignalSpy waiting(core(), &CupDispenserSettings::waitingCupPresenceTimeChanged);
-    dispenser->setSettings({ 1, 2 });
-    EXPECT_EQ(fields(dispenser->settings()), fields(Settings { 7, 8 }));
+    accessor->setSettings({ 1, 2 });
+    EXPECT_EQ(fields(accessor->settings()), fields(Settings { 7, 8 }));
     EXPECT_EQ(sent.size() + settling.size() + waiting.size(), 0);
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save cup dispenser settings")).size(), 1);
     reload();
-    EXPECT_EQ(fields(dispenser->settings()), fields(Settings { 7, 8 }));
+    EXPECT_EQ(fields(accessor->settings()), fields(Settings { 7, 8 }));
 }
 
 using CupDispenser = bridge::hardware::CupDispenser;

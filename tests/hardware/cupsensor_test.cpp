@@ -1,11 +1,9 @@
 #include "bridge/hardware/cupsensor.h"
 #include "core/configuration/configuration.h"
-#include "core/configuration/configurationgroup.h"
-#include "core/database/abstractdatabase.h"
 #include "core/hardware/abstractcupsensor.h"
 #include "core/hardwareenvironment.h"
-#include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <QSignalSpy>
 #include <stdexcept>
@@ -24,45 +22,21 @@ auto fields(const Settings& s)
     return std::make_tuple(s.mode, s.sensitivity, s.erogationRule, s.reserved0, s.reserved1, s.reserved2);
 }
 
-class CupSensorTest : public MachineTest
-{
-protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        clearLog();
-    }
-
-    std::unique_ptr<LeaCupSensor> sensorAccessor()
-    {
-        auto accessor = createAccessor<LeaCupSensor>();
-        EXPECT_TRUE(dynamic_cast<bridge::hardware::CupSensor*>(accessor.get()));
-        return accessor;
-    }
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
-    void reload()
-    {
-        store().reload();
-        loadConfiguration();
-    }
-    void refuseUpdateOf(const QString& key) { refuseSetting(key); }
-};
+using CupSensorTest = SettingsAccessorTest<LeaCupSensor, bridge::hardware::CupSensor>;
 
 TEST_F(CupSensorTest, WithoutASensorNoCupIsPresentAndTheCarrierIsHome)
 {
     ASSERT_EQ(gHardwareEnv->cupSensor(), nullptr);
-    const auto sensor = sensorAccessor();
-    EXPECT_FALSE(sensor->isCupPresent(nonstd::nullopt));
-    EXPECT_FALSE(sensor->isCupPresent(2u));
-    EXPECT_TRUE(sensor->isCupCarrierPositionHome());
+    EXPECT_FALSE(accessor->isCupPresent(nonstd::nullopt));
+    EXPECT_FALSE(accessor->isCupPresent(2u));
+    EXPECT_TRUE(accessor->isCupCarrierPositionHome());
 }
 
 TEST_F(CupSensorTest, FollowsTheMachinesSensorAndRelaysItsSignals)
 {
     gHardwareEnv->setCupSensorFitted(true);
     AbstractCupSensor& core = *gHardwareEnv->cupSensor();
-    const auto sensor = sensorAccessor();
+    const auto sensor = createAccessor<LeaCupSensor>();
     QSignalSpy presence(sensor.get(), &LeaCupSensor::cupPresenceChanged);
     QSignalSpy carrier(sensor.get(), &LeaCupSensor::cupCarrierPositionChanged);
 
@@ -84,8 +58,7 @@ TEST_F(CupSensorTest, FollowsTheMachinesSensorAndRelaysItsSignals)
 
 TEST_F(CupSensorTest, EverySettingRoundTripsAndTheReservedFieldsStayZero)
 {
-    const auto sensor = sensorAccessor();
-    EXPECT_EQ(fields(sensor->settings()), fields(Settings {}));
+    EXPECT_EQ(fields(accessor->settings()), fields(Settings {}));
     const Settings cases[] = {
         { LeaCupSensor::Mode4, LeaCupSensor::Low, LeaCupSensor::Rule0, 0, 0, 0 },
         { LeaCupSensor::Mode0, LeaCupSensor::High, LeaCupSensor::Rule0, 0, 0, 0 },
@@ -95,9 +68,9 @@ TEST_F(CupSensorTest, EverySettingRoundTripsAndTheReservedFieldsStayZero)
         { LeaCupSensor::Mode2, LeaCupSensor::Low, LeaCupSensor::Rule0, 0, 0, 0 },
     };
     for (const Settings& settings : cases) {
-        sensor->setSettings(settings);
+        accessor->setSettings(settings);
         reload();
-        EXPECT_EQ(fields(sensor->settings()),
+        EXPECT_EQ(fields(accessor->settings()),
             fields({ settings.mode, settings.sensitivity, settings.erogationRule, 0, 0, 0 }));
     }
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
@@ -113,11 +86,6 @@ struct FieldCase
     const char* logText;
     Settings result;
 };
-
-void PrintTo(const FieldCase& entry, std::ostream* os)
-{
-    *os << entry.name;
-}
 
 const Settings kBefore { LeaCupSensor::Mode1, LeaCupSensor::Medium, LeaCupSensor::Rule1, 0, 0, 0 };
 const Settings kAfter { LeaCupSensor::Mode3, LeaCupSensor::High, LeaCupSensor::Rule2, 0, 0, 0 };
@@ -147,19 +115,18 @@ class CupSensorFieldTest : public CupSensorTest, public ::testing::WithParamInte
 
 TEST_P(CupSensorFieldTest, AFieldThatCannotBeStoredIsLoggedKeptAndTheOthersStored)
 {
-    const auto sensor = sensorAccessor();
-    sensor->setSettings(kBefore);
+    accessor->setSettings(kBefore);
     if (GetParam().key)
-        refuseUpdateOf(QLatin1String(GetParam().key));
+        refuseSetting(QLatin1String(GetParam().key));
     clearLog();
 
-    EXPECT_NO_THROW(sensor->setSettings(GetParam().wanted));
-    EXPECT_EQ(fields(sensor->settings()), fields(GetParam().result));
+    EXPECT_NO_THROW(accessor->setSettings(GetParam().wanted));
+    EXPECT_EQ(fields(accessor->settings()), fields(GetParam().result));
     ASSERT_EQ(logEntriesContaining(QLatin1String(GetParam().logText)).size(), 1);
     EXPECT_TRUE(logEntriesContaining(QLatin1String(GetParam().logText))[0].text.contains(
         QStringLiteral("CupSensor::setSettings(")));
     reload();
-    EXPECT_EQ(fields(sensor->settings()), fields(GetParam().result));
+    EXPECT_EQ(fields(accessor->settings()), fields(GetParam().result));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, CupSensorFieldTest, ::testing::ValuesIn(unsupportedCases),
@@ -168,16 +135,15 @@ INSTANTIATE_TEST_SUITE_P(Fields, CupSensorFieldTest, ::testing::ValuesIn(unsuppo
 // A value stored by other software that the interface does not name.
 TEST_F(CupSensorTest, ReadingAStoredValueTheInterfaceDoesNotNameThrows)
 {
-    const auto sensor = sensorAccessor();
     for (const char* key :
         { "physicalMachine/cupSensorMode", "machine/cupSensorSensibility", "general/forceErogationRule" }) {
         SCOPED_TRACE(key);
         ASSERT_TRUE(store().setValue(QLatin1String(key), 9));
         reload();
-        EXPECT_THROW(sensor->settings(), std::invalid_argument);
+        EXPECT_THROW(accessor->settings(), std::invalid_argument);
         ASSERT_TRUE(store().setValue(QLatin1String(key), 0));
         reload();
-        EXPECT_NO_THROW(sensor->settings());
+        EXPECT_NO_THROW(accessor->settings());
     }
 }
 

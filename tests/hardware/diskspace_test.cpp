@@ -109,11 +109,6 @@ struct BadOutput
     const char* reason;
 };
 
-void PrintTo(const BadOutput& entry, std::ostream* os)
-{
-    *os << entry.name;
-}
-
 const BadOutput badOutputs[] = {
     { "Nothing", "", "process returned an empty set" },
     { "NoDataPartition", "/dev/sda1 100 40 60 40% /\n", "process returned an empty set" },

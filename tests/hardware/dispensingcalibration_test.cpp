@@ -9,7 +9,6 @@
 #include "support/guardtest.h"
 
 #include <functional>
-#include <ostream>
 #include <stdexcept>
 
 namespace {
@@ -90,11 +89,6 @@ const Forwarded kForwarded[] = {
         "startGrinderCalibrationVolumetric(1, 12, 10)", true },
 };
 
-void PrintTo(const Forwarded& entry, std::ostream* os)
-{
-    *os << entry.name;
-}
-
 class CalibrationForwardedTest : public DispensingCalibrationTest,
                                  public ::testing::WithParamInterface<Forwarded>
 {
@@ -173,11 +167,6 @@ const Refused kRefused[] = {
         [](Calibration& c, auto) { return c.runGrinderVolumetricCalibration(kUnconvertible, 3); },
         "Invalid external enum value 36 (", true },
 };
-
-void PrintTo(const Refused& entry, std::ostream* os)
-{
-    *os << entry.name;
-}
 
 class CalibrationRefusedTest : public DispensingCalibrationTest, public ::testing::WithParamInterface<Refused>
 {

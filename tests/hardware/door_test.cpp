@@ -51,18 +51,13 @@ TEST_F(DoorTest, SimulationMovesTheMachinesDoorThatEveryAccessorSees)
     EXPECT_EQ(coreMachine().cpuStateMachine()->currentState(), CpuStateMachine::Ready);
 }
 
-TEST_F(DoorTest, FollowsTheMachinesDoorSwitch)
+TEST_F(DoorTest, FollowsTheMachinesDoorSwitchAndCannotBeOpenedWhileDispensing)
 {
     const auto door = createAccessor<LeaDoor>();
     coreMachine().simulateDoorOpened();
     EXPECT_TRUE(door->isOpened());
     coreMachine().simulateDoorClosed();
     EXPECT_FALSE(door->isOpened());
-}
-
-TEST_F(DoorTest, CannotBeOpenedWhileDispensing)
-{
-    const auto door = createAccessor<LeaDoor>();
     EXPECT_TRUE(door->canOpen());
     coreMachine().setErogating(true);
     EXPECT_FALSE(door->canOpen());

@@ -1,9 +1,7 @@
 #include "bridge/hardware/espressogroup.h"
 #include "core/configuration/configuration.h"
-#include "core/configuration/configurationgroup.h"
-#include "core/database/abstractdatabase.h"
-#include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <tuple>
 
@@ -17,37 +15,16 @@ auto fields(const Settings& s)
     return std::make_tuple(s.pregrinding, s.grinderSensor, s.boostEspressoWater);
 }
 
-class EspressoGroupTest : public MachineTest
-{
-protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        group = createAccessor<LeaEspressoGroup>();
-        ASSERT_TRUE(dynamic_cast<bridge::hardware::EspressoGroup*>(group.get()));
-        clearLog();
-    }
-
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
-    void reload()
-    {
-        store().reload();
-        loadConfiguration();
-    }
-    void refuse(const char* key) { refuseSetting(QLatin1String(key)); }
-
-    std::unique_ptr<LeaEspressoGroup> group;
-};
+using EspressoGroupTest = SettingsAccessorTest<LeaEspressoGroup, bridge::hardware::EspressoGroup>;
 
 TEST_F(EspressoGroupTest, EverySettingRoundTripsAlone)
 {
-    EXPECT_EQ(fields(group->settings()), fields(Settings {}));
+    EXPECT_EQ(fields(accessor->settings()), fields(Settings {}));
     for (const Settings& settings : { Settings { true, false, false }, Settings { false, true, false },
              Settings { false, false, true }, Settings { true, true, true }, Settings {} }) {
-        group->setSettings(settings);
+        accessor->setSettings(settings);
         reload();
-        EXPECT_EQ(fields(group->settings()), fields(settings));
+        EXPECT_EQ(fields(accessor->settings()), fields(settings));
     }
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
@@ -56,17 +33,17 @@ TEST_F(EspressoGroupTest, EverySettingRoundTripsAlone)
 TEST_F(EspressoGroupTest, ARefusedSaveKeepsAllThreeSettings)
 {
     const Settings before { true, false, true };
-    group->setSettings(before);
+    accessor->setSettings(before);
     for (const char* key :
         { "espresso/pregrinding", "espresso/grinderSensor", "machine/boostEspressoWater" }) {
         SCOPED_TRACE(key);
-        refuse(key);
+        refuseSetting(QLatin1String(key));
         clearLog();
-        group->setSettings({ false, true, false });
-        EXPECT_EQ(fields(group->settings()), fields(before));
+        accessor->setSettings({ false, true, false });
+        EXPECT_EQ(fields(accessor->settings()), fields(before));
         EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save espresso group settings")).size(), 1);
         reload();
-        EXPECT_EQ(fields(group->settings()), fields(before));
+        EXPECT_EQ(fields(accessor->settings()), fields(before));
         acceptWrites();
     }
 }
@@ -76,7 +53,7 @@ TEST_F(EspressoGroupTest, SavingKeepsTheOtherMachineSettings)
     MachineSettings& machineSettings = *machine().core().configuration()->machineSettings();
     machineSettings.setFanDuration(42);
     ASSERT_TRUE(machine().core().configuration()->saveMachineSettings());
-    group->setSettings({ true, true, true });
+    accessor->setSettings({ true, true, true });
     reload();
     EXPECT_EQ(machine().core().configuration()->machineSettings()->fanDuration(), 42);
 }

@@ -63,11 +63,6 @@ protected:
     }
 };
 
-TEST_F(ModemTest, TheFactoryMakesTheBridgeModem)
-{
-    EXPECT_TRUE((createAccessor<LeaModem, Modem>()));
-}
-
 TEST_F(ModemTest, EveryValueIsAbsentWhileTheModemIsSwitchedOffAndPresentWhileOn)
 {
     fillIn();

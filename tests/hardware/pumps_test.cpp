@@ -1,14 +1,11 @@
 #include "bridge/hardware/logicalpumpenumconverter.h"
 #include "bridge/hardware/pumps.h"
 #include "core/configuration/configuration.h"
-#include "core/configuration/configurationgroup.h"
-#include "core/database/abstractdatabase.h"
 #include "core/hardware/pump.h"
-#include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <QJsonArray>
-#include <QSqlQuery>
 #include <stdexcept>
 
 namespace {
@@ -45,41 +42,16 @@ void PrintTo(const Pumps::Pump& pump, std::ostream* os)
 
 namespace {
 
-class PumpsTest : public MachineTest
+/// Twenty pumps, each with a range of its own.
+PumpMap everyPump()
 {
-protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        pumps = createAccessor<LeaPumps>();
-        ASSERT_TRUE(dynamic_cast<bridge::hardware::Pumps*>(pumps.get()));
-        clearLog();
-    }
+    PumpMap map;
+    for (int id = 0; id <= 19; ++id)
+        map[lea(id)] = { 10 * id + 1, 100 * id + 50 };
+    return map;
+}
 
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
-    /// Reads the settings table again and builds a new configuration from it.
-    void reload()
-    {
-        store().reload();
-        loadConfiguration();
-    }
-    void execute(const QString& statement) const
-    {
-        QSqlQuery query(machine().core().configurationGroup()->database()->database());
-        ASSERT_TRUE(query.exec(statement)) << qPrintable(statement);
-    }
-    /// Twenty pumps, each with a range of its own.
-    static PumpMap everyPump()
-    {
-        PumpMap map;
-        for (int id = 0; id <= 19; ++id)
-            map[lea(id)] = { 10 * id + 1, 100 * id + 50 };
-        return map;
-    }
-
-    std::unique_ptr<LeaPumps> pumps;
-};
+using PumpsTest = SettingsAccessorTest<LeaPumps, bridge::hardware::Pumps>;
 
 TEST(LogicalPumpEnumConverter, InterfaceCountsFromZeroAndSkipsCorePumpEight)
 {
@@ -98,45 +70,45 @@ TEST(LogicalPumpEnumConverter, InterfaceCountsFromZeroAndSkipsCorePumpEight)
 
 TEST_F(PumpsTest, EveryPumpRoundTripsThroughSaveAndReload)
 {
-    const PumpMap initial = pumps->pumps();
+    const PumpMap initial = accessor->pumps();
     ASSERT_EQ(initial.size(), 20u);
     EXPECT_EQ(initial.at(lea(0)), (LeaPumps::Pump { 0, 1000 }));
 
-    pumps->setPumps(everyPump());
-    EXPECT_EQ(pumps->pumps(), everyPump());
+    accessor->setPumps(everyPump());
+    EXPECT_EQ(accessor->pumps(), everyPump());
     reload();
-    EXPECT_EQ(pumps->pumps(), everyPump());
+    EXPECT_EQ(accessor->pumps(), everyPump());
 
     // A partial map leaves the other pumps alone.
     PumpMap expected = everyPump();
     expected[lea(7)] = { -5, 0 };
-    pumps->setPumps({ { lea(7), { -5, 0 } } });
+    accessor->setPumps({ { lea(7), { -5, 0 } } });
     reload();
-    EXPECT_EQ(pumps->pumps(), expected);
+    EXPECT_EQ(accessor->pumps(), expected);
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
 TEST_F(PumpsTest, AnInvalidIdentifierThrowsBeforeAnyPumpIsWritten)
 {
-    const PumpMap before = pumps->pumps();
+    const PumpMap before = accessor->pumps();
     PumpMap wrong = everyPump();
     wrong[lea(20)] = { 1, 2 };
-    EXPECT_THROW(pumps->setPumps(wrong), std::invalid_argument);
-    EXPECT_EQ(pumps->pumps(), before);
+    EXPECT_THROW(accessor->setPumps(wrong), std::invalid_argument);
+    EXPECT_EQ(accessor->pumps(), before);
     reload();
-    EXPECT_EQ(pumps->pumps(), before);
+    EXPECT_EQ(accessor->pumps(), before);
 }
 
 TEST_F(PumpsTest, ARefusedSaveKeepsEveryPumpAsItWasAndIsLogged)
 {
-    const PumpMap before = pumps->pumps();
+    const PumpMap before = accessor->pumps();
     // The pump of interface number 9 is core logical pump 11, the physical pump 10.
     refuseSetting(QStringLiteral("pumps/10"));
-    pumps->setPumps(everyPump());
-    EXPECT_EQ(pumps->pumps(), before);
+    accessor->setPumps(everyPump());
+    EXPECT_EQ(accessor->pumps(), before);
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save pumps")).size(), 1);
     reload();
-    EXPECT_EQ(pumps->pumps(), before);
+    EXPECT_EQ(accessor->pumps(), before);
 }
 
 TEST_F(PumpsTest, LayoutWithoutLogicalPumpOrWithADuplicateShowsTheFirstAndSkipsMissingOnes)
@@ -146,13 +118,13 @@ TEST_F(PumpsTest, LayoutWithoutLogicalPumpOrWithADuplicateShowsTheFirstAndSkipsM
     ASSERT_TRUE(store().setValue(QStringLiteral("pumps/1"), QJsonArray { 11, 12 }));
     ASSERT_TRUE(store().setValue(QStringLiteral("pumps/2"), QJsonArray { 21, 22 }));
     reload();
-    EXPECT_EQ(pumps->pumps(), (PumpMap { { lea(2), { 11, 12 } }, { lea(7), { 0, 1000 } } }));
+    EXPECT_EQ(accessor->pumps(), (PumpMap { { lea(2), { 11, 12 } }, { lea(7), { 0, 1000 } } }));
 
     clearLog();
-    pumps->setPumps({ { lea(0), { 1, 1 } }, { lea(2), { 5, 6 } }, { lea(7), { 7, 8 } } });
+    accessor->setPumps({ { lea(0), { 1, 1 } }, { lea(2), { 5, 6 } }, { lea(7), { 7, 8 } } });
     EXPECT_EQ(logEntriesContaining(QStringLiteral("skipped")).size(), 1);
     reload();
-    EXPECT_EQ(pumps->pumps(), (PumpMap { { lea(2), { 5, 6 } }, { lea(7), { 7, 8 } } }));
+    EXPECT_EQ(accessor->pumps(), (PumpMap { { lea(2), { 5, 6 } }, { lea(7), { 7, 8 } } }));
     EXPECT_EQ(store().value(QStringLiteral("pumps/2")), (QJsonArray { 21, 22 }));
 }
 
@@ -160,7 +132,7 @@ TEST_F(PumpsTest, AnUnconvertibleCorePumpThrows)
 {
     ASSERT_TRUE(store().setValue(QStringLiteral("pumps/layout"), QJsonArray { 1, 8 }));
     reload();
-    EXPECT_THROW(pumps->pumps(), std::invalid_argument);
+    EXPECT_THROW(accessor->pumps(), std::invalid_argument);
 }
 
 using Pumps = bridge::hardware::Pumps;

@@ -27,11 +27,6 @@ struct RebootCase
     RebootManager::Request request;
 };
 
-void PrintTo(const RebootCase& entry, std::ostream* os)
-{
-    *os << entry.name;
-}
-
 const RebootCase rebootCases[] = {
     { "rebootSoon", &LeaReboot::rebootSoon, RebootManager::SystemSoon },
     { "rebootImmediately", &LeaReboot::rebootImmediately, RebootManager::SystemImmediately },

@@ -60,11 +60,6 @@ struct StatusCase
     QStringList log;
 };
 
-void PrintTo(const StatusCase& entry, std::ostream* os)
-{
-    *os << entry.name;
-}
-
 const QString& text(InputStatus::State state)
 {
     static const QMap<InputStatus::State, QString> texts = InputStatus::inputStatusStatesMap();

@@ -57,11 +57,6 @@ struct TemperatureText
     Temperatures expected;
 };
 
-void PrintTo(const TemperatureText& entry, std::ostream* os)
-{
-    *os << entry.name;
-}
-
 const TemperatureText temperatureTexts[] = {
     { "WithSuffix", QStringLiteral("4.5") + suffix, { 45 } },
     { "WithoutSuffix", QStringLiteral("7"), { 70 } },

@@ -4,9 +4,9 @@
 #include "core/machine/machine.h"
 #include "support/erogationrequests.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <functional>
-#include <ostream>
 #include <QSignalSpy>
 #include <stdexcept>
 
@@ -26,20 +26,7 @@ Component component(int value)
     return static_cast<Component>(value);
 }
 
-class TestComponentsTest : public MachineTest
-{
-protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        tests = createAccessor<LeaTestComponents, TestComponents>();
-        ASSERT_TRUE(tests);
-        clearLog();
-    }
-
-    std::unique_ptr<TestComponents> tests;
-};
+using TestComponentsTest = SettingsAccessorTest<LeaTestComponents, TestComponents>;
 
 // An interface component and the core test it starts.
 struct Pair
@@ -47,11 +34,6 @@ struct Pair
     int component;
     int core;
 };
-
-void PrintTo(const Pair& pair, std::ostream* os)
-{
-    *os << pair.component << " -> " << pair.core;
-}
 
 class ComponentTest : public TestComponentsTest, public ::testing::WithParamInterface<Pair>
 {
@@ -61,16 +43,16 @@ TEST_P(ComponentTest, StartsTheCoreTestAndReportsItRunningThenLast)
 {
     const auto [external, core] = GetParam();
     QSignalSpy started(&erogationManager(), &ErogationManager::componentTestStarted);
-    ASSERT_TRUE(tests->test(component(external)));
+    ASSERT_TRUE(accessor->test(component(external)));
     EXPECT_EQ(erogationRequests(), QStringList { QStringLiteral("testComponents(%1)").arg(core) });
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(int(started[0][0].value<ErogationManager::ComponentsTest>()), core);
-    EXPECT_EQ(tests->onGoingComponentTest(), nonstd::optional<Component>(component(external)));
-    EXPECT_EQ(tests->lastComponentTestRun(), nonstd::nullopt);
+    EXPECT_EQ(accessor->onGoingComponentTest(), nonstd::optional<Component>(component(external)));
+    EXPECT_EQ(accessor->lastComponentTestRun(), nonstd::nullopt);
 
     erogationManager().finishComponentTest();
-    EXPECT_EQ(tests->onGoingComponentTest(), nonstd::nullopt);
-    EXPECT_EQ(tests->lastComponentTestRun(), nonstd::optional<Component>(component(external)));
+    EXPECT_EQ(accessor->onGoingComponentTest(), nonstd::nullopt);
+    EXPECT_EQ(accessor->lastComponentTestRun(), nonstd::optional<Component>(component(external)));
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
@@ -97,11 +79,6 @@ const Refused kRefused[] = {
     { "AnotherTestRunning", 5, [] { erogationManager().testComponents(ErogationManager::ComponentTest58); } },
 };
 
-void PrintTo(const Refused& entry, std::ostream* os)
-{
-    *os << entry.name;
-}
-
 class ComponentRefusedTest : public TestComponentsTest, public ::testing::WithParamInterface<Refused>
 {
 };
@@ -110,10 +87,10 @@ TEST_P(ComponentRefusedTest, ReturnsFalseAndStartsNothing)
 {
     GetParam().prepare();
     const QStringList before = erogationRequests();
-    const nonstd::optional<Component> running = tests->onGoingComponentTest();
-    EXPECT_FALSE(tests->test(component(GetParam().component)));
+    const nonstd::optional<Component> running = accessor->onGoingComponentTest();
+    EXPECT_FALSE(accessor->test(component(GetParam().component)));
     EXPECT_EQ(erogationRequests(), before);
-    EXPECT_EQ(tests->onGoingComponentTest(), running);
+    EXPECT_EQ(accessor->onGoingComponentTest(), running);
 }
 
 INSTANTIATE_TEST_SUITE_P(Requests, ComponentRefusedTest, ::testing::ValuesIn(kRefused),
@@ -123,12 +100,12 @@ TEST_F(TestComponentsTest, ACoreTestWithoutInterfacePartnerThrowsWhenReported)
 {
     ASSERT_TRUE(erogationManager().testComponents(static_cast<ErogationManager::ComponentsTest>(50)));
     EXPECT_EQ(exceptionText<std::invalid_argument>([&] {
-        tests->onGoingComponentTest();
+        accessor->onGoingComponentTest();
     }).rfind("Invalid internal enum value 50 (", 0),
         0u);
     erogationManager().finishComponentTest();
     EXPECT_EQ(exceptionText<std::invalid_argument>([&] {
-        tests->lastComponentTestRun();
+        accessor->lastComponentTestRun();
     }).rfind("Invalid internal enum value 50 (", 0),
         0u);
 }

@@ -1,13 +1,11 @@
 #include "bridge/maintenance/automaticrinsing.h"
 #include "core/configuration/configuration.h"
-#include "core/configuration/configurationgroup.h"
-#include "core/database/abstractdatabase.h"
 #include "core/gui/guienvironment.h"
 #include "core/gui/maintenance.h"
 #include "core/gui/timecleaning.h"
 #include "core/machine/machine.h"
-#include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <QSignalSpy>
 #include <stdexcept>
@@ -37,20 +35,10 @@ std::vector<std::tuple<lm::RinsingType, lm::RinsingDays, QTime>> fields(const st
 /// The core's schedule as plain values: module, day, hour, minute.
 using CoreEntry = std::tuple<int, int, int, int>;
 
-class AutomaticRinsingTest : public MachineTest
+class AutomaticRinsingTest : public SettingsAccessorTest<LeaRinsing, bridge::maintenance::AutomaticRinsing>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        rinsing = createAccessor<LeaRinsing>();
-        ASSERT_TRUE(dynamic_cast<bridge::maintenance::AutomaticRinsing*>(rinsing.get()));
-        clearLog();
-    }
-
     static Maintenance& maintenance() { return *gGuiEnv->maintenance(); }
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
     /// Reads everything again from the database.
     void reload()
     {
@@ -75,9 +63,6 @@ protected:
         entry->setMinute(minute);
         maintenance().addTimeCleaning(entry);
     }
-    void refuseSavesOf(const char* key) { refuseSetting(QLatin1String(key)); }
-
-    std::unique_ptr<LeaRinsing> rinsing;
 };
 
 struct RoundTrip
@@ -112,18 +97,18 @@ TEST_P(AutomaticRinsingRoundTrip, IsStoredSavedAnnouncedAndReadBackAfterAReload)
     const RoundTrip& trip = GetParam();
     const Schedule expected = trip.read ? trip.read : trip.written;
     // Start from another stored schedule, so that each case changes something.
-    ASSERT_TRUE(rinsing->setRinsingData(std::vector<Rinsing> { { lm::Rinsing7, lm::Sunday, QTime(3, 3) } }));
-    QSignalSpy updated(rinsing.get(), &LeaRinsing::automaticCleaningsUpdated);
+    ASSERT_TRUE(accessor->setRinsingData(std::vector<Rinsing> { { lm::Rinsing7, lm::Sunday, QTime(3, 3) } }));
+    QSignalSpy updated(accessor.get(), &LeaRinsing::automaticCleaningsUpdated);
     QSignalSpy timers(gCoreEnv->machine(), &Machine::cleaningTimersUpdated);
 
-    EXPECT_TRUE(rinsing->setRinsingData(trip.written));
+    EXPECT_TRUE(accessor->setRinsingData(trip.written));
     EXPECT_EQ(maintenance().isAutomaticCleaning(), trip.written.has_value());
     EXPECT_EQ(coreSchedule(), trip.core);
     EXPECT_EQ(updated.size(), 1);
     ASSERT_EQ(timers.size(), 1);
     EXPECT_EQ(timers[0][0].toLongLong(), 0);
     reload();
-    const Schedule read = rinsing->rinsingData();
+    const Schedule read = accessor->rinsingData();
     ASSERT_EQ(read.has_value(), expected.has_value());
     if (read) {
         EXPECT_EQ(fields(*read), fields(*expected));
@@ -137,25 +122,25 @@ INSTANTIATE_TEST_SUITE_P(Schedules, AutomaticRinsingRoundTrip, ::testing::Values
 TEST_F(AutomaticRinsingTest, TheSwitchTurnsTheScheduleOffAndOnAgain)
 {
     const std::vector<Rinsing> schedule { { lm::Rinsing1, lm::Friday, QTime(18, 0) } };
-    ASSERT_TRUE(rinsing->setRinsingData(schedule));
-    ASSERT_TRUE(rinsing->setRinsingData(nonstd::nullopt));
+    ASSERT_TRUE(accessor->setRinsingData(schedule));
+    ASSERT_TRUE(accessor->setRinsingData(nonstd::nullopt));
     reload();
-    EXPECT_FALSE(rinsing->rinsingData());
+    EXPECT_FALSE(accessor->rinsingData());
     EXPECT_TRUE(coreSchedule().empty());
-    ASSERT_TRUE(rinsing->setRinsingData(schedule));
+    ASSERT_TRUE(accessor->setRinsingData(schedule));
     reload();
-    ASSERT_TRUE(rinsing->rinsingData());
-    EXPECT_EQ(fields(*rinsing->rinsingData()), fields(schedule));
+    ASSERT_TRUE(accessor->rinsingData());
+    EXPECT_EQ(fields(*accessor->rinsingData()), fields(schedule));
 }
 
 TEST_F(AutomaticRinsingTest, OffReadsAbsentEvenWithEntriesInTheCore)
 {
     addCoreEntry(CleaningSettings::Rinsing2, TimeCleaning::Monday, 8, 0);
     maintenance().setIsAutomaticCleaning(false);
-    EXPECT_FALSE(rinsing->rinsingData());
+    EXPECT_FALSE(accessor->rinsingData());
     maintenance().setIsAutomaticCleaning(true);
-    ASSERT_TRUE(rinsing->rinsingData());
-    EXPECT_EQ(rinsing->rinsingData()->size(), 1u);
+    ASSERT_TRUE(accessor->rinsingData());
+    EXPECT_EQ(accessor->rinsingData()->size(), 1u);
 }
 
 struct BadCoreEntry
@@ -181,7 +166,7 @@ TEST_F(AutomaticRinsingTest, AStoredValueWithoutCounterpartThrowsOnRead)
         maintenance().setIsAutomaticCleaning(true);
         addCoreEntry(CleaningSettings::Rinsing1, TimeCleaning::Monday, 1, 1);
         addCoreEntry(bad.module, bad.day, 9, 0);
-        const std::string text = exceptionText<std::invalid_argument>([&] { rinsing->rinsingData(); });
+        const std::string text = exceptionText<std::invalid_argument>([&] { accessor->rinsingData(); });
         EXPECT_EQ(text.rfind(bad.text, 0), 0u) << bad.name << ": " << text;
     }
 }
@@ -206,15 +191,15 @@ const BadRecord kBadRecords[] = {
 TEST_F(AutomaticRinsingTest, ABadRecordThrowsAndLosesNothing)
 {
     const std::vector<Rinsing> kept { { lm::Rinsing4, lm::Thursday, QTime(7, 45) } };
-    ASSERT_TRUE(rinsing->setRinsingData(kept));
+    ASSERT_TRUE(accessor->setRinsingData(kept));
     const std::vector<CoreEntry> core = coreSchedule();
-    QSignalSpy updated(rinsing.get(), &LeaRinsing::automaticCleaningsUpdated);
+    QSignalSpy updated(accessor.get(), &LeaRinsing::automaticCleaningsUpdated);
     QSignalSpy timers(gCoreEnv->machine(), &Machine::cleaningTimersUpdated);
     const quint32 changes = databaseChangeCounter();
     for (const BadRecord& bad : kBadRecords) {
         const std::vector<Rinsing> written { { lm::Rinsing2, lm::Monday, QTime(5, 0) }, bad.record };
         const std::string text
-            = exceptionText<std::invalid_argument>([&] { rinsing->setRinsingData(written); });
+            = exceptionText<std::invalid_argument>([&] { accessor->setRinsingData(written); });
         EXPECT_EQ(text.rfind(bad.text, 0), 0u) << bad.name << ": " << text;
         EXPECT_TRUE(maintenance().isAutomaticCleaning()) << bad.name;
         EXPECT_EQ(coreSchedule(), core) << bad.name;
@@ -223,22 +208,22 @@ TEST_F(AutomaticRinsingTest, ABadRecordThrowsAndLosesNothing)
     EXPECT_TRUE(updated.isEmpty());
     EXPECT_TRUE(timers.isEmpty());
     reload();
-    ASSERT_TRUE(rinsing->rinsingData());
-    EXPECT_EQ(fields(*rinsing->rinsingData()), fields(kept));
+    ASSERT_TRUE(accessor->rinsingData());
+    EXPECT_EQ(fields(*accessor->rinsingData()), fields(kept));
 }
 
 TEST_F(AutomaticRinsingTest, ARefusedSaveReturnsFalseLogsAndKeepsWhatIsStored)
 {
     const std::vector<Rinsing> kept { { lm::Rinsing4, lm::Thursday, QTime(7, 45) },
         { lm::Rinsing16, lm::WorkingDays, QTime(19, 5) } };
-    ASSERT_TRUE(rinsing->setRinsingData(kept));
+    ASSERT_TRUE(accessor->setRinsingData(kept));
     const std::vector<CoreEntry> core = coreSchedule();
-    refuseSavesOf("maintenance/timesCleaning");
-    QSignalSpy updated(rinsing.get(), &LeaRinsing::automaticCleaningsUpdated);
+    refuseSetting(QStringLiteral("maintenance/timesCleaning"));
+    QSignalSpy updated(accessor.get(), &LeaRinsing::automaticCleaningsUpdated);
     clearLog();
     for (const Schedule& refused : { Schedule(nonstd::nullopt), Schedule(std::vector<Rinsing> {}),
              Schedule(std::vector<Rinsing> { { lm::Rinsing0, lm::Monday, QTime(1, 0) } }) }) {
-        EXPECT_FALSE(rinsing->setRinsingData(refused));
+        EXPECT_FALSE(accessor->setRinsingData(refused));
         EXPECT_TRUE(maintenance().isAutomaticCleaning());
         EXPECT_EQ(coreSchedule(), core);
     }
@@ -248,8 +233,8 @@ TEST_F(AutomaticRinsingTest, ARefusedSaveReturnsFalseLogsAndKeepsWhatIsStored)
     ASSERT_EQ(failures.size(), 3);
     EXPECT_TRUE(failures[0].items.value(0).contains(QStringLiteral("AutomaticRinsing::setRinsingData(")));
     reload();
-    ASSERT_TRUE(rinsing->rinsingData());
-    EXPECT_EQ(fields(*rinsing->rinsingData()), fields(kept));
+    ASSERT_TRUE(accessor->rinsingData());
+    EXPECT_EQ(fields(*accessor->rinsingData()), fields(kept));
 }
 
 using Accessor = bridge::maintenance::AutomaticRinsing;

@@ -1,12 +1,11 @@
 #include "bridge/maintenance/solidwaste.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
-#include "core/database/abstractdatabase.h"
 #include "core/hardware/hardwaresettings.h"
 #include "core/hardwareenvironment.h"
 #include "core/machine/machine.h"
-#include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <tuple>
 
@@ -26,25 +25,10 @@ const QString kGramsAssertion = "(unit() == Unit::Grams) == bool(settings.settin
 const QString kDispensingsAssertion
     = "(unit() == Unit::Dispensings) == bool(settings.settingsInDispensingsOpt)";
 
-class SolidWasteTest : public MachineTest
+class SolidWasteTest : public SettingsAccessorTest<LeaSolidWaste, SolidWaste>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        accessor = createAccessor<LeaSolidWaste, SolidWaste>();
-        ASSERT_TRUE(accessor);
-        clearLog();
-    }
-
     static void setGrams(bool grams) { gHardwareEnv->hardwareSettings()->setGrams(grams); }
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
-    void reload()
-    {
-        store().reload();
-        loadConfiguration();
-    }
     static QStringList assertionExpressions()
     {
         QStringList expressions;
@@ -54,8 +38,6 @@ protected:
         }
         return expressions;
     }
-
-    std::unique_ptr<SolidWaste> accessor;
 };
 
 TEST_F(SolidWasteTest, TheUnitAndTheFillValueFollowTheMachine)

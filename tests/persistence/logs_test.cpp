@@ -72,11 +72,6 @@ protected:
         return count;
     }
 
-    static void record(SettingsStore& store, const QString& key, const QJsonArray& rows)
-    {
-        ASSERT_TRUE(store.setValue(key, rows));
-    }
-
     static SettingsStore& settings() { return *gCoreEnv->configurationGroup()->settingsStore(); }
 
 private:
@@ -99,21 +94,6 @@ const LevelCase kLevels[] = {
     { LeaLogs::Fatal, LogLevel::Fatal },
 };
 
-class LevelTest : public LogsTest, public ::testing::WithParamInterface<LevelCase>
-{
-};
-
-TEST_P(LevelTest, PushReachesTheCoreLogAtTheLevelAndConvertsBack)
-{
-    logs().push(GetParam().lea, LeaLogs::Global, QStringLiteral("level line"));
-    ASSERT_EQ(logEntries().size(), 1);
-    EXPECT_EQ(logEntries()[0].level, GetParam().core);
-    EXPECT_EQ(logEntries()[0].text, QStringLiteral("\"level line\""));
-    EXPECT_EQ(bridge::persistence::LogLevelEnumConverter::toExternalOpt(GetParam().core), GetParam().lea);
-}
-
-INSTANTIATE_TEST_SUITE_P(Levels, LevelTest, ::testing::ValuesIn(kLevels));
-
 struct ModuleCase
 {
     LeaLogs::Module lea;
@@ -131,20 +111,26 @@ const ModuleCase kModules[] = {
     { LeaLogs::Customization, &Log::Customization },
 };
 
-class ModuleTest : public LogsTest, public ::testing::WithParamInterface<ModuleCase>
+// Every level and module reaches the core log as itself, and reads back as the interface's value.
+TEST_F(LogsTest, PushReachesTheCoreLogAtTheLevelUnderTheModuleAndConvertsBack)
 {
-};
-
-TEST_P(ModuleTest, PushFilesTheLineUnderTheModuleAndConvertsBack)
-{
-    logs().push(LeaLogs::Error, GetParam().lea, QStringLiteral("module line"));
-    ASSERT_EQ(logEntries().size(), 1);
-    EXPECT_EQ(logEntries()[0].modules, QStringList { GetParam().core->name() });
-    EXPECT_EQ(logEntries()[0].level, LogLevel::Error);
-    EXPECT_EQ(bridge::persistence::LogModuleConverter::toExternalOpt(*GetParam().core), GetParam().lea);
+    for (const LevelCase& c : kLevels) {
+        clearLog();
+        logs().push(c.lea, LeaLogs::Global, QStringLiteral("level line"));
+        ASSERT_EQ(logEntries().size(), 1) << c.lea;
+        EXPECT_EQ(logEntries()[0].level, c.core) << c.lea;
+        EXPECT_EQ(logEntries()[0].text, QStringLiteral("\"level line\""));
+        EXPECT_EQ(bridge::persistence::LogLevelEnumConverter::toExternalOpt(c.core), c.lea);
+    }
+    for (const ModuleCase& c : kModules) {
+        clearLog();
+        logs().push(LeaLogs::Error, c.lea, QStringLiteral("module line"));
+        ASSERT_EQ(logEntries().size(), 1) << c.lea;
+        EXPECT_EQ(logEntries()[0].modules, QStringList { c.core->name() }) << c.lea;
+        EXPECT_EQ(logEntries()[0].level, LogLevel::Error);
+        EXPECT_EQ(bridge::persistence::LogModuleConverter::toExternalOpt(*c.core), c.lea);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Modules, ModuleTest, ::testing::ValuesIn(kModules));
 
 TEST(LogModuleConverter, CoreModulesWithoutInterfaceValueGiveNone)
 {
@@ -278,10 +264,10 @@ class DamagedHistoryTest : public LogsTest, public ::testing::WithParamInterface
 TEST_P(DamagedHistoryTest, RowThatDoesNotParseIsLoggedAndSkipped)
 {
     const QJsonObject good { { "time", "2024-03-05T10:00:00" }, { "text", "kept" } };
-    record(settings(), QLatin1String(GetParam().key),
+    ASSERT_TRUE(settings().setValue(QLatin1String(GetParam().key),
         QJsonArray { good, QJsonObject { { "time", "yesterday" }, { "text", "bad time" } },
             QJsonObject { { "time", "2024-03-05T11:00:00" }, { "text", 3 } }, QStringLiteral("not a row"),
-            good });
+            good }));
     EXPECT_EQ(
         GetParam().exportText(logs()), QStringLiteral("05/03/2024 10:00:00 kept\n05/03/2024 10:00:00 kept"));
     const QList<LogEntry> skipped = logEntriesContaining(QStringLiteral("does not parse"));
@@ -290,7 +276,6 @@ TEST_P(DamagedHistoryTest, RowThatDoesNotParseIsLoggedAndSkipped)
         EXPECT_EQ(entry.level, LogLevel::Error);
 
     clearLog();
-    record(settings(), QLatin1String(GetParam().key), QJsonArray {});
     ASSERT_TRUE(settings().setValue(QLatin1String(GetParam().key), QStringLiteral("garbage")));
     EXPECT_EQ(GetParam().exportText(logs()), QString());
     EXPECT_EQ(logEntriesContaining(QStringLiteral("is not a list of rows")).size(), 1);
