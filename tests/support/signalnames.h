@@ -12,9 +12,9 @@ class SignalNames : public QObject
 {
 public:
     template <class Sender>
-    SignalNames(Sender& sender, std::initializer_list<void (std::common_type_t<Sender>::*)()> signals)
+    SignalNames(Sender& sender, std::initializer_list<void (std::common_type_t<Sender>::*)()> names)
     {
-        for (const auto signal : signals) {
+        for (const auto signal : names) {
             const QString name = QString::fromLatin1(QMetaMethod::fromSignal(signal).name());
             connect(&sender, signal, this, [this, name] { m_names << name; });
         }
