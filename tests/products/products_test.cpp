@@ -37,12 +37,12 @@ Id productId(int id)
 // The test catalogue's three beverages, with one product of every other kind:
 // a snack (not displayed), a special product, a promotion, a coffee-to-go
 // product, a lid (an upselling item), and a playlist.
-class ProductsTest : public CatalogueTest
+class ProductsTest : public AccessorTest<Lea, bridge::products::Products>
 {
 protected:
     void SetUp() override
     {
-        CatalogueTest::SetUp();
+        AccessorTest::SetUp();
         ConfigurationLoader& store = loader();
         VideoPlaylist playlist;
         playlist.setName(QStringLiteral("Morning"));
@@ -88,17 +88,14 @@ protected:
             QStringLiteral("Crisps"), TypedString::SnackName, QLocale::German, QStringLiteral("Chips"));
         ASSERT_TRUE(translations.save());
         reload();
-        products = createAccessor<Lea, bridge::products::Products>();
         beverages = createAccessor<LeaBeverages, bridge::products::Beverages>();
         clearLog();
     }
 
     void TearDown() override
     {
-        products.reset();
         beverages.reset();
-        bridge::LocalImageStore::instance().clear();
-        CatalogueTest::TearDown();
+        AccessorTest::TearDown();
     }
 
     template <class Map> static std::vector<unsigned> keys(const Map& map)
@@ -109,7 +106,7 @@ protected:
         return result;
     }
 
-    std::unique_ptr<bridge::products::Products> products;
+    std::unique_ptr<bridge::products::Products>& products = accessor;
     std::unique_ptr<bridge::products::Beverages> beverages;
     int playlistId = -1, lid = -1, snack = -1, special = -1, coffeeToGo = -1;
 };
