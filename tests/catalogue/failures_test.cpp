@@ -6,7 +6,7 @@
 namespace {
 
 /// A loader write of several statements, one of which a trigger makes fail; it reports success
-/// or a new id. The products tests refuse the bridge's single-statement writes.
+/// or a new id. The products tests refuse the bridge's writes at their first statement.
 struct InjectedFailure
 {
     const char* name;
@@ -24,8 +24,6 @@ class CatalogueWriteFailure : public CatalogueTest, public ::testing::WithParamI
 };
 
 const InjectedFailure kFailures[] = {
-    { "DeleteRecipe", "BEFORE DELETE ON Recipes",
-        [](Configuration& c, const TestCatalogue& ids) { return c.loader()->deleteRecipe(ids.cappuccino); } },
     { "DeleteRecipeBeverages", "BEFORE UPDATE ON Beverages",
         [](Configuration& c, const TestCatalogue& ids) { return c.loader()->deleteRecipe(ids.espresso); } },
     { "LinkStepInTheMiddle", "BEFORE INSERT ON Recipe_Steps",
@@ -36,10 +34,6 @@ const InjectedFailure kFailures[] = {
     { "UnlinkMiddleStep", "BEFORE DELETE ON Recipe_Steps",
         [](Configuration& c, const TestCatalogue& ids) {
             return c.loader()->removeStepFromRecipe(ids.cappuccino, ids.cappuccinoSteps.at(1));
-        } },
-    { "DeleteStep", "BEFORE DELETE ON PreparationSteps",
-        [](Configuration& c, const TestCatalogue& ids) {
-            return c.loader()->deletePreparatationStep(ids.cappuccinoSteps.at(1));
         } },
     { "LinkNewCustomization", "BEFORE INSERT ON Recipe_Customizations",
         [](Configuration& c, const TestCatalogue& ids) {
@@ -62,16 +56,6 @@ const InjectedFailure kFailures[] = {
             Category category;
             category.addProductId(3);
             return c.saveCategoryInfos(&category) || category.id() != -1;
-        } },
-    { "DisplayOrder", "BEFORE UPDATE ON Category_Screen",
-        [](Configuration& c, const TestCatalogue&) {
-            QList<Category*> categories = c.getAllCategories(true);
-            std::reverse(categories.begin(), categories.end());
-            return c.saveDisplayedCategories(c.id(), categories, 1, 1, false);
-        } },
-    { "DeleteCategory", "BEFORE DELETE ON Categories",
-        [](Configuration& c, const TestCatalogue& ids) {
-            return c.loader()->deleteBeverageCategory(ids.categories.at(0));
         } },
 };
 

@@ -1,5 +1,4 @@
 #include "core/catalogue/abstractingredient.h"
-#include "core/catalogue/category.h"
 #include "core/catalogue/espressopreparationstep.h"
 #include "core/catalogue/waterdosageadjustment.h"
 #include "core/configuration/configurationmanager.h"
@@ -145,19 +144,6 @@ TEST_P(CatalogueRoundTrip, SavedChangeComesBackFromTheDatabase)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, CatalogueRoundTrip, ::testing::ValuesIn(kRoundTrips),
     [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
-
-// The bridge changes and stores copies, so that a refused write leaves the loaded categories alone.
-TEST_F(CatalogueTest, CategoryCopiesAreIndependentOfTheConfiguration)
-{
-    QList<Category*> copies = configuration().getAllCategories(false);
-    ASSERT_EQ(copies.size(), 4);
-    EXPECT_NE(copies.first(), configuration().getAllCategories(true).first());
-    EXPECT_EQ(
-        copies.first()->productIds(), (QList<int> { ids.espressoBeverage, -1, ids.hotChocolateBeverage }));
-    copies.first()->setTitle(QStringLiteral("changed"));
-    EXPECT_EQ(configuration().getAllCategories(true).first()->title(), QStringLiteral("Hot drinks"));
-    qDeleteAll(copies);
-}
 
 TEST_F(CatalogueTest, ReloadPostEditorReplacesTheConfigurationWithTheStoredOne)
 {

@@ -5,6 +5,7 @@
 #include "core/gui/guimanager.h"
 #include "lea/ids.h"
 #include "support/machinetest.h"
+#include "support/translations.h"
 
 #include <gmock/gmock.h>
 #include <memory>
@@ -84,16 +85,6 @@ TEST_F(Utils, ConnectionMadeWhileLoadedDeliversOnceAcrossRepeatedAnnouncements)
     EXPECT_EQ(*goneCalls, 0);
 }
 
-std::vector<std::pair<QLocale::Language, QString>> pairs(const std::vector<lea::Translation>& list)
-{
-    std::vector<std::pair<QLocale::Language, QString>> result;
-    for (const lea::Translation& t : list)
-        result.emplace_back(t.language, t.text);
-    return result;
-}
-
-using P = std::pair<QLocale::Language, QString>;
-
 TEST_F(Utils, CoreTranslationsMatchTypeAndExactOriginal)
 {
     const auto map
@@ -105,20 +96,20 @@ TEST_F(Utils, CoreTranslationsMatchTypeAndExactOriginal)
     EXPECT_TRUE(
         bridge::utils::coreTranslationsForTypeAndOriginalString(TypedString::CategoryTitle, "Espresso")
             .isEmpty());
-    EXPECT_THAT(pairs(bridge::utils::coreTranslationsToLeaTranslations(map)),
-        ElementsAre(P { QLocale::English, "Espresso" }, P { QLocale::German, "Espresso" },
-            P { QLocale::Italian, "Caffè espresso" }));
+    EXPECT_EQ(texts(bridge::utils::coreTranslationsToLeaTranslations(map)),
+        (Texts { { QLocale::English, "Espresso" }, { QLocale::German, "Espresso" },
+            { QLocale::Italian, "Caffè espresso" } }));
 }
 
 TEST_F(Utils, TranslationsKeepOnlyOfferedLanguagesInLanguageOrder)
 {
     EXPECT_TRUE(bridge::utils::translations("Espresso", TypedString::RecipeName).empty());
     loadConfiguration();
-    EXPECT_THAT(pairs(bridge::utils::translations("Espresso", TypedString::RecipeName)),
-        ElementsAre(P { QLocale::English, "Espresso" }, P { QLocale::German, "Espresso" }));
-    EXPECT_THAT(pairs(bridge::utils::translations("Hot chocolate", TypedString::RecipeName)),
-        ElementsAre(P { QLocale::English, "Hot chocolate" }, P { QLocale::French, "" },
-            P { QLocale::German, "Heiße Schokolade" }));
+    EXPECT_EQ(texts(bridge::utils::translations("Espresso", TypedString::RecipeName)),
+        (Texts { { QLocale::English, "Espresso" }, { QLocale::German, "Espresso" } }));
+    EXPECT_EQ(texts(bridge::utils::translations("Hot chocolate", TypedString::RecipeName)),
+        (Texts { { QLocale::English, "Hot chocolate" }, { QLocale::French, "" },
+            { QLocale::German, "Heiße Schokolade" } }));
     EXPECT_TRUE(bridge::utils::translations("Tea", TypedString::RecipeName).empty());
 }
 
@@ -128,13 +119,13 @@ TEST_F(Utils, StringTranslationsAnswerEveryRequestedLanguage)
     const auto result = bridge::utils::getStringTranslations("Hot chocolate",
         { QLocale::German, QLocale::Italian, QLocale::French, QLocale::English, QLocale::German },
         TypedString::RecipeName);
-    EXPECT_THAT(pairs(result),
-        ElementsAre(P { QLocale::German, "Heiße Schokolade" }, P { QLocale::Italian, "Hot chocolate" },
-            P { QLocale::French, "Hot chocolate" }, P { QLocale::English, "Hot chocolate" },
-            P { QLocale::German, "Heiße Schokolade" }));
-    EXPECT_THAT(
-        pairs(bridge::utils::getStringTranslations("Tea", { QLocale::English }, TypedString::RecipeName)),
-        ElementsAre(P { QLocale::English, "Tea" }));
+    EXPECT_EQ(texts(result),
+        (Texts { { QLocale::German, "Heiße Schokolade" }, { QLocale::Italian, "Hot chocolate" },
+            { QLocale::French, "Hot chocolate" }, { QLocale::English, "Hot chocolate" },
+            { QLocale::German, "Heiße Schokolade" } }));
+    EXPECT_EQ(
+        texts(bridge::utils::getStringTranslations("Tea", { QLocale::English }, TypedString::RecipeName)),
+        (Texts { { QLocale::English, "Tea" } }));
 }
 
 // Answers only the UTF-8 bytes of one context and source text, as a translator loaded from a .qm file does.
@@ -171,39 +162,31 @@ TEST_F(Utils, QmTranslationsOfUtf8TextsInTheCurrentLanguageWhateverTheLocaleEnco
     EXPECT_TRUE(
         bridge::utils::translationsFromQm(QStringLiteral("Café"), QStringLiteral("Crème brûlée")).empty());
     machine().guiManager().setCurrentLanguage(QLocale::German);
-    EXPECT_THAT(
-        pairs(bridge::utils::translationsFromQm(QStringLiteral("Café"), QStringLiteral("Crème brûlée"))),
-        ElementsAre(P { QLocale::German, "Crème brûlée (de)" }));
+    EXPECT_EQ(
+        texts(bridge::utils::translationsFromQm(QStringLiteral("Café"), QStringLiteral("Crème brûlée"))),
+        (Texts { { QLocale::German, "Crème brûlée (de)" } }));
     // Without a translation the source text comes back whole.
-    EXPECT_THAT(
-        pairs(bridge::utils::translationsFromQm(QStringLiteral("Café"), QStringLiteral("Île flottante"))),
-        ElementsAre(P { QLocale::German, "Île flottante" }));
+    EXPECT_EQ(
+        texts(bridge::utils::translationsFromQm(QStringLiteral("Café"), QStringLiteral("Île flottante"))),
+        (Texts { { QLocale::German, "Île flottante" } }));
     QCoreApplication::removeTranslator(&translator);
-}
-
-lea::Translation tr(QLocale::Language language, const QString& text, nonstd::optional<int32_t> extra = {})
-{
-    lea::Translation t;
-    t.language = language;
-    t.text = text;
-    t.firstValue = extra;
-    return t;
 }
 
 TEST(CompareLeaTranslations, ComparesLanguagesAndTextsInAnyOrder)
 {
-    const std::vector<lea::Translation> base { tr(QLocale::English, "Tea"), tr(QLocale::German, "Tee") };
+    const std::vector<lea::Translation> base { translation(QLocale::English, "Tea"),
+        translation(QLocale::German, "Tee") };
     const struct
     {
         std::vector<lea::Translation> other;
         bool equal;
     } cases[] = {
-        { { tr(QLocale::English, "Tea"), tr(QLocale::German, "Tee") }, true },
-        { { tr(QLocale::German, "Tee"), tr(QLocale::English, "Tea") }, true },
-        { { tr(QLocale::German, "Tee", 5), tr(QLocale::English, "Tea", 7) }, true },
-        { { tr(QLocale::German, "Tee!"), tr(QLocale::English, "Tea") }, false },
-        { { tr(QLocale::French, "Tee"), tr(QLocale::English, "Tea") }, false },
-        { { tr(QLocale::English, "Tea") }, false },
+        { { translation(QLocale::English, "Tea"), translation(QLocale::German, "Tee") }, true },
+        { { translation(QLocale::German, "Tee"), translation(QLocale::English, "Tea") }, true },
+        { { translation(QLocale::German, "Tee", 5), translation(QLocale::English, "Tea", 7) }, true },
+        { { translation(QLocale::German, "Tee!"), translation(QLocale::English, "Tea") }, false },
+        { { translation(QLocale::French, "Tee"), translation(QLocale::English, "Tea") }, false },
+        { { translation(QLocale::English, "Tea") }, false },
         { {}, false },
     };
     for (const auto& c : cases)
@@ -211,57 +194,48 @@ TEST(CompareLeaTranslations, ComparesLanguagesAndTextsInAnyOrder)
     EXPECT_TRUE(bridge::utils::compareLeaTranslations({}, {}));
 }
 
-TEST_F(Utils, UpdateTranslationsWritesOnlyWhenSomethingChanged)
+TEST_F(Utils, UpdateTranslationsWritesOnlyWhenSomethingChangedAndCreatesAMissingString)
 {
     const quint32 before = databaseChangeCounter();
     bridge::utils::updateTranslations("Espresso", TypedString::RecipeName,
-        { tr(QLocale::Italian, "Caffè espresso"), tr(QLocale::English, "Espresso"),
-            tr(QLocale::German, "Espresso") });
+        { translation(QLocale::Italian, "Caffè espresso"), translation(QLocale::English, "Espresso"),
+            translation(QLocale::German, "Espresso") });
     EXPECT_EQ(databaseChangeCounter(), before);
 
     bridge::utils::updateTranslations("Espresso", TypedString::RecipeName,
-        { tr(QLocale::English, "Espresso"), tr(QLocale::German, "Kaffee") });
+        { translation(QLocale::English, "Espresso"), translation(QLocale::German, "Kaffee") });
     EXPECT_EQ(databaseChangeCounter(), before + 1);
+
+    // A text without any translation yet gets a new string.
+    bridge::utils::updateTranslations(
+        "Tea", TypedString::RecipeName, { translation(QLocale::French, "Thé") });
 
     // What a fresh reader of the database sees.
     TranslationsManager stored(*machine().core().configurationGroup()->database());
     const auto strings = stored.typedStringsFromType(TypedString::RecipeName);
-    ASSERT_EQ(strings.size(), 2);
+    ASSERT_EQ(strings.size(), 3);
     EXPECT_EQ(strings[0]->originalString(), "Espresso");
     EXPECT_EQ(strings[0]->translations(),
         (QMap<QLocale::Language, QString> {
             { QLocale::English, "Espresso" }, { QLocale::German, "Kaffee" } }));
     EXPECT_EQ(strings[1]->getTranslation(QLocale::German), "Heiße Schokolade");
-}
-
-TEST_F(Utils, UpdateTranslationsCreatesAMissingString)
-{
-    bridge::utils::updateTranslations("Tea", TypedString::RecipeName, { tr(QLocale::French, "Thé") });
-    TranslationsManager stored(*machine().core().configurationGroup()->database());
-    const auto strings = stored.typedStringsFromType(TypedString::RecipeName);
-    ASSERT_EQ(strings.size(), 3);
     EXPECT_EQ(strings[2]->originalString(), "Tea");
     EXPECT_EQ(strings[2]->getTranslation(QLocale::French), "Thé");
 }
 
-TEST_F(Utils, IdentifiersFromAndToTheCore)
+TEST_F(Utils, IdentifiersFromAndToTheCoreAndTheStrictOneReportsANegativeIdAndGoesOn)
 {
     using bridge::utils::idFromCoreOpt;
     using bridge::utils::idToCoreOpt;
-    EXPECT_FALSE(idFromCoreOpt<lea::RecipeDbId>(-1));
-    EXPECT_FALSE(idFromCoreOpt<lea::RecipeDbId>(-42));
-    EXPECT_EQ(idFromCoreOpt<lea::RecipeDbId>(0), lea::RecipeDbId(0));
-    EXPECT_EQ(idFromCoreOpt<lea::RecipeDbId>(17), lea::RecipeDbId(17));
+    EXPECT_FALSE(idFromCoreOpt<lea::RecipeDbId>(-1) || idFromCoreOpt<lea::RecipeDbId>(-42));
+    for (const unsigned id : { 0u, 17u }) {
+        EXPECT_EQ(idFromCoreOpt<lea::RecipeDbId>(int(id)), lea::RecipeDbId(id));
+        EXPECT_EQ(idToCoreOpt<lea::RecipeDbId>(lea::RecipeDbId(id)), int(id));
+    }
     EXPECT_EQ(idToCoreOpt<lea::RecipeDbId>(nonstd::nullopt), -1);
-    EXPECT_EQ(idToCoreOpt<lea::RecipeDbId>(lea::RecipeDbId(0)), 0);
-    EXPECT_EQ(idToCoreOpt<lea::RecipeDbId>(lea::RecipeDbId(17)), 17);
-    EXPECT_TRUE(logEntries().isEmpty());
-}
-
-TEST_F(Utils, StrictIdentifierReportsANegativeIdAndGoesOn)
-{
     EXPECT_EQ(bridge::utils::idFromCore<lea::ProductDbId>(5), lea::ProductDbId(5));
     EXPECT_TRUE(logEntries().isEmpty());
+
     EXPECT_EQ(bridge::utils::idFromCore<lea::ProductDbId>(-1), lea::ProductDbId(4294967295u));
     const auto entries = logEntries();
     ASSERT_EQ(entries.size(), 1);

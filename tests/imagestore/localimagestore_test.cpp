@@ -6,11 +6,11 @@
 #include "core/gui/guicustomization.h"
 #include "core/gui/guienvironment.h"
 #include "support/accessors.h"
+#include "support/images.h"
 #include "support/machinetest.h"
 
 #include <functional>
 #include <new>
-#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -26,17 +26,6 @@ namespace {
 
 using bridge::LocalImageStore;
 using Owner = ConfigurationLoader::ImageOwner;
-
-QByteArray base64Image(const QSize& size, const char* format, QImage::Format pixels = QImage::Format_RGB32)
-{
-    QImage image(size, pixels);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes.toBase64();
-}
 
 // A PNG whose header claims `size` with the pixel data of one pixel behind it.
 QByteArray base64PngHeader(const QSize& size)
@@ -320,7 +309,8 @@ TEST_F(LocalImageStoreTest, UnremovableFileIsLoggedAndForgotten)
 TEST_F(LocalImageStoreTest, ImagesBeyondTheLimitAreRefusedFromTheirHeader)
 {
     const QString path = LocalImageStore::ImageFolder + "bomb.PNG";
-    const auto mono = [](const QSize& size) { return base64Image(size, "PNG", QImage::Format_Mono); };
+    const auto mono
+        = [](const QSize& size) { return base64Image(size, "PNG", Qt::darkCyan, QImage::Format_Mono); };
     for (const QByteArray& bomb : { base64PngHeader({ 12000, 12000 }), base64PngHeader({ 1, 8193 }),
              mono({ 8193, 1 }), mono({ 4097, 4096 }) }) {
         gGuiEnv->guiCustomization()->setImage("bomb", bomb);

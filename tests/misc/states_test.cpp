@@ -9,10 +9,10 @@
 #include "core/payment/payment.h"
 #include "core/selection/userselectionmanager.h"
 #include "support/guardtest.h"
+#include "support/signalnames.h"
 
 #include <functional>
 #include <memory>
-#include <QMetaMethod>
 #include <QSignalSpy>
 #include <tuple>
 #include <utility>
@@ -24,27 +24,17 @@ using Status = LeaStates::Status;
 using States = bridge::misc::States;
 
 // Every signal of one accessor, by name, in the order they were emitted.
-class SignalRecorder : public QObject
+struct SignalRecorder : SignalNames
 {
-public:
     explicit SignalRecorder(LeaStates& states)
+        : SignalNames(states,
+            { &LeaStates::stateChanged, &LeaStates::erogationStarted, &LeaStates::erogationFailed,
+                &LeaStates::erogationDone, &LeaStates::takeTheProduct, &LeaStates::erogationTakeCup,
+                &LeaStates::erogationDoneCupRemoved, &LeaStates::lastActiveTestChanged,
+                &LeaStates::notEnoughCredit, &LeaStates::checkCreditNoCancel,
+                &LeaStates::checkCreditWithCancel })
     {
-        using Signal = void (LeaStates::*)();
-        for (const Signal signal : { &LeaStates::stateChanged, &LeaStates::erogationStarted,
-                 &LeaStates::erogationFailed, &LeaStates::erogationDone, &LeaStates::takeTheProduct,
-                 &LeaStates::erogationTakeCup, &LeaStates::erogationDoneCupRemoved,
-                 &LeaStates::lastActiveTestChanged, &LeaStates::notEnoughCredit,
-                 &LeaStates::checkCreditNoCancel, &LeaStates::checkCreditWithCancel }) {
-            const QString name = QString::fromLatin1(QMetaMethod::fromSignal(signal).name());
-            connect(&states, signal, this, [this, name] { m_names << name; });
-        }
     }
-
-    /// The names recorded since the last call.
-    QStringList take() { return std::exchange(m_names, {}); }
-
-private:
-    QStringList m_names;
 };
 
 auto fields(const Status& s)

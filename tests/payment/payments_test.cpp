@@ -13,11 +13,11 @@
 #include "core/selection/userselectionmanager.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "support/guardtest.h"
+#include "support/signalnames.h"
 
 #include <climits>
 #include <functional>
 #include <memory>
-#include <QMetaMethod>
 #include <QSignalSpy>
 #include <tuple>
 #include <utility>
@@ -36,29 +36,21 @@ auto fields(const LeaPayments::MoneyEvent& e)
 }
 
 // Every signal of one accessor by name, and the money events, in the order they were emitted.
-class SignalRecorder : public QObject
+class SignalRecorder : public SignalNames
 {
 public:
     explicit SignalRecorder(LeaPayments& payments)
-    {
-        using Signal = void (LeaPayments::*)();
-        for (const Signal signal :
+        : SignalNames(payments,
             { &LeaPayments::priceChanged, &LeaPayments::creditChanged, &LeaPayments::vendModeChanged,
-                &LeaPayments::externalVendRequest, &LeaPayments::exactChangeModeChanged }) {
-            const QString name = QString::fromLatin1(QMetaMethod::fromSignal(signal).name());
-            connect(&payments, signal, this, [this, name] { m_names << name; });
-        }
-        connect(&payments, &LeaPayments::terminateVendRequest, this, [this] { m_names << "terminate"; });
+                &LeaPayments::externalVendRequest, &LeaPayments::exactChangeModeChanged })
+    {
+        connect(&payments, &LeaPayments::terminateVendRequest, this, [this] { record("terminate"); });
         connect(&payments, &LeaPayments::moneyEvent, this, [this](const LeaPayments::MoneyEvent& e) {
-            m_names << "moneyEvent";
+            record("moneyEvent");
             events.push_back(fields(e));
         });
     }
-    QStringList take() { return std::exchange(m_names, {}); }
     std::vector<std::tuple<int, int, int, int, int>> events;
-
-private:
-    QStringList m_names;
 };
 
 class PaymentsTest : public MachineTest
@@ -339,18 +331,6 @@ TEST_F(PaymentsTest, MechanicalReadsAndCallsReachThePaymentObject)
             std::make_tuple(k == 0, k == 1, k == 2));
     }
     EXPECT_TRUE(logEntries().isEmpty());
-}
-
-TEST_F(PaymentsTest, CanPayReportsItIsNotImplementedAndAnswersNo)
-{
-    EXPECT_FALSE(payments->canPay(100));
-    const QList<LogEntry> entries = logEntries();
-    ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].kind, LogEntry::Kind::ReleaseAssertion);
-    EXPECT_EQ(entries[0].items.mid(0, 2),
-        (QStringList { "", "virtual bool bridge::payment::Payments::canPay(int) constis not implemented." }));
-    EXPECT_TRUE(entries[0].items.value(2).endsWith("bridge/payment/payments.h"));
-    EXPECT_EQ(entries[0].items.value(3), "47");
 }
 
 // Only settings() needs the configuration.

@@ -1,10 +1,9 @@
 #include "core/gui/guimanager.h"
 #include "core/machine/physicalmachine.h"
 #include "products/records.h"
+#include "support/images.h"
 
 #include <limits>
-#include <QBuffer>
-#include <QImage>
 
 namespace {
 
@@ -28,17 +27,6 @@ std::vector<Calibration> fields(const std::vector<Lea::CanisterCalibration>& cal
     for (const Lea::CanisterCalibration& c : calibrations)
         result.emplace_back(c.canister.value(), c.calibrationMin, c.calibrationMax);
     return result;
-}
-
-QByteArray pngBase64(Qt::GlobalColor colour)
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toBase64();
 }
 
 class CanistersTest : public AccessorTest<Lea, bridge::products::Canisters>
@@ -133,7 +121,8 @@ TEST_F(CanistersTest, RecordsOfNoCanisterChangeNothing)
 
 TEST_F(CanistersTest, ImagesAndAllergensComeFromTheConfiguration)
 {
-    const QByteArray brand = pngBase64(Qt::blue), picture = pngBase64(Qt::green);
+    const QByteArray brand = base64Image({ 2, 2 }, "PNG", Qt::blue),
+                     picture = base64Image({ 2, 2 }, "PNG", Qt::green);
     const Id beans(order[1]), milk(order[2]);
     for (const auto& [name, image] : { std::make_pair("brand", brand), std::make_pair("image", picture) })
         ASSERT_TRUE(configuration().loader()->saveImage(

@@ -1,11 +1,10 @@
 #include "bridge/localimagestore.h"
 #include "core/catalogue/category.h"
 #include "products/records.h"
+#include "support/images.h"
 
 #include <limits>
 #include <QCryptographicHash>
-#include <QFile>
-#include <QImage>
 
 namespace {
 
@@ -187,12 +186,9 @@ TEST_F(CategoriesTest, DisplayListAndConfigAreStoredApartAndSignalledAlsoAfterTh
 
 TEST_F(CategoriesTest, ImageSetFromAFileIsStoredWithItsHash)
 {
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(Qt::red);
     const QString file = tempPath(QStringLiteral("category.png"));
-    QFile written(file);
-    ASSERT_TRUE(image.save(file, "PNG") && written.open(QIODevice::ReadOnly));
-    const QByteArray content = written.readAll();
+    const QByteArray content = writePng(file);
+    ASSERT_FALSE(content.isEmpty());
     EXPECT_TRUE(accessor->getImagePath(seasonal).filePath().isEmpty());
     accessor->setImagePath(seasonal, QFileInfo(file));
     reload();

@@ -18,10 +18,9 @@
 #include "lea/maintenance/failures.h"
 #include "support/cataloguetest.h"
 #include "support/guardtest.h"
+#include "support/images.h"
 
 #include <gtest/gtest.h>
-#include <QBuffer>
-#include <QImage>
 #include <QSignalSpy>
 
 namespace {
@@ -35,26 +34,15 @@ Id productId(int id)
     return Id(unsigned(id));
 }
 
-QByteArray pngBase64(Qt::GlobalColor colour)
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toBase64();
-}
-
 // The test catalogue's three beverages, with one product of every other kind:
 // a snack (not displayed), a special product, a promotion, a coffee-to-go
 // product, a lid (an upselling item), and a playlist.
-class ProductsTest : public CatalogueTest
+class ProductsTest : public AccessorTest<Lea, bridge::products::Products>
 {
 protected:
     void SetUp() override
     {
-        CatalogueTest::SetUp();
+        AccessorTest::SetUp();
         ConfigurationLoader& store = loader();
         VideoPlaylist playlist;
         playlist.setName(QStringLiteral("Morning"));
@@ -100,17 +88,14 @@ protected:
             QStringLiteral("Crisps"), TypedString::SnackName, QLocale::German, QStringLiteral("Chips"));
         ASSERT_TRUE(translations.save());
         reload();
-        products = createAccessor<Lea, bridge::products::Products>();
         beverages = createAccessor<LeaBeverages, bridge::products::Beverages>();
         clearLog();
     }
 
     void TearDown() override
     {
-        products.reset();
         beverages.reset();
-        bridge::LocalImageStore::instance().clear();
-        CatalogueTest::TearDown();
+        AccessorTest::TearDown();
     }
 
     template <class Map> static std::vector<unsigned> keys(const Map& map)
@@ -121,7 +106,7 @@ protected:
         return result;
     }
 
-    std::unique_ptr<bridge::products::Products> products;
+    std::unique_ptr<bridge::products::Products>& products = accessor;
     std::unique_ptr<bridge::products::Beverages> beverages;
     int playlistId = -1, lid = -1, snack = -1, special = -1, coffeeToGo = -1;
 };
@@ -245,13 +230,11 @@ TEST_F(ProductsTest, RefusedBasicsAndImagesLeaveTheLoadedProductAsItWas)
 
 TEST_F(ProductsTest, ImagesComeFromTheImageStoreAndAreStoredWithTheirHash)
 {
-    const QByteArray second = pngBase64(Qt::green);
+    const QByteArray second = base64Image({ 2, 2 }, "PNG", Qt::green);
     ASSERT_TRUE(loader().saveImage(ConfigurationLoader::ImageOwner::Beverage,
         QStringLiteral("second_source_image"), ids.espressoBeverage, second));
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(Qt::red);
     const QString file = tempPath(QStringLiteral("espresso.png"));
-    ASSERT_TRUE(image.save(file, "PNG"));
+    ASSERT_FALSE(writePng(file).isEmpty());
 
     EXPECT_TRUE(products->getImagePath(productId(ids.espressoBeverage)).filePath().isEmpty());
     products->setImagePath(productId(ids.espressoBeverage), QFileInfo(file));
@@ -368,18 +351,6 @@ TEST_F(ProductsTest, TheJugOfTheSelectedBeverageIsConfigured)
     EXPECT_FALSE(espresso->isJugActivated());
 }
 
-TEST_F(ProductsTest, UnsupportedOperationsAreReportedWithTheirSignature)
-{
-    EXPECT_TRUE(products->touchlessProducts().empty());
-    EXPECT_FALSE(beverages->setCurrentUsedRecipe(productId(ids.espressoBeverage), {}));
-    const QList<LogEntry> entries = logEntries();
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0].kind, LogEntry::Kind::ReleaseAssertion);
-    EXPECT_TRUE(entries[0].items[1].endsWith(QStringLiteral("touchlessProducts() constis not implemented.")));
-    EXPECT_TRUE(entries[1].items[1].contains(QStringLiteral("Beverages::setCurrentUsedRecipe(")));
-    EXPECT_TRUE(entries[1].items[2].endsWith(QStringLiteral("bridge/products/beverages.cpp")));
-}
-
 using ProductsAccessor = bridge::products::Products;
 const Id kAny(1);
 const GuardCase<ProductsAccessor> kProductsGuard[] = {
@@ -399,6 +370,8 @@ const GuardCase<ProductsAccessor> kProductsGuard[] = {
     { "getAdditionalImagePath",
         [](ProductsAccessor& a) { return a.getAdditionalImagePath(kAny).filePath().isEmpty(); }, false },
     { "statusInfo", [](ProductsAccessor& a) { return a.statusInfo(kAny).isEmpty(); } },
+    { "touchlessProducts", [](ProductsAccessor& a) { return a.touchlessProducts().empty(); },
+        Guard::Unsupported },
 };
 GUARD_TEST(ProductsGuard, Lea, ProductsAccessor, kProductsGuard);
 
@@ -410,6 +383,8 @@ const GuardCase<BeveragesAccessor> kBeveragesGuard[] = {
     { "create", [](BeveragesAccessor& a) { return !a.create({}); } },
     { "beverages", [](BeveragesAccessor& a) { return a.beverages().empty(); } },
     { "beverageFromProduct", [](BeveragesAccessor& a) { return !a.beverageFromProduct(kAny); } },
+    { "setCurrentUsedRecipe", [](BeveragesAccessor& a) { return !a.setCurrentUsedRecipe(kAny, {}); },
+        Guard::Unsupported },
 };
 GUARD_TEST(BeveragesGuard, LeaBeverages, BeveragesAccessor, kBeveragesGuard);
 

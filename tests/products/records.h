@@ -9,6 +9,7 @@
 #include "bridge/products/recipes.h"
 #include "support/cataloguetest.h"
 #include "support/guardtest.h"
+#include "support/translations.h"
 
 #include <QSignalSpy>
 #include <vector>
@@ -20,7 +21,6 @@ using BId = lea::ProductDbId;
 using CId = lea::CustomizationDbId;
 using AId = lea::CustomizationAdjustmentDbId;
 using Ids = std::vector<unsigned>;
-using Texts = std::vector<std::pair<QLocale::Language, QString>>;
 
 template <class Id> Ids values(const std::vector<Id>& ids)
 {
@@ -32,15 +32,7 @@ template <class Id> Ids values(const std::vector<Id>& ids)
 
 inline std::vector<lea::Translation> german(const QString& text)
 {
-    return { lea::Translation { QLocale::German, {}, text, {} } };
-}
-
-inline Texts texts(const std::vector<lea::Translation>& translations)
-{
-    Texts result;
-    for (const lea::Translation& translation : translations)
-        result.emplace_back(translation.language, translation.text);
-    return result;
+    return { translation(QLocale::German, text) };
 }
 
 inline lea::products::Recipes::Ingredient instantIngredient(

@@ -1,7 +1,6 @@
 #include "demo/scenario/scenarioreader.h"
 
 #include <gtest/gtest.h>
-#include <QDir>
 #include <QTemporaryDir>
 
 using scenario::ScenarioReader;
@@ -124,30 +123,6 @@ TEST(ScenarioReader, AMissingFileIsNamed)
     ASSERT_FALSE(result.scenario);
     EXPECT_TRUE(result.error.text().startsWith(QStringLiteral("absent.json: cannot be read")))
         << result.error.text().toStdString();
-}
-
-// The files the demo's tests run: each is refused where it says.
-TEST(ScenarioReader, MalformedFilesOfTheSuite)
-{
-    const QDir dir(QStringLiteral(BRIDGE_SOURCE_DIR "/tests/scenario/malformed"));
-    const struct
-    {
-        const char* file;
-        int line;
-        const char* field;
-    } cases[] = {
-        { "syntax-error.json", 6, "timeline[1]" },
-        { "unknown-event.json", 8, "timeline[3].event" },
-        { "missing-field.json", 6, "timeline[1].value" },
-        { "wrong-type.json", 11, "catalogue.products[0].price" },
-    };
-    ASSERT_EQ(dir.entryList({ QStringLiteral("*.json") }).size(), int(std::size(cases)));
-    for (const auto& c : cases) {
-        const auto result = ScenarioReader::readFile(dir.filePath(QString::fromLatin1(c.file)));
-        ASSERT_FALSE(result.scenario) << c.file;
-        EXPECT_EQ(result.error.line, c.line) << c.file;
-        EXPECT_EQ(result.error.field, QString::fromLatin1(c.field)) << c.file;
-    }
 }
 
 } // namespace

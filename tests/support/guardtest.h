@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <QRegularExpression>
 
 /// What an operation reports when no configuration is loaded.
 struct Guard
@@ -72,11 +73,21 @@ protected:
                 (QStringList { QStringLiteral("gCoreEnv->configuration()"),
                     QStringLiteral("Configuration is not loaded. Abort.") }));
             return;
-        case Guard::Unsupported:
+        case Guard::Unsupported: {
+            // No condition, the full signature, then the file and line that report it.
+            const QStringList& items = entries[0].items;
             EXPECT_EQ(entries[0].kind, LogEntry::Kind::ReleaseAssertion);
-            EXPECT_TRUE(entries[0].items.value(1).contains(operation)) << qPrintable(entries[0].text);
-            EXPECT_TRUE(entries[0].items.value(1).endsWith(QStringLiteral("is not implemented.")));
+            EXPECT_EQ(items.size(), 4) << qPrintable(entries[0].text);
+            EXPECT_TRUE(items.value(0).isEmpty());
+            const QRegularExpression signature(
+                QStringLiteral("^\\S.* bridge::\\w+::\\w+%1.*\\)( const)?is not "
+                               "implemented\\.$")
+                    .arg(QRegularExpression::escape(operation)));
+            EXPECT_TRUE(signature.match(items.value(1)).hasMatch()) << qPrintable(items.value(1));
+            EXPECT_TRUE(items.value(2).contains(QStringLiteral("bridge/"))) << qPrintable(items.value(2));
+            EXPECT_GT(items.value(3).toInt(), 0);
             return;
+        }
         default:
             break;
         }
