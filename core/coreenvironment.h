@@ -3,6 +3,7 @@
 #include <memory>
 #include <QObject>
 
+class BackupManager;
 class Configuration;
 class ConfigurationGroup;
 class ConfigurationManager;
@@ -35,6 +36,9 @@ public:
     /// The machine's date and time, simulated in tests and the demo.
     MachineClock* clock() const { return m_clock.get(); }
     RebootManager* rebootManager() const { return m_rebootManager.get(); }
+    BackupManager* backupManager() const { return m_backupManager.get(); }
+    /// Shows `text` to the operator.
+    void showMessage(const QString& text) { emit messageShown(text); }
     /// What the core runs on: 1 is a desktop computer, without the machine's board and disks.
     int platform() const { return m_platform; }
     void setPlatform(int platform) { m_platform = platform; }
@@ -61,6 +65,7 @@ signals:
     void configurationChanged(const Configuration* configuration);
     /// Another group is active; its configuration follows with configurationChanged().
     void configurationGroupChanged();
+    void messageShown(const QString& text);
 
 private:
     void replaceConfiguration(std::unique_ptr<Configuration> configuration);
@@ -74,6 +79,7 @@ private:
     std::unique_ptr<Payment> m_payment;
     std::unique_ptr<MachineClock> m_clock;
     std::unique_ptr<RebootManager> m_rebootManager;
+    std::unique_ptr<BackupManager> m_backupManager;
     int m_platform = 0;
     int m_hardwareKind = 0;
     bool m_simulatingColdProducts = false;

@@ -4,6 +4,8 @@
 #include "core/configuration/catalogueindex.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
+#include "core/configuration/newdigitalsettings.h"
+#include "core/configuration/televendsettings.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
@@ -18,6 +20,8 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_group(group)
     , m_loader(new ConfigurationLoader(this))
     , m_generalSettings(new GeneralSettings(*group.settingsStore(), this))
+    , m_televendSettings(new TelevendSettings(*group.settingsStore(), this))
+    , m_newDigitalSettings(new NewDigitalSettings(*group.settingsStore(), this))
     , m_index(std::make_unique<CatalogueIndex>(*this))
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {
@@ -65,6 +69,11 @@ void Configuration::setEndLineTestEnabled(bool enabled)
         return;
     m_endLineTestEnabled = enabled;
     emit endLineTestEnabledChanged(enabled);
+}
+
+bool Configuration::saveNewDigitalSettings()
+{
+    return m_newDigitalSettings->save();
 }
 
 bool Configuration::savePaymentSettings()

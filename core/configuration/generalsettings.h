@@ -31,13 +31,19 @@ public:
     ForceErogationRules forceErogationRule() const { return m_forceErogationRule; }
     /// Stores the rule; false, with the rule unchanged, when the store refuses.
     bool setForceErogationRule(ForceErogationRules rule);
+    /// The AmiClo telemetry service is switched on.
+    bool enableAmiClo() const { return m_enableAmiClo; }
+    /// Stores the flag; false, with the flag unchanged, when the store refuses.
+    bool setEnableAmiClo(bool enabled);
 
 signals:
     void isSophiaTestServerEnabledChanged(bool enabled);
     void forceErogationRuleChanged();
+    void enableAmiCloChanged(bool enabled);
 
 private:
     SettingsStore& m_store;
     bool m_sophiaTestServerEnabled = false;
     ForceErogationRules m_forceErogationRule;
+    bool m_enableAmiClo = false;
 };

@@ -25,6 +25,8 @@ public:
 
 signals:
     void checkCupMessageDisplayed();
+    /// The machine started or finished activating a beverage configuration.
+    void taskRunnerActivated(bool active);
     void availableLanguagesChanged();
     void currentLanguageChanged();
 

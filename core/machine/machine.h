@@ -114,6 +114,15 @@ public:
     SelectionQrCode* selectionQrCode() const { return m_selectionQrCode; }
     /// Builds the machine with or without a selection QR code (simulator hook).
     void setSelectionQrCodeFitted(bool fitted);
+    /// Customers select by scanning the QR code of a product.
+    bool isSelectionQrCodeActive() const { return m_selectionQrCodeActive; }
+    void setSelectionQrCodeActive(bool active)
+    {
+        if (active == m_selectionQrCodeActive)
+            return;
+        m_selectionQrCodeActive = active;
+        emit isSelectionQrCodeActiveChanged(active);
+    }
 
     /// The manager of the attached slave machines; null on a machine built without them.
     SlaveMachinesManager* slaveMachinesManager() const { return m_slaveMachinesManager; }
@@ -202,6 +211,7 @@ public:
 
 signals:
     void heating();
+    void isSelectionQrCodeActiveChanged(bool active);
     void energyModeChanged(EnergySavingSettings::EnergyMode mode);
     /// Any of the cleaning and rinsing indicators changed.
     void cleaningActivityChanged();
@@ -262,6 +272,7 @@ private:
     QDateTime m_lastMaintenance;
     int m_solidWaste = 0;
     SelectionQrCode* m_selectionQrCode;
+    bool m_selectionQrCodeActive = false;
     SlaveMachinesManager* m_slaveMachinesManager = nullptr;
     ModemManager* m_modemManager;
     ModemParameters* m_modemParameters;
