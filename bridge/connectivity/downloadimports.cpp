@@ -82,9 +82,12 @@ void DownloadImports::saveConnectivityId(const QString& id, const char* signatur
     VqSqlQuery query(group->database()->database(), signature);
     if (!AbstractDatabase::prepareUPDATEQuery(query, QStringLiteral("ConfigurationGroup_Infos"),
             { { QStringLiteral("connectivity_id"), id } }, {}, AbstractDatabase::AllEqual)
-        || !query.exec())
+        || !query.exec()) {
         LogFormatter(LogLevel::Error).log(Log::Database)
             << signature << ": Failed to save configuration group connectivity id";
+        // The group keeps the id the database holds.
+        return;
+    }
     group->setConnectivityId(id);
 }
 

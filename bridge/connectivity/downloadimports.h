@@ -30,7 +30,8 @@ public:
     void importBackup(const QString& path, const char* signature);
     /// Ends a backup import with the core's answer.
     void finishBackup(bool succeeded, const QString& message, const char* signature);
-    /// Stores the group's connectivity id in the active group.
+    /// Stores the group's connectivity id in the active group; a refused
+    /// write is logged and leaves the group's id as it was.
     static void saveConnectivityId(const QString& id, const char* signature);
 
 signals:
