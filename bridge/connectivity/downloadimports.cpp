@@ -39,9 +39,9 @@ void DownloadImports::importConfigurationGroup(const QString& path)
         ConfigurationManager* current = gCoreEnv ? gCoreEnv->configurationManager() : nullptr;
         if (!current)
             return;
-        const QMetaObject::Connection notUpdated = connect(current,
-            &ConfigurationManager::configurationGroupNotUpdated, this,
-            &DownloadImports::configurationGroupNotUpdated);
+        const QMetaObject::Connection notUpdated
+            = connect(current, &ConfigurationManager::configurationGroupNotUpdated, this,
+                &DownloadImports::configurationGroupNotUpdated);
         const bool imported = current->importConfigurationGroup(path, sameNamePresent, QString());
         disconnect(notUpdated);
         emit groupImported(imported);
@@ -54,7 +54,8 @@ void DownloadImports::importBackup(const QString& path, const char* signature)
     if (!manager)
         return;
     if (!manager->backupImportPossible(path)) {
-        LogFormatter(LogLevel::Debug).log(Log::Global) << signature << ": Complete backup import not possible";
+        LogFormatter(LogLevel::Debug).log(Log::Global)
+            << signature << ": Complete backup import not possible";
         emit completeBackupNotUpdated();
         return;
     }

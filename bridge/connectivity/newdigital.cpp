@@ -177,8 +177,8 @@ void NewDigital::onConfigurationChanged(const Configuration* configuration)
             Qt::UniqueConnection);
         connect(settings, &NewDigitalSettings::credentialsSecretChanged, this,
             &NewDigital::credentialsSecretHandler, Qt::UniqueConnection);
-        connect(settings, &NewDigitalSettings::verboseLogsEnabledChanged, this, &NewDigital::verboseLogsHandler,
-            Qt::UniqueConnection);
+        connect(settings, &NewDigitalSettings::verboseLogsEnabledChanged, this,
+            &NewDigital::verboseLogsHandler, Qt::UniqueConnection);
         connect(settings, &NewDigitalSettings::credentialsSecretImported, this,
             &NewDigital::credentialsSecretImported, Qt::UniqueConnection);
     }

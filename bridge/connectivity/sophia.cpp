@@ -26,7 +26,8 @@ qml::SophiaProperties* properties()
 Sophia::Sophia(QObject* parent)
     : lea::connectivity::Sophia(parent)
 {
-    connect(properties(), &qml::SophiaProperties::modemDeamonStartAsked, this, &Sophia::modemDaemonStartAsked);
+    connect(
+        properties(), &qml::SophiaProperties::modemDeamonStartAsked, this, &Sophia::modemDaemonStartAsked);
     connect(properties(), &qml::SophiaProperties::modemDeamonStopAsked, this, &Sophia::modemDaemonStopAsked);
     connect(properties(), &qml::SophiaProperties::stateChanged, this, &Sophia::modemStateChanged);
     connectNetworkLogPages(properties(), this);

@@ -10,7 +10,8 @@ namespace connectivity {
 
 /// Relays the operator's requests for pages of the network log; a page
 /// before the first names none and is logged instead.
-template <class Accessor, class Properties> void connectNetworkLogPages(Properties* properties, Accessor* accessor)
+template <class Accessor, class Properties>
+void connectNetworkLogPages(Properties* properties, Accessor* accessor)
 {
     QObject::connect(properties, &Properties::updateNetworkLog, accessor, [accessor](int page) {
         // Wrapped, it would ask for a huge page.
@@ -33,7 +34,8 @@ void connectRelays(Accessor* accessor, Properties* properties, DownloadImports* 
         properties, &Properties::importCompleteBackup, accessor, &Accessor::importCompleteBackup);
     QObject::connect(properties, &Properties::importUiUpdate, accessor, &Accessor::importUiUpdate);
     connectNetworkLogPages(properties, accessor);
-    QObject::connect(imports, &DownloadImports::groupImported, accessor, &Accessor::configGroupImportFinished);
+    QObject::connect(
+        imports, &DownloadImports::groupImported, accessor, &Accessor::configGroupImportFinished);
     QObject::connect(imports, &DownloadImports::configurationGroupNotUpdated, accessor,
         &Accessor::configurationGroupNotUpdated);
     QObject::connect(

@@ -151,8 +151,8 @@ bool ConfigurationManager::isConfigurationGroupImportable(const QString& path)
 bool ConfigurationManager::isGroupFileWithSameNamePresent(const QString& path) const
 {
     return gCoreEnv
-        && QFileInfo::exists(
-            QDir(gCoreEnv->pathRegistry()->configurationDatabaseDirectory()).filePath(QFileInfo(path).fileName()));
+        && QFileInfo::exists(QDir(gCoreEnv->pathRegistry()->configurationDatabaseDirectory())
+                                 .filePath(QFileInfo(path).fileName()));
 }
 
 bool ConfigurationManager::importConfigurationGroup(
@@ -163,8 +163,8 @@ bool ConfigurationManager::importConfigurationGroup(
         emit configurationGroupNotUpdated();
         return false;
     }
-    const QString target
-        = QDir(gCoreEnv->pathRegistry()->configurationDatabaseDirectory()).filePath(QFileInfo(path).fileName());
+    const QString target = QDir(gCoreEnv->pathRegistry()->configurationDatabaseDirectory())
+                               .filePath(QFileInfo(path).fileName());
     QFile source(path);
     QSaveFile copy(target);
     // The copy replaces a group of that name only once it is whole.
@@ -172,7 +172,8 @@ bool ConfigurationManager::importConfigurationGroup(
         || !source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly)
         || copy.write(source.readAll()) != source.size() || !copy.commit()) {
         m_lastMessage = QStringLiteral("Cannot import %1").arg(QFileInfo(path).fileName());
-        LogFormatter(LogLevel::Error).log(Log::Database) << Q_FUNC_INFO << m_lastMessage << copy.errorString();
+        LogFormatter(LogLevel::Error).log(Log::Database)
+            << Q_FUNC_INFO << m_lastMessage << copy.errorString();
         emit configurationGroupNotUpdated();
         return false;
     }

@@ -36,8 +36,10 @@ TEST_F(AmiCloTest, EveryClientReportLandsInItsProperty)
     const std::pair<std::function<void(LeaAmiClo&)>, std::map<const char*, QVariant>> reports[] = {
         { [](LeaAmiClo& a) { a.activeChanged(true); }, { { "active", true } } },
         { [](LeaAmiClo& a) { a.networkAvailableChanged(true); }, { { "networkAvailable", true } } },
-        { [](LeaAmiClo& a) { a.libraryVersionChanged(QStringLiteral("lib 3")); }, { { "libraryVersion", "lib 3" } } },
-        { [](LeaAmiClo& a) { a.protocolVersionChanged(QStringLiteral("p 9")); }, { { "protocolVersion", "p 9" } } },
+        { [](LeaAmiClo& a) { a.libraryVersionChanged(QStringLiteral("lib 3")); },
+            { { "libraryVersion", "lib 3" } } },
+        { [](LeaAmiClo& a) { a.protocolVersionChanged(QStringLiteral("p 9")); },
+            { { "protocolVersion", "p 9" } } },
         { [](LeaAmiClo& a) { a.networkLogChanged(QStringLiteral("log")); }, { { "networkLog", "log" } } },
         { [&](LeaAmiClo& a) { a.profileChanged(profile); },
             { { "profileUuid", "uuid-1" }, { "profileName", "Gold" }, { "profileImageCredits", 11ull },

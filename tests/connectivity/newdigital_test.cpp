@@ -115,7 +115,8 @@ const GuardCase<NewDigital> kGuarded[] = {
     { "setDeviceId",
         [](NewDigital& n) {
             n.setDeviceId(QStringLiteral("x"));
-            return !gCoreEnv->configurationGroup()->settingsStore()->contains(QStringLiteral("newDigital/deviceId"));
+            return !gCoreEnv->configurationGroup()->settingsStore()->contains(
+                QStringLiteral("newDigital/deviceId"));
         } },
     { "setCredentialsSecret",
         [](NewDigital& n) {

@@ -66,9 +66,11 @@ TEST_F(SophiaTest, SettingsFromTheClientReachThePropertiesAndTheStoredFlag)
 TEST_F(SophiaTest, ModemStatesCrossBothWaysAndAnUnknownOneIsRefused)
 {
     const std::pair<LeaSophia::ModemState, SophiaProperties::State> states[] = {
-        { LeaSophia::FirstStart, SophiaProperties::FirstStart }, { LeaSophia::NotFound, SophiaProperties::NotFound },
+        { LeaSophia::FirstStart, SophiaProperties::FirstStart },
+        { LeaSophia::NotFound, SophiaProperties::NotFound },
         { LeaSophia::ErrorCollectingData, SophiaProperties::ErrorCollectingData },
-        { LeaSophia::NotReady, SophiaProperties::NotReady }, { LeaSophia::WaitData, SophiaProperties::WaitData },
+        { LeaSophia::NotReady, SophiaProperties::NotReady },
+        { LeaSophia::WaitData, SophiaProperties::WaitData },
         { LeaSophia::Ready, SophiaProperties::Ready },
     };
     QSignalSpy changed(sophia.get(), &LeaSophia::modemStateChanged);
@@ -88,7 +90,8 @@ TEST_F(SophiaTest, ModemStatesCrossBothWaysAndAnUnknownOneIsRefused)
 TEST_F(SophiaTest, ModemDataIsKeptAndAnnouncedOnEveryReport)
 {
     QSignalSpy announced(properties(), &SophiaProperties::modemDataChanged);
-    const LeaSophia::ModemData data { QStringLiteral("8931"), QStringLiteral("fw 2"), -71, 0, QStringLiteral("x") };
+    const LeaSophia::ModemData data { QStringLiteral("8931"), QStringLiteral("fw 2"), -71, 0,
+        QStringLiteral("x") };
     sophia->setModemData(data);
     sophia->setModemData(data);
     EXPECT_EQ(announced.count(), 2);

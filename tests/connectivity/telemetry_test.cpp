@@ -107,12 +107,14 @@ TYPED_TEST(Telemetry, UpdateReportsListTheUpdateAndFinishedReportsAreReEmitted)
     auto& a = *this->accessor;
     Properties* p = this->properties();
     const std::pair<void (Properties::*)(bool, QString), std::function<void(bool, QString)>> finished[] = {
-        { &Properties::applicationUpdateFinished, [&a](bool ok, QString m) { a.applicationUpdateFinished(ok, m); } },
+        { &Properties::applicationUpdateFinished,
+            [&a](bool ok, QString m) { a.applicationUpdateFinished(ok, m); } },
         { &Properties::configGroupUncompressFinished,
             [&a](bool ok, QString m) { a.configGroupUncompressFinished(ok, m); } },
         { &Properties::completeBackupUncompressFinished,
             [&a](bool ok, QString m) { a.completeBackupUncompressFinished(ok, m); } },
-        { &Properties::uiUpdateUncompressFinished, [&a](bool ok, QString m) { a.uiUpdateUncompressFinished(ok, m); } },
+        { &Properties::uiUpdateUncompressFinished,
+            [&a](bool ok, QString m) { a.uiUpdateUncompressFinished(ok, m); } },
     };
     for (const auto& [signal, report] : finished) {
         QSignalSpy spy(p, signal);
@@ -203,7 +205,8 @@ TYPED_TEST(Telemetry, ABackupIsRestoredOnceAndABadOneRefusedWithTheSettingsKept)
 
     this->accessor->importBackup(this->download(QStringLiteral("bad.json"), R"({"settings": [1, 2]})"));
     EXPECT_EQ(notUpdated.count(), 1);
-    const QList<LogEntry> refused = this->logEntriesContaining(QStringLiteral("Complete backup import not possible"));
+    const QList<LogEntry> refused
+        = this->logEntriesContaining(QStringLiteral("Complete backup import not possible"));
     ASSERT_EQ(refused.size(), 1);
     EXPECT_EQ(refused[0].level, LogLevel::Debug);
     EXPECT_TRUE(refused[0].items.value(0).contains(QStringLiteral("::importBackup(const QString&)")));
@@ -243,7 +246,8 @@ TYPED_TEST(Telemetry, TheConnectivityIdIsStoredWithTheGroupAndARefusalKeepsTheOl
     this->refuseWrites(QStringLiteral("BEFORE UPDATE ON ConfigurationGroup_Infos"));
     this->accessor->saveConfigurationGroupConnectivityId(QStringLiteral("group-8"));
     EXPECT_EQ(
-        this->logEntriesContaining(QStringLiteral(": Failed to save configuration group connectivity id")).size(),
+        this->logEntriesContaining(QStringLiteral(": Failed to save configuration group connectivity id"))
+            .size(),
         1);
     EXPECT_EQ(storedId(), QStringLiteral("group-7"));
     EXPECT_EQ(gCoreEnv->configurationGroup()->connectivityId(), QStringLiteral("group-7"));
