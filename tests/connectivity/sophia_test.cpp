@@ -56,11 +56,16 @@ TEST_F(SophiaTest, SettingsFromTheClientReachThePropertiesAndTheStoredFlag)
     LeaSophia::Settings settings;
     settings.hostname = QStringLiteral("relay.local");
     settings.port = 4242;
-    settings.testServer = true;
     sophia->setSettings(settings);
     EXPECT_EQ(properties()->hostname(), QStringLiteral("relay.local"));
     EXPECT_EQ(properties()->port(), 4242);
+
+    // A changed flag is stored and brings its own server.
+    settings.testServer = true;
+    sophia->setSettings(settings);
     EXPECT_TRUE(loadConfiguration()->generalSettings()->isSophiaTestServerEnabled());
+    EXPECT_EQ(properties()->hostname(), sophia->settings().hostname);
+    EXPECT_EQ(properties()->port(), 12007);
 }
 
 TEST_F(SophiaTest, ModemStatesCrossBothWaysAndAnUnknownOneIsRefused)

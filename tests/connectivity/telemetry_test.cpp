@@ -1,6 +1,7 @@
 // What the AmiClo and NewDigital accessors share: the operator's requests,
 // the clients' update reports, and the imports of what they downloaded.
 #include "bridge/connectivity/amiclo.h"
+#include "bridge/connectivity/downloadimports.h"
 #include "bridge/connectivity/newdigital.h"
 #include "bridge/qml/amicloproperties.h"
 #include "bridge/qml/newdigitalproperties.h"
