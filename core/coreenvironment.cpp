@@ -1,5 +1,6 @@
 #include "core/coreenvironment.h"
 
+#include "core/configuration/backupmanager.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationmanager.h"
@@ -27,6 +28,7 @@ CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObj
     , m_payment(std::make_unique<Payment>())
     , m_clock(std::make_unique<MachineClock>())
     , m_rebootManager(std::make_unique<RebootManager>())
+    , m_backupManager(std::make_unique<BackupManager>())
 {
     m_userSelectionManager->follow(m_machine.get(), m_clock.get());
 }

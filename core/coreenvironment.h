@@ -8,6 +8,7 @@ namespace loyalty {
 class Manager;
 }
 } // namespace core
+class BackupManager;
 class Configuration;
 class ConfigurationGroup;
 class ConfigurationManager;
@@ -43,6 +44,9 @@ public:
     /// The loyalty programme; null on a machine without one.
     core::loyalty::Manager* loyaltyManager() const { return m_loyaltyManager.get(); }
     void setLoyaltyManagerFitted(bool fitted);
+    BackupManager* backupManager() const { return m_backupManager.get(); }
+    /// Shows `text` to the operator.
+    void showMessage(const QString& text) { emit messageShown(text); }
     /// What the core runs on: 1 is a desktop computer, without the machine's board and disks.
     int platform() const { return m_platform; }
     void setPlatform(int platform) { m_platform = platform; }
@@ -69,6 +73,7 @@ signals:
     void configurationChanged(const Configuration* configuration);
     /// Another group is active; its configuration follows with configurationChanged().
     void configurationGroupChanged();
+    void messageShown(const QString& text);
 
 private:
     void replaceConfiguration(std::unique_ptr<Configuration> configuration);
@@ -83,6 +88,7 @@ private:
     std::unique_ptr<MachineClock> m_clock;
     std::unique_ptr<RebootManager> m_rebootManager;
     std::unique_ptr<core::loyalty::Manager> m_loyaltyManager;
+    std::unique_ptr<BackupManager> m_backupManager;
     int m_platform = 0;
     int m_hardwareKind = 0;
     bool m_simulatingColdProducts = false;

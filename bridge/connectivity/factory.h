@@ -1,5 +1,9 @@
 #pragma once
 
+#include "bridge/connectivity/amiclo.h"
+#include "bridge/connectivity/management.h"
+#include "bridge/connectivity/newdigital.h"
+#include "bridge/connectivity/sophia.h"
 #include "lea/connectivity/factory.h"
 #include "lea/helpers/concretefactory.h"
 
@@ -7,9 +11,9 @@ namespace bridge {
 namespace connectivity {
 
 /// Creates the connectivity accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::connectivity::Factory, lea::connectivity::Management,
-    lea::connectivity::ERSProtocol, lea::connectivity::AmiClo, lea::connectivity::Sophia,
-    lea::connectivity::Maestro, lea::connectivity::Televend, lea::connectivity::NewDigital,
+using Factory = lea::helpers::ConcreteFactory<lea::connectivity::Factory, bridge::connectivity::Management,
+    lea::connectivity::ERSProtocol, bridge::connectivity::AmiClo, bridge::connectivity::Sophia,
+    lea::connectivity::Maestro, lea::connectivity::Televend, bridge::connectivity::NewDigital,
     lea::connectivity::Touchless>;
 
 } // namespace connectivity

@@ -7,6 +7,8 @@
 #include "core/configuration/directselectionsettings.h"
 #include "core/configuration/displaydisabledmodes.h"
 #include "core/configuration/speakersetup.h"
+#include "core/configuration/newdigitalsettings.h"
+#include "core/configuration/televendsettings.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
@@ -24,6 +26,8 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_displayDisabledModes(new DisplayDisabledModes(this))
     , m_speakerSetup(new SpeakerSetup(this))
     , m_generalSettings(new GeneralSettings(*group.settingsStore(), this))
+    , m_televendSettings(new TelevendSettings(*group.settingsStore(), this))
+    , m_newDigitalSettings(new NewDigitalSettings(*group.settingsStore(), this))
     , m_index(std::make_unique<CatalogueIndex>(*this))
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {
@@ -71,6 +75,11 @@ void Configuration::setEndLineTestEnabled(bool enabled)
         return;
     m_endLineTestEnabled = enabled;
     emit endLineTestEnabledChanged(enabled);
+}
+
+bool Configuration::saveNewDigitalSettings()
+{
+    return m_newDigitalSettings->save();
 }
 
 bool Configuration::savePaymentSettings()

@@ -39,6 +39,9 @@ class RecipeCustomization;
 
 /// The loaded configuration: the object model of the catalogue and the
 /// settings, built from the active configuration group.
+class NewDigitalSettings;
+class TelevendSettings;
+
 class Configuration : public QObject
 {
     Q_OBJECT
@@ -67,6 +70,11 @@ public:
     /// The general settings, each stored as soon as it is set.
     GeneralSettings* generalSettings() const { return m_generalSettings; }
     bool hasSecondCupTurret() const { return m_hasSecondCupTurret; }
+    /// The telemetry services' settings, each stored as soon as it is set.
+    TelevendSettings* televendSettings() const { return m_televendSettings; }
+    NewDigitalSettings* newDigitalSettings() const { return m_newDigitalSettings; }
+    /// Stores the NewDigital settings as they are now; false, with nothing stored, when refused.
+    bool saveNewDigitalSettings();
     void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
 
     // --- Catalogue --------------------------------------------------------------
@@ -236,6 +244,8 @@ private:
     DisplayDisabledModes* m_displayDisabledModes;
     SpeakerSetup* m_speakerSetup;
     GeneralSettings* m_generalSettings;
+    TelevendSettings* m_televendSettings;
+    NewDigitalSettings* m_newDigitalSettings;
 
     void loadCatalogue();
     void loadCategories();

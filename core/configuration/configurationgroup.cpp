@@ -60,6 +60,10 @@ ConfigurationGroup::ConfigurationGroup(const QString& databasePath, QObject* par
     createSchema(*m_database);
     m_translations = std::make_unique<TranslationsManager>(*m_database);
     m_settings = std::make_unique<SettingsStore>(*m_database);
+    VqSqlQuery infos(m_database->database(), __PRETTY_FUNCTION__);
+    if (infos.prepare(QStringLiteral("SELECT connectivity_id FROM ConfigurationGroup_Infos")) && infos.exec()
+        && infos.next())
+        m_connectivityId = infos.value(0).toString();
 }
 
 ConfigurationGroup::~ConfigurationGroup() = default;

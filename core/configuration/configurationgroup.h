@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <QObject>
+#include <QString>
 
 class AbstractDatabase;
 class SettingsStore;
@@ -21,9 +22,13 @@ public:
     AbstractDatabase* database() const { return m_database.get(); }
     TranslationsManager* translationsManager() const { return m_translations.get(); }
     SettingsStore* settingsStore() const { return m_settings.get(); }
+    /// The telemetry service's id of this group, as last stored.
+    QString connectivityId() const { return m_connectivityId; }
+    void setConnectivityId(const QString& id) { m_connectivityId = id; }
 
 private:
     std::unique_ptr<AbstractDatabase> m_database;
     std::unique_ptr<TranslationsManager> m_translations;
     std::unique_ptr<SettingsStore> m_settings;
+    QString m_connectivityId;
 };

@@ -138,3 +138,44 @@ bool ConfigurationManager::restoreConfigurationGroupFromFactory(const QString& p
         return setConfigurationGroup(active);
     return true;
 }
+
+bool ConfigurationManager::isConfigurationGroupImportable(const QString& path)
+{
+    if (QFileInfo(path).suffix() != QLatin1String("sqlite") || !isSoundDatabase(path)) {
+        m_lastMessage = QStringLiteral("Not a configuration group: %1").arg(QFileInfo(path).fileName());
+        return false;
+    }
+    return true;
+}
+
+bool ConfigurationManager::isGroupFileWithSameNamePresent(const QString& path) const
+{
+    return gCoreEnv
+        && QFileInfo::exists(QDir(gCoreEnv->pathRegistry()->configurationDatabaseDirectory())
+                                 .filePath(QFileInfo(path).fileName()));
+}
+
+bool ConfigurationManager::importConfigurationGroup(
+    const QString& path, bool sameNamePresent, const QString& description)
+{
+    Q_UNUSED(description)
+    if (!gCoreEnv || !isConfigurationGroupImportable(path)) {
+        emit configurationGroupNotUpdated();
+        return false;
+    }
+    const QString target = QDir(gCoreEnv->pathRegistry()->configurationDatabaseDirectory())
+                               .filePath(QFileInfo(path).fileName());
+    QFile source(path);
+    QSaveFile copy(target);
+    // The copy replaces a group of that name only once it is whole.
+    if (QFileInfo(source) == QFileInfo(target) || (!sameNamePresent && QFileInfo::exists(target))
+        || !source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly)
+        || copy.write(source.readAll()) != source.size() || !copy.commit()) {
+        m_lastMessage = QStringLiteral("Cannot import %1").arg(QFileInfo(path).fileName());
+        LogFormatter(LogLevel::Error).log(Log::Database)
+            << Q_FUNC_INFO << m_lastMessage << copy.errorString();
+        emit configurationGroupNotUpdated();
+        return false;
+    }
+    return setConfigurationGroup(target);
+}

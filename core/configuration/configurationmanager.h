@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <QObject>
+#include <QString>
 
 class ConfigurationTask;
 
@@ -50,6 +51,22 @@ public:
     /// was, when the factory file is no sound database or the copy fails.
     bool restoreConfigurationGroupFromFactory(const QString& path);
 
+    /// Whether `path` is a group database ("<name>.sqlite") that can be
+    /// imported; lastMessage() says why not.
+    bool isConfigurationGroupImportable(const QString& path);
+    QString lastMessage() const { return m_lastMessage; }
+    /// A group of the same file name is in the configuration directory.
+    bool isGroupFileWithSameNamePresent(const QString& path) const;
+    /// Copies the group at `path` into the configuration directory, replacing
+    /// `sameNamePresent` one of that name, at once or not at all, and makes
+    /// it the active group. False, after configurationGroupNotUpdated(),
+    /// with the active group kept, when it cannot.
+    bool importConfigurationGroup(const QString& path, bool sameNamePresent, const QString& description);
+
+signals:
+    void configurationGroupNotUpdated();
+
 private:
     std::deque<std::unique_ptr<ConfigurationTask>> m_queue;
+    QString m_lastMessage;
 };

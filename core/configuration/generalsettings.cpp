@@ -5,6 +5,7 @@
 namespace {
 const QString kSophiaTestServer = QStringLiteral("general/sophiaTestServerEnabled");
 const QString kForceErogationRule = QStringLiteral("general/forceErogationRule");
+const QString kEnableAmiClo = QStringLiteral("general/enableAmiClo");
 } // namespace
 
 GeneralSettings::GeneralSettings(SettingsStore& store, QObject* parent)
@@ -14,6 +15,7 @@ GeneralSettings::GeneralSettings(SettingsStore& store, QObject* parent)
     // Fixed underlying type: a stored value the enumeration does not name is
     // kept as it is, for the bridge to refuse.
     , m_forceErogationRule(static_cast<ForceErogationRules>(store.value(kForceErogationRule, 0).toInt()))
+    , m_enableAmiClo(store.value(kEnableAmiClo, false).toBool())
 {
 }
 
@@ -70,4 +72,15 @@ void GeneralSettings::setReceiptQrCode(bool enabled, int first, int second)
     m_receiptQrCodeEnabled = enabled;
     m_receiptQrCodeFirst = first;
     m_receiptQrCodeSecond = second;
+}
+
+bool GeneralSettings::setEnableAmiClo(bool enabled)
+{
+    if (enabled == m_enableAmiClo)
+        return true;
+    if (!m_store.setValue(kEnableAmiClo, enabled))
+        return false;
+    m_enableAmiClo = enabled;
+    emit enableAmiCloChanged(enabled);
+    return true;
 }

@@ -39,6 +39,10 @@ public:
     ForceErogationRules forceErogationRule() const { return m_forceErogationRule; }
     /// Stores the rule; false, with the rule unchanged, when the store refuses.
     bool setForceErogationRule(ForceErogationRules rule);
+    /// The AmiClo telemetry service is switched on.
+    bool enableAmiClo() const { return m_enableAmiClo; }
+    /// Stores the flag; false, with the flag unchanged, when the store refuses.
+    bool setEnableAmiClo(bool enabled);
 
     // What the screens show and how the QR codes behave: set by the operator's
     // tools, only read by the bridge (simulator setters).
@@ -65,6 +69,7 @@ signals:
     void showRecipeNutritionalInfoChanged();
     void showQuorraFooterLogoChanged();
     void forceErogationRuleChanged();
+    void enableAmiCloChanged(bool enabled);
 
 private:
     SettingsStore& m_store;
@@ -79,4 +84,5 @@ private:
     bool m_receiptQrCodeEnabled = false;
     int m_receiptQrCodeFirst = 0;
     int m_receiptQrCodeSecond = 0;
+    bool m_enableAmiClo = false;
 };

@@ -16,6 +16,9 @@ const QString kSecondPriceMode = QStringLiteral("payment/secondPriceMode");
 const QString kCreditKept = QStringLiteral("payment/creditKept");
 const QString kMultiVend = QStringLiteral("payment/multiVend");
 const QString kPricesShown = QStringLiteral("payment/pricesShown");
+const QString kPaxioEnabled = QStringLiteral("payment/paxioEnabled");
+const QString kCashless1RemoteSelection = QStringLiteral("payment/cashless1RemoteSelection");
+const QString kCashless2RemoteSelection = QStringLiteral("payment/cashless2RemoteSelection");
 
 const QString kDay = QStringLiteral("day");
 const QString kTime = QStringLiteral("time");
@@ -111,6 +114,9 @@ void PaymentSettings::load(const SettingsStore& store)
     m_creditKept = store.value(kCreditKept, m_creditKept).toBool();
     m_multiVend = store.value(kMultiVend, m_multiVend).toBool();
     m_pricesShown = store.value(kPricesShown, m_pricesShown).toBool();
+    setPaxioEnabled(store.value(kPaxioEnabled, false).toBool());
+    setCashless1RemoteSelection(store.value(kCashless1RemoteSelection, false).toBool());
+    setCashless2RemoteSelection(store.value(kCashless2RemoteSelection, false).toBool());
 }
 
 bool PaymentSettings::save(SettingsStore& store) const
@@ -129,5 +135,31 @@ bool PaymentSettings::save(SettingsStore& store) const
     return store.setValues(QJsonObject { { kSwitches, switches },
         { kPaymentTypeModel, QJsonArray::fromStringList(m_paymentTypeModel) },
         { kSecondPriceMode, m_secondPriceMode }, { kCreditKept, m_creditKept }, { kMultiVend, m_multiVend },
-        { kPricesShown, m_pricesShown } });
+        { kPricesShown, m_pricesShown }, { kPaxioEnabled, m_paxioEnabled },
+        { kCashless1RemoteSelection, m_cashless1RemoteSelection },
+        { kCashless2RemoteSelection, m_cashless2RemoteSelection } });
+}
+
+void PaymentSettings::setPaxioEnabled(bool enabled)
+{
+    if (m_paxioEnabled == enabled)
+        return;
+    m_paxioEnabled = enabled;
+    emit paxioEnabledChanged(enabled);
+}
+
+void PaymentSettings::setCashless1RemoteSelection(bool enabled)
+{
+    if (m_cashless1RemoteSelection == enabled)
+        return;
+    m_cashless1RemoteSelection = enabled;
+    emit cashless1RemoteSelectionChanged(enabled);
+}
+
+void PaymentSettings::setCashless2RemoteSelection(bool enabled)
+{
+    if (m_cashless2RemoteSelection == enabled)
+        return;
+    m_cashless2RemoteSelection = enabled;
+    emit cashless2RemoteSelectionChanged(enabled);
 }

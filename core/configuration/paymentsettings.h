@@ -58,12 +58,25 @@ public:
     /// Prices are shown to the customer.
     bool arePricesShown() const { return m_pricesShown; }
     void setPricesShown(bool shown) { m_pricesShown = shown; }
+    /// The Paxio mobile payment service is switched on.
+    bool paxioEnabled() const { return m_paxioEnabled; }
+    void setPaxioEnabled(bool enabled);
+    /// Products may be selected remotely through cashless device 1 or 2.
+    bool cashless1RemoteSelection() const { return m_cashless1RemoteSelection; }
+    void setCashless1RemoteSelection(bool enabled);
+    bool cashless2RemoteSelection() const { return m_cashless2RemoteSelection; }
+    void setCashless2RemoteSelection(bool enabled);
 
     /// Reads the settings stored under "payment/..." keys, the defaults where
     /// none is stored. A stored switch that is not one is logged and left out.
     void load(const SettingsStore& store);
     /// Stores every setting at once; false, with the store unchanged, when refused.
     bool save(SettingsStore& store) const;
+
+signals:
+    void paxioEnabledChanged(bool enabled);
+    void cashless1RemoteSelectionChanged(bool enabled);
+    void cashless2RemoteSelectionChanged(bool enabled);
 
 private:
     QStringList m_paymentTypeModel { QStringLiteral("Cash"), QStringLiteral("Cashless") };
@@ -72,4 +85,7 @@ private:
     bool m_creditKept = false;
     bool m_multiVend = false;
     bool m_pricesShown = true;
+    bool m_paxioEnabled = false;
+    bool m_cashless1RemoteSelection = false;
+    bool m_cashless2RemoteSelection = false;
 };

@@ -72,6 +72,11 @@ CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT
 -- Every other area's saved settings: one row per "<area>/<setting>" key, the value as compact JSON.
 CREATE TABLE IF NOT EXISTS Settings ("key" TEXT PRIMARY KEY, value TEXT NOT NULL);
 
+-- The group's own details: one row, which updates change and never remove.
+CREATE TABLE IF NOT EXISTS ConfigurationGroup_Infos (connectivity_id TEXT);
+INSERT INTO ConfigurationGroup_Infos (connectivity_id)
+    SELECT NULL WHERE NOT EXISTS (SELECT 1 FROM ConfigurationGroup_Infos);
+
 -- The connectivity services' download logs and request journal. Unsigned 64-bit values are kept as
 -- their two's complement; ids are never reused, since entries name each other by id.
 CREATE TABLE IF NOT EXISTS Connectivity_File_Download (id INTEGER PRIMARY KEY AUTOINCREMENT, uuid TEXT,

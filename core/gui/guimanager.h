@@ -66,6 +66,8 @@ signals:
     void selectionModeChanged();
     void screenSaverInactivityDetected();
     void applicationStopRequested();
+    /// The machine started or finished activating a beverage configuration.
+    void taskRunnerActivated(bool active);
     void availableLanguagesChanged();
     void currentLanguageChanged();
 

@@ -118,6 +118,15 @@ public:
     /// The QR code printed on receipts; null on a machine without one.
     AbstractQrCode* receiptQrCode() const { return m_receiptQrCode; }
     void setReceiptQrCodeFitted(bool fitted);
+    /// Customers select by scanning the QR code of a product.
+    bool isSelectionQrCodeActive() const { return m_selectionQrCodeActive; }
+    void setSelectionQrCodeActive(bool active)
+    {
+        if (active == m_selectionQrCodeActive)
+            return;
+        m_selectionQrCodeActive = active;
+        emit isSelectionQrCodeActiveChanged(active);
+    }
 
     /// The manager of the attached slave machines; null on a machine built without them.
     SlaveMachinesManager* slaveMachinesManager() const { return m_slaveMachinesManager; }
@@ -206,6 +215,7 @@ public:
 
 signals:
     void heating();
+    void isSelectionQrCodeActiveChanged(bool active);
     void energyModeChanged(EnergySavingSettings::EnergyMode mode);
     /// Any of the cleaning and rinsing indicators changed.
     void cleaningActivityChanged();
@@ -267,6 +277,7 @@ private:
     int m_solidWaste = 0;
     SelectionQrCode* m_selectionQrCode;
     AbstractQrCode* m_receiptQrCode;
+    bool m_selectionQrCodeActive = false;
     SlaveMachinesManager* m_slaveMachinesManager = nullptr;
     ModemManager* m_modemManager;
     ModemParameters* m_modemParameters;

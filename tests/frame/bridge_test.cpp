@@ -14,6 +14,10 @@ namespace {
 // The interfaces this machine implements, with the class of each; every other
 // interface of the ten areas is answered as not available.
 const std::map<QString, QString> kImplemented = {
+    { "lea::connectivity::AmiClo", "bridge::connectivity::AmiClo" },
+    { "lea::connectivity::Management", "bridge::connectivity::Management" },
+    { "lea::connectivity::NewDigital", "bridge::connectivity::NewDigital" },
+    { "lea::connectivity::Sophia", "bridge::connectivity::Sophia" },
     { "lea::hardware::Brewer", "bridge::hardware::Brewer" },
     { "lea::hardware::CupDispenser", "bridge::hardware::CupDispenser" },
     { "lea::hardware::CupSensor", "bridge::hardware::CupSensor" },

@@ -1,7 +1,11 @@
 #include "bridge/bridge.h"
+#include "bridge/connectivity/amiclo.h"
+#include "bridge/connectivity/newdigital.h"
 #include "bridge/qml/amicloproperties.h"
 #include "bridge/qml/newdigitalproperties.h"
 #include "bridge/qml/televendproperties.h"
+#include "support/accessors.h"
+#include "support/machinetest.h"
 #include "support/printers.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +14,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlError>
+#include <QSignalSpy>
 
 namespace {
 
@@ -105,6 +110,42 @@ TEST(ExposeToQml, EveryContextGetsTheSameObjectsWhichOutliveTheEngines)
     // The engines are gone; the objects are not theirs to delete.
     AmiCloProperties::instance()->setActive(!AmiCloProperties::instance()->active());
     EXPECT_EQ(AmiCloProperties::instance()->property("linesPerLogPage"), 100);
+}
+
+using ExposedAccessors = MachineTest;
+
+// The accessors and QML meet in the published objects: reports bind, requests come back.
+TEST_F(ExposedAccessors, AReportNotifiesABindingAndARequestFromQmlReachesTheAccessor)
+{
+    loadConfiguration();
+    const auto amiClo = createAccessor<lea::connectivity::AmiClo>();
+    const auto newDigital = createAccessor<lea::connectivity::NewDigital>();
+    ASSERT_TRUE(amiClo && newDigital);
+    QQmlEngine engine;
+    bridge::Bridge().exposeToQml(*engine.rootContext());
+    QString errors;
+    const std::unique_ptr<QObject> view = create(engine, *engine.rootContext(), R"(
+import QtQml 2.0
+QtObject {
+    property string version: AmiClo.libraryVersion
+    property string status: NewDigital.cloudConnectionStatusString
+    function ask() { AmiClo.importConfigGroup(); NewDigital.updateNetworkLog(4) }
+}
+)",
+        &errors);
+    ASSERT_TRUE(view) << qPrintable(errors);
+
+    amiClo->libraryVersionChanged(QStringLiteral("engine 1"));
+    newDigital->cloudConnectionStatusChanged(lea::connectivity::NewDigital::Connecting);
+    EXPECT_EQ(view->property("version"), "engine 1");
+    EXPECT_EQ(view->property("status"), "Connecting");
+
+    QSignalSpy importAsked(amiClo.get(), &lea::connectivity::AmiClo::importConfigGroup);
+    QSignalSpy pageAsked(newDigital.get(), &lea::connectivity::NewDigital::updateNetworkLog);
+    QMetaObject::invokeMethod(view.get(), "ask");
+    EXPECT_EQ(importAsked.count(), 1);
+    ASSERT_EQ(pageAsked.count(), 1);
+    EXPECT_EQ(pageAsked.at(0).at(0).toUInt(), 4u);
 }
 
 } // namespace
