@@ -4,6 +4,7 @@
 #include "core/configuration/catalogueindex.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
+#include "core/configuration/dstgeneralsettings.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
@@ -18,6 +19,8 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_group(group)
     , m_loader(new ConfigurationLoader(this))
     , m_generalSettings(new GeneralSettings(*group.settingsStore(), this))
+    , m_dstGeneralSettings(new DSTGeneralSettings(*group.settingsStore(), this))
+    , m_timeZoneOffset(group.settingsStore()->value(timeZoneOffsetKey(), 0).toInt())
     , m_index(std::make_unique<CatalogueIndex>(*this))
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/canister.h"
 #include "core/configuration/cleaningsettings.h"
+#include "core/configuration/configurationinformation.h"
 #include "core/configuration/cupdispensersettings.h"
 #include "core/configuration/espressosettings.h"
 #include "core/configuration/generalsettings.h"
@@ -31,6 +32,7 @@ class CatalogueIndex;
 class Category;
 class ConfigurationGroup;
 class ConfigurationLoader;
+class DSTGeneralSettings;
 class Recipe;
 class RecipeCustomization;
 
@@ -64,6 +66,13 @@ public:
     /// The general settings, each stored as soon as it is set.
     GeneralSettings* generalSettings() const { return m_generalSettings; }
     bool hasSecondCupTurret() const { return m_hasSecondCupTurret; }
+    /// The machine's offset from UTC in whole hours, without the summer hour.
+    int timeZoneOffset() const { return m_timeZoneOffset; }
+    /// Stores the offset; false, with it unchanged, when the store refuses.
+    bool setTimeZoneOffset(int hours);
+    DSTGeneralSettings* dstGeneralSettings() const { return m_dstGeneralSettings; }
+    const ConfigurationInformation& information() const { return m_information; }
+    void setInformation(const ConfigurationInformation& information) { m_information = information; }
     void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
 
     // --- Catalogue --------------------------------------------------------------
@@ -214,6 +223,7 @@ public:
 signals:
     void usedProductsChanged();
     void endLineTestEnabledChanged(bool enabled);
+    void timeZoneOffsetChanged();
     void recipesChanged(const QList<Recipe*>& recipes);
     void categoriesChanged(QList<Category*> categories);
     void beveragesChanged(const QList<Beverage*>& beverages);
@@ -227,8 +237,12 @@ private:
     bool m_hasSecondCupTurret = false;
     PaymentSettings* m_paymentSettings = new PaymentSettings(this);
     GeneralSettings* m_generalSettings;
+    DSTGeneralSettings* m_dstGeneralSettings;
+    int m_timeZoneOffset;
+    ConfigurationInformation m_information;
 
     void loadCatalogue();
+    static QString timeZoneOffsetKey();
     void loadCategories();
     /// Gives every product the time band in force now.
     void updateBandInForce();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/configuration/configurationgroupinformation.h"
+
 #include <memory>
 #include <QObject>
 
@@ -21,9 +23,12 @@ public:
     AbstractDatabase* database() const { return m_database.get(); }
     TranslationsManager* translationsManager() const { return m_translations.get(); }
     SettingsStore* settingsStore() const { return m_settings.get(); }
+    const ConfigurationGroupInformation& information() const { return m_information; }
+    void setInformation(const ConfigurationGroupInformation& information) { m_information = information; }
 
 private:
     std::unique_ptr<AbstractDatabase> m_database;
     std::unique_ptr<TranslationsManager> m_translations;
     std::unique_ptr<SettingsStore> m_settings;
+    ConfigurationGroupInformation m_information;
 };

@@ -5,6 +5,7 @@
 namespace {
 const QString kSophiaTestServer = QStringLiteral("general/sophiaTestServerEnabled");
 const QString kForceErogationRule = QStringLiteral("general/forceErogationRule");
+const QString kAutomaticSummerTime = QStringLiteral("general/automaticSummerTime");
 } // namespace
 
 GeneralSettings::GeneralSettings(SettingsStore& store, QObject* parent)
@@ -14,6 +15,7 @@ GeneralSettings::GeneralSettings(SettingsStore& store, QObject* parent)
     // Fixed underlying type: a stored value the enumeration does not name is
     // kept as it is, for the bridge to refuse.
     , m_forceErogationRule(static_cast<ForceErogationRules>(store.value(kForceErogationRule, 0).toInt()))
+    , m_automaticSummerTime(store.value(kAutomaticSummerTime, false).toBool())
 {
 }
 
@@ -38,5 +40,15 @@ bool GeneralSettings::setForceErogationRule(ForceErogationRules rule)
         return false;
     m_forceErogationRule = rule;
     emit forceErogationRuleChanged();
+    return true;
+}
+
+bool GeneralSettings::setAutomaticSummerTime(bool automatic)
+{
+    if (automatic == m_automaticSummerTime)
+        return true;
+    if (!m_store.setValue(kAutomaticSummerTime, automatic))
+        return false;
+    m_automaticSummerTime = automatic;
     return true;
 }

@@ -31,6 +31,10 @@ public:
     ForceErogationRules forceErogationRule() const { return m_forceErogationRule; }
     /// Stores the rule; false, with the rule unchanged, when the store refuses.
     bool setForceErogationRule(ForceErogationRules rule);
+    /// The clock follows the daylight-saving rule of DSTGeneralSettings.
+    bool automaticSummerTime() const { return m_automaticSummerTime; }
+    /// Stores the switch; false, with it unchanged, when the store refuses.
+    bool setAutomaticSummerTime(bool automatic);
 
 signals:
     void isSophiaTestServerEnabledChanged(bool enabled);
@@ -40,4 +44,5 @@ private:
     SettingsStore& m_store;
     bool m_sophiaTestServerEnabled = false;
     ForceErogationRules m_forceErogationRule;
+    bool m_automaticSummerTime;
 };
