@@ -4,6 +4,7 @@
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationmanager.h"
+#include "core/configuration/path.h"
 #include "core/configuration/pathregistry.h"
 #include "core/database/abstractdatabase.h"
 #include "core/loyalty/loyaltymanager.h"
@@ -23,6 +24,7 @@ CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObj
     , m_configurationManager(std::make_unique<ConfigurationManager>())
     , m_pathRegistry(std::make_unique<PathRegistry>(
           m_group ? QFileInfo(m_group->database()->filePath()).absolutePath() : QString()))
+    , m_path(std::make_unique<Path>())
     , m_machine(std::make_unique<Machine>())
     , m_userSelectionManager(std::make_unique<UserSelectionManager>())
     , m_payment(std::make_unique<Payment>())

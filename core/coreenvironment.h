@@ -15,6 +15,7 @@ class ConfigurationManager;
 class Machine;
 class MachineClock;
 class Payment;
+class Path;
 class PathRegistry;
 class RebootManager;
 class UserSelectionManager;
@@ -34,6 +35,8 @@ public:
     ConfigurationGroup* configurationGroup() const { return m_group.get(); }
     ConfigurationManager* configurationManager() const { return m_configurationManager.get(); }
     PathRegistry* pathRegistry() const { return m_pathRegistry.get(); }
+    /// The machine's directories for media, downloads, logs and updates.
+    Path* path() const { return m_path.get(); }
     Machine* machine() const { return m_machine.get(); }
     UserSelectionManager* userSelectionManager() const { return m_userSelectionManager.get(); }
     Payment* payment() const { return m_payment.get(); }
@@ -82,6 +85,7 @@ private:
     std::unique_ptr<Configuration> m_configuration;
     std::unique_ptr<ConfigurationManager> m_configurationManager;
     std::unique_ptr<PathRegistry> m_pathRegistry;
+    std::unique_ptr<Path> m_path;
     std::unique_ptr<Machine> m_machine;
     std::unique_ptr<UserSelectionManager> m_userSelectionManager;
     std::unique_ptr<Payment> m_payment;

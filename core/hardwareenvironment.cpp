@@ -4,6 +4,7 @@
 #include "core/hardware/abstractcupsensor.h"
 #include "core/hardware/hardwaresettings.h"
 #include "core/hardware/inputscheck.h"
+#include "core/multimachines/slavemachinessettings.h"
 #include "core/parameters/parameterslimits.h"
 
 HardwareEnvironment* gHardwareEnv = nullptr;
@@ -14,6 +15,7 @@ HardwareEnvironment::HardwareEnvironment(QObject* parent)
     , m_dadd(new core::dadd::DeliveryAreaDoorDeviceManager(this))
     , m_parametersLimits(new Parameters::ParametersLimits(this))
     , m_hardwareSettings(new HardwareSettings(this))
+    , m_slaveMachinesSettings(new MultiMachines::SlaveMachinesSettings(this))
 {
 }
 

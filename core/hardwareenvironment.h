@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/tools/versionnumber.h"
+
 #include <QObject>
 
 class AbstractCupSensor;
@@ -10,6 +12,9 @@ class DeliveryAreaDoorDeviceManager;
 } // namespace core
 class HardwareSettings;
 class InputsCheck;
+namespace MultiMachines {
+class SlaveMachinesSettings;
+} // namespace MultiMachines
 namespace Parameters {
 class ParametersLimits;
 } // namespace Parameters
@@ -21,6 +26,18 @@ class HardwareEnvironment : public QObject
     Q_OBJECT
 
 public:
+    /// The machine models this software runs.
+    enum MachineModel : int {
+        TableTopInstant = 0,
+        TableTopEspresso = 1,
+        FloorStandingInstant = 2,
+        FloorStandingEspresso = 3,
+        CompactInstant = 4,
+        CompactEspresso = 5,
+        Quorra = 6,
+    };
+    Q_ENUM(MachineModel)
+
     explicit HardwareEnvironment(QObject* parent = nullptr);
     ~HardwareEnvironment() override;
 
@@ -34,6 +51,12 @@ public:
     /// The ranges the machine allows for its parameters.
     Parameters::ParametersLimits* parametersLimits() const { return m_parametersLimits; }
     HardwareSettings* hardwareSettings() const { return m_hardwareSettings; }
+    MachineModel machineModel() const { return m_machineModel; }
+    void setMachineModel(MachineModel model) { m_machineModel = model; }
+    /// The version of the system the machine's key was made for.
+    VersionNumber systemKeyVersion() const { return m_systemKeyVersion; }
+    void setSystemKeyVersion(const VersionNumber& version) { m_systemKeyVersion = version; }
+    MultiMachines::SlaveMachinesSettings* slaveMachinesSettings() const { return m_slaveMachinesSettings; }
 
 private:
     InputsCheck* m_inputsCheck;
@@ -41,6 +64,9 @@ private:
     core::dadd::DeliveryAreaDoorDeviceManager* m_dadd;
     Parameters::ParametersLimits* m_parametersLimits;
     HardwareSettings* m_hardwareSettings;
+    MachineModel m_machineModel = TableTopInstant;
+    VersionNumber m_systemKeyVersion;
+    MultiMachines::SlaveMachinesSettings* m_slaveMachinesSettings;
 };
 
 extern HardwareEnvironment* gHardwareEnv;

@@ -4,6 +4,8 @@
 // Exit status: 0 passed, 1 an expectation failed, 2 the file could not be
 // read or is malformed.
 #include "bridge/bridge.h"
+#include "core/configuration/path.h"
+#include "core/coreenvironment.h"
 #include "core/coresimulator.h"
 #include "core/gui/guimanager.h"
 #include "core/log/logsink.h"
@@ -86,6 +88,7 @@ int main(int argc, char* argv[])
     }
     LogSink::instance().setEchoEnabled(false);
     CoreSimulator machine(dir.filePath(QStringLiteral("machine.sqlite")));
+    machine.core().path()->setRoot(dir.filePath(QStringLiteral("root")));
     machine.guiManager().setAvailableLanguages({ QLocale::English, QLocale::German, QLocale::Italian });
     bridge::Bridge bridge;
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "bridge/staticsettings/characteristics.h"
+#include "bridge/staticsettings/date.h"
+#include "bridge/staticsettings/operator.h"
+#include "bridge/staticsettings/paths.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/staticsettings/factory.h"
 
@@ -7,9 +11,8 @@ namespace bridge {
 namespace staticsettings {
 
 /// Creates the staticsettings accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::staticsettings::Factory,
-    lea::staticsettings::Characteristics, lea::staticsettings::Date, lea::staticsettings::Languages,
-    lea::staticsettings::Operator, lea::staticsettings::Paths, lea::staticsettings::Network,
+using Factory = lea::helpers::ConcreteFactory<lea::staticsettings::Factory, Characteristics, Date,
+    lea::staticsettings::Languages, Operator, Paths, lea::staticsettings::Network,
     lea::staticsettings::Display, lea::staticsettings::EndLineTest, lea::staticsettings::BoilerCapabilities,
     lea::staticsettings::EnergySavingCapabilities, lea::staticsettings::RollingTextsCapabilities>;
 

@@ -9,6 +9,7 @@
 #include "core/configuration/speakersetup.h"
 #include "core/configuration/newdigitalsettings.h"
 #include "core/configuration/televendsettings.h"
+#include "core/configuration/dstgeneralsettings.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
@@ -28,6 +29,8 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_generalSettings(new GeneralSettings(*group.settingsStore(), this))
     , m_televendSettings(new TelevendSettings(*group.settingsStore(), this))
     , m_newDigitalSettings(new NewDigitalSettings(*group.settingsStore(), this))
+    , m_dstGeneralSettings(new DSTGeneralSettings(*group.settingsStore(), this))
+    , m_timeZoneOffset(group.settingsStore()->value(timeZoneOffsetKey(), 0).toInt())
     , m_index(std::make_unique<CatalogueIndex>(*this))
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/canister.h"
 #include "core/configuration/cleaningsettings.h"
+#include "core/configuration/configurationinformation.h"
 #include "core/configuration/cupdispensersettings.h"
 #include "core/configuration/espressosettings.h"
 #include "core/configuration/generalsettings.h"
@@ -34,6 +35,7 @@ class CatalogueIndex;
 class Category;
 class ConfigurationGroup;
 class ConfigurationLoader;
+class DSTGeneralSettings;
 class Recipe;
 class RecipeCustomization;
 
@@ -75,6 +77,13 @@ public:
     NewDigitalSettings* newDigitalSettings() const { return m_newDigitalSettings; }
     /// Stores the NewDigital settings as they are now; false, with nothing stored, when refused.
     bool saveNewDigitalSettings();
+    /// The machine's offset from UTC in whole hours, without the summer hour.
+    int timeZoneOffset() const { return m_timeZoneOffset; }
+    /// Stores the offset; false, with it unchanged, when the store refuses.
+    bool setTimeZoneOffset(int hours);
+    DSTGeneralSettings* dstGeneralSettings() const { return m_dstGeneralSettings; }
+    const ConfigurationInformation& information() const { return m_information; }
+    void setInformation(const ConfigurationInformation& information) { m_information = information; }
     void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
 
     // --- Catalogue --------------------------------------------------------------
@@ -228,6 +237,7 @@ public:
 signals:
     void usedProductsChanged();
     void endLineTestEnabledChanged(bool enabled);
+    void timeZoneOffsetChanged();
     void recipesChanged(const QList<Recipe*>& recipes);
     void categoriesChanged(QList<Category*> categories);
     void beveragesChanged(const QList<Beverage*>& beverages);
@@ -246,8 +256,12 @@ private:
     GeneralSettings* m_generalSettings;
     TelevendSettings* m_televendSettings;
     NewDigitalSettings* m_newDigitalSettings;
+    DSTGeneralSettings* m_dstGeneralSettings;
+    int m_timeZoneOffset;
+    ConfigurationInformation m_information;
 
     void loadCatalogue();
+    static QString timeZoneOffsetKey();
     void loadCategories();
     /// Gives every product the time band in force now.
     void updateBandInForce();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/configuration/configurationgroupinformation.h"
+
 #include <memory>
 #include <QObject>
 #include <QString>
@@ -25,10 +27,13 @@ public:
     /// The telemetry service's id of this group, as last stored.
     QString connectivityId() const { return m_connectivityId; }
     void setConnectivityId(const QString& id) { m_connectivityId = id; }
+    const ConfigurationGroupInformation& information() const { return m_information; }
+    void setInformation(const ConfigurationGroupInformation& information) { m_information = information; }
 
 private:
     std::unique_ptr<AbstractDatabase> m_database;
     std::unique_ptr<TranslationsManager> m_translations;
     std::unique_ptr<SettingsStore> m_settings;
     QString m_connectivityId;
+    ConfigurationGroupInformation m_information;
 };

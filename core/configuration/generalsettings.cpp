@@ -6,6 +6,7 @@ namespace {
 const QString kSophiaTestServer = QStringLiteral("general/sophiaTestServerEnabled");
 const QString kForceErogationRule = QStringLiteral("general/forceErogationRule");
 const QString kEnableAmiClo = QStringLiteral("general/enableAmiClo");
+const QString kAutomaticSummerTime = QStringLiteral("general/automaticSummerTime");
 } // namespace
 
 GeneralSettings::GeneralSettings(SettingsStore& store, QObject* parent)
@@ -16,6 +17,7 @@ GeneralSettings::GeneralSettings(SettingsStore& store, QObject* parent)
     // kept as it is, for the bridge to refuse.
     , m_forceErogationRule(static_cast<ForceErogationRules>(store.value(kForceErogationRule, 0).toInt()))
     , m_enableAmiClo(store.value(kEnableAmiClo, false).toBool())
+    , m_automaticSummerTime(store.value(kAutomaticSummerTime, false).toBool())
 {
 }
 
@@ -82,5 +84,15 @@ bool GeneralSettings::setEnableAmiClo(bool enabled)
         return false;
     m_enableAmiClo = enabled;
     emit enableAmiCloChanged(enabled);
+    return true;
+}
+
+bool GeneralSettings::setAutomaticSummerTime(bool automatic)
+{
+    if (automatic == m_automaticSummerTime)
+        return true;
+    if (!m_store.setValue(kAutomaticSummerTime, automatic))
+        return false;
+    m_automaticSummerTime = automatic;
     return true;
 }

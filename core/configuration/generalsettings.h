@@ -62,6 +62,10 @@ public:
     int receiptQrCodeFirst() const { return m_receiptQrCodeFirst; }
     int receiptQrCodeSecond() const { return m_receiptQrCodeSecond; }
     void setReceiptQrCode(bool enabled, int first, int second);
+    /// The clock follows the daylight-saving rule of DSTGeneralSettings.
+    bool automaticSummerTime() const { return m_automaticSummerTime; }
+    /// Stores the switch; false, with it unchanged, when the store refuses.
+    bool setAutomaticSummerTime(bool automatic);
 
 signals:
     void isSophiaTestServerEnabledChanged(bool enabled);
@@ -85,4 +89,5 @@ private:
     int m_receiptQrCodeFirst = 0;
     int m_receiptQrCodeSecond = 0;
     bool m_enableAmiClo = false;
+    bool m_automaticSummerTime;
 };

@@ -4,6 +4,7 @@
 
 class GuiCustomization;
 class GuiManager;
+class GuiSettings;
 class Maintenance;
 
 /// The core's user-interface side.
@@ -17,6 +18,7 @@ public:
 
     GuiManager* guiManager() const { return m_guiManager; }
     GuiCustomization* guiCustomization() const { return m_guiCustomization; }
+    GuiSettings* guiSettings() const { return m_guiSettings; }
     /// The maintenance settings; read from the active group's store by Maintenance::load().
     Maintenance* maintenance() const { return m_maintenance; }
 
@@ -24,6 +26,7 @@ private:
     GuiManager* m_guiManager;
     GuiCustomization* m_guiCustomization;
     Maintenance* m_maintenance;
+    GuiSettings* m_guiSettings;
 };
 
 extern GuiEnvironment* gGuiEnv;

@@ -85,6 +85,14 @@ public:
     /// Every request accepted, oldest first.
     const QList<Request>& requests() const { return m_requests; }
     void clearRequests() { m_requests.clear(); }
+    /// The actuator board's firmware version and revision (simulator hook: setter).
+    int actuatorBoardVersionInt() const { return m_actuatorBoardVersion; }
+    int actuatorBoardRevisionInt() const { return m_actuatorBoardRevision; }
+    void setActuatorBoardVersion(int version, int revision)
+    {
+        m_actuatorBoardVersion = version;
+        m_actuatorBoardRevision = revision;
+    }
     /// The protocol the machine dispenses by.
     ErogationProtocolMivoTouchDaltoRusena* erogationProtocol() const { return m_protocol; }
     /// Moves the procedure that empties the boilers to `state`.
@@ -127,5 +135,7 @@ private:
     bool m_cupCarrierReady = true;
     ComponentsTest m_onGoingTest = NoTest;
     QList<Request> m_requests;
+    int m_actuatorBoardVersion = 0;
+    int m_actuatorBoardRevision = 0;
     ErogationProtocolMivoTouchDaltoRusena* m_protocol = new ErogationProtocolMivoTouchDaltoRusena(this);
 };

@@ -314,3 +314,12 @@ QStringList Machine::failuresHistoryExport() const
         lines << History::line(row);
     return lines;
 }
+
+void Machine::setMachineDateTime(
+    int year, int month, int day, int hour, int minute, int second, const QString&)
+{
+    // Kept as wall-clock fields: a local time that the host's zone skips must stay settable.
+    const QDateTime time(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+    if (time.isValid() && gCoreEnv && gCoreEnv->clock())
+        gCoreEnv->clock()->setSimulatedTime(time);
+}

@@ -5,6 +5,7 @@
 #include "core/machine/cpustatemachine.h"
 #include "core/machine/failurecommonlist.h"
 #include "core/machine/machinedatabase.h"
+#include "core/machine/machineidentity.h"
 
 #include <QDateTime>
 #include <QList>
@@ -45,6 +46,14 @@ public:
     ~Machine() override;
 
     CpuStateMachine* cpuStateMachine() const { return m_cpuStateMachine; }
+    const MachineIdentity& identity() const { return m_identity; }
+    void setIdentity(const MachineIdentity& identity) { m_identity = identity; }
+    /// The machine runs the Quorra user interface (simulator hook: setter).
+    bool isQuorra() const { return m_quorra; }
+    void setQuorra(bool quorra) { m_quorra = quorra; }
+    /// Sets the machine's clock, which keeps local time; `zone` names no zone when empty.
+    void setMachineDateTime(
+        int year, int month, int day, int hour, int minute, int second, const QString& zone);
     ErogationManager* erogationManager() const { return m_erogationManager; }
     MachineDatabase* machineDatabase() const { return m_machineDatabase; }
     /// Stores the level supervision of `canister`; false when it could not be stored.
@@ -248,6 +257,8 @@ private:
     void recordFailure(const Failure& failure);
 
     CpuStateMachine* m_cpuStateMachine;
+    MachineIdentity m_identity;
+    bool m_quorra = false;
     ErogationManager* m_erogationManager;
     MachineDatabase* m_machineDatabase = new MachineDatabase(this);
     EnergySavingSettings::EnergyMode m_energyMode = EnergySavingSettings::NoSaving;

@@ -1,24 +1,34 @@
 #include "core/tools/envvars.h"
 
+#include "nonstd/optional.hpp"
+
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace {
 
-bool& macas()
+nonstd::optional<bool>& override(EnvVars::Bool variable)
 {
-    static bool value = qEnvironmentVariableIntValue("VENDING_MACAS") != 0;
-    return value;
+    static nonstd::optional<bool> overrides[2];
+    return overrides[variable == EnvVars::Macas ? 0 : 1];
 }
 
 } // namespace
 
 bool EnvVars::isSet(Bool variable)
 {
-    return variable == Macas && macas();
+    if (const nonstd::optional<bool>& value = override(variable))
+        return *value;
+    const QByteArray value = qgetenv(name(variable));
+    return !value.isEmpty() && value != "0";
+}
+
+const char* EnvVars::name(Bool variable)
+{
+    return variable == Macas ? "VENDING_MACAS" : "VQ_IGNORE_INTERNET_DATE";
 }
 
 void EnvVars::set(Bool variable, bool value)
 {
-    if (variable == Macas)
-        macas() = value;
+    override(variable) = value;
 }

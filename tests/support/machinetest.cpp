@@ -1,6 +1,7 @@
 #include "machinetest.h"
 
 #include "core/configuration/configurationgroup.h"
+#include "core/configuration/path.h"
 #include "core/configuration/translationsmanager.h"
 #include "core/database/abstractdatabase.h"
 #include "core/gui/guimanager.h"
@@ -15,6 +16,8 @@ void MachineTest::SetUp()
     ASSERT_TRUE(m_dir.isValid());
     LogSink::instance().setEchoEnabled(qEnvironmentVariableIsSet("BRIDGE_TEST_LOG"));
     m_machine = std::make_unique<CoreSimulator>(databasePath(), CoreSimulator::Storage::Scratch);
+    // The machine's own directories are never written by a test.
+    m_machine->core().path()->setRoot(tempPath(QStringLiteral("root")));
     seedCatalogue();
     clearLog();
 }
