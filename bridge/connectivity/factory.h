@@ -1,5 +1,9 @@
 #pragma once
 
+#include "bridge/connectivity/ersprotocol.h"
+#include "bridge/connectivity/maestro.h"
+#include "bridge/connectivity/televend.h"
+#include "bridge/connectivity/touchless.h"
 #include "lea/connectivity/factory.h"
 #include "lea/helpers/concretefactory.h"
 
@@ -8,9 +12,9 @@ namespace connectivity {
 
 /// Creates the connectivity accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::connectivity::Factory, lea::connectivity::Management,
-    lea::connectivity::ERSProtocol, lea::connectivity::AmiClo, lea::connectivity::Sophia,
-    lea::connectivity::Maestro, lea::connectivity::Televend, lea::connectivity::NewDigital,
-    lea::connectivity::Touchless>;
+    bridge::connectivity::ERSProtocol, lea::connectivity::AmiClo, lea::connectivity::Sophia,
+    bridge::connectivity::Maestro, bridge::connectivity::Televend, lea::connectivity::NewDigital,
+    bridge::connectivity::Touchless>;
 
 } // namespace connectivity
 } // namespace bridge

@@ -18,6 +18,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_group(group)
     , m_loader(new ConfigurationLoader(this))
     , m_generalSettings(new GeneralSettings(*group.settingsStore(), this))
+    , m_televendSettings(new TelevendSettings(*group.settingsStore(), this))
     , m_index(std::make_unique<CatalogueIndex>(*this))
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {

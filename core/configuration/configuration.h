@@ -8,6 +8,7 @@
 #include "core/configuration/instantsettings.h"
 #include "core/configuration/machinesettings.h"
 #include "core/configuration/paymentsettings.h"
+#include "core/configuration/televendsettings.h"
 #include "core/hardware/inputsoutputs.h"
 #include "core/machine/physicalmachine.h"
 
@@ -63,6 +64,8 @@ public:
     bool savePaymentSettings();
     /// The general settings, each stored as soon as it is set.
     GeneralSettings* generalSettings() const { return m_generalSettings; }
+    /// The Televend service's switch.
+    TelevendSettings* televendSettings() const { return m_televendSettings; }
     bool hasSecondCupTurret() const { return m_hasSecondCupTurret; }
     void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
 
@@ -227,6 +230,7 @@ private:
     bool m_hasSecondCupTurret = false;
     PaymentSettings* m_paymentSettings = new PaymentSettings(this);
     GeneralSettings* m_generalSettings;
+    TelevendSettings* m_televendSettings;
 
     void loadCatalogue();
     void loadCategories();

@@ -97,6 +97,14 @@ void Machine::setSelectionQrCodeFitted(bool fitted)
     }
 }
 
+void Machine::setSelectionQrCodeActive(bool active)
+{
+    if (active == m_selectionQrCodeActive)
+        return;
+    m_selectionQrCodeActive = active;
+    emit isSelectionQrCodeActiveChanged(active);
+}
+
 void Machine::stopErogation()
 {
     if (!m_erogating)

@@ -114,6 +114,17 @@ public:
     SelectionQrCode* selectionQrCode() const { return m_selectionQrCode; }
     /// Builds the machine with or without a selection QR code (simulator hook).
     void setSelectionQrCodeFitted(bool fitted);
+    /// Customers may select by scanning the selection QR code (ERS protocol).
+    bool isSelectionQrCodeActive() const { return m_selectionQrCodeActive; }
+    void setSelectionQrCodeActive(bool active);
+    /// The ERS server's terminal identifier and payment-system number; -1 when none is set.
+    QString ersTerminalId() const { return m_ersTerminalId; }
+    void setErsTerminalId(const QString& id) { m_ersTerminalId = id; }
+    int ersPaymentSystem() const { return m_ersPaymentSystem; }
+    void setErsPaymentSystem(int number) { m_ersPaymentSystem = number; }
+    /// The Televend client reaches its cloud.
+    bool isTelevendCloudConnected() const { return m_televendCloudConnected; }
+    void setTelevendCloudConnected(bool connected) { m_televendCloudConnected = connected; }
 
     /// The manager of the attached slave machines; null on a machine built without them.
     SlaveMachinesManager* slaveMachinesManager() const { return m_slaveMachinesManager; }
@@ -210,6 +221,7 @@ signals:
     void cleaningTimersUpdated(long long delay);
     void statusWordChanged(quint32 word);
     void doorOpenChanged(bool open);
+    void isSelectionQrCodeActiveChanged(bool active);
 
     void erogationStarted();
     void erogationFailed();
@@ -262,6 +274,10 @@ private:
     QDateTime m_lastMaintenance;
     int m_solidWaste = 0;
     SelectionQrCode* m_selectionQrCode;
+    bool m_selectionQrCodeActive = false;
+    QString m_ersTerminalId;
+    int m_ersPaymentSystem = -1;
+    bool m_televendCloudConnected = false;
     SlaveMachinesManager* m_slaveMachinesManager = nullptr;
     ModemManager* m_modemManager;
     ModemParameters* m_modemParameters;
