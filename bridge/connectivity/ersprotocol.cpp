@@ -3,6 +3,7 @@
 #include "bridge/connectivity/ersstatusenumconverter.h"
 #include "bridge/utils.h"
 #include "bridge/writerule.h"
+#include "core/configuration/configuration.h"
 #include "core/coreenvironment.h"
 #include "core/gui/ersprotocolproperties.h"
 #include "core/log/logformatter.h"
@@ -10,7 +11,6 @@
 #include "core/machine/uartmanager.h"
 #include "core/selection/selectionnumberadapter.h"
 #include "core/tools/envvars.h"
-
 
 namespace bridge {
 namespace connectivity {
@@ -54,7 +54,7 @@ void ERSProtocol::setSelectionNumber(const lea::ProductDbId& productId, unsigned
     }
     utils::FailureLog(Q_FUNC_INFO, Log::Database)
         .stored(SelectionNumberAdapter::setSelectionNumber(*id, selectionNumber),
-        "Failed to save selection number");
+            "Failed to save selection number");
 }
 
 void ERSProtocol::setQRCodePSStatus(Status status)

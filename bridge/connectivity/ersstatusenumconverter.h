@@ -7,7 +7,8 @@
 namespace bridge {
 namespace connectivity {
 /// An ERS integration's state between the core GUI's properties and the interface.
-using ErsStatusEnumConverter = EnumConverter<ERSProtocolProperties::Status, lea::connectivity::ERSProtocol::Status>;
+using ErsStatusEnumConverter
+    = EnumConverter<ERSProtocolProperties::Status, lea::connectivity::ERSProtocol::Status>;
 } // namespace connectivity
 } // namespace bridge
 

@@ -8,7 +8,6 @@
 #include "core/log/logformatter.h"
 #include "core/machine/machine.h"
 
-
 namespace bridge {
 namespace connectivity {
 

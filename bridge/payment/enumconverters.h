@@ -9,6 +9,7 @@
 namespace bridge {
 namespace payment {
 /// Every enumeration converter of this area, for code that covers them all.
-using EnumConverters = lguim::TypeList<MoneyEventTypeEnumConverter, PaxioFileTypeEnumConverter, PaymentTypeEnumConverter, TimeBandEnumConverter>;
+using EnumConverters = lguim::TypeList<MoneyEventTypeEnumConverter, PaxioFileTypeEnumConverter,
+    PaymentTypeEnumConverter, TimeBandEnumConverter>;
 } // namespace payment
 } // namespace bridge

@@ -7,7 +7,8 @@
 namespace bridge {
 namespace payment {
 /// The kind of a file exchanged with the mobile payment terminal.
-using PaxioFileTypeEnumConverter = EnumConverter<::payment::hi::HiManager::FileType, lea::payment::Paxio::FileType>;
+using PaxioFileTypeEnumConverter
+    = EnumConverter<::payment::hi::HiManager::FileType, lea::payment::Paxio::FileType>;
 } // namespace payment
 } // namespace bridge
 

@@ -13,7 +13,8 @@ namespace payment {
 RemoteSelectorMdb::RemoteSelectorMdb(QObject* parent)
     : lea::payment::RemoteSelectorMdb(parent)
 {
-    connect(gCoreEnv->payment(), &Payment::mdbRemoteSelection, this, &RemoteSelectorMdb::onRemoteSelectionMdb);
+    connect(
+        gCoreEnv->payment(), &Payment::mdbRemoteSelection, this, &RemoteSelectorMdb::onRemoteSelectionMdb);
 }
 
 RemoteSelectorMdb::~RemoteSelectorMdb() = default;

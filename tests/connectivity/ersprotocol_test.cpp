@@ -23,7 +23,8 @@ const GuardCase<ERSProtocol> kGuards[] = {
     { "settings",
         [](ERSProtocol& e) {
             const LeaErs::Settings s = e.settings();
-            return !s.selectionQrCodeActive && !s.macasActive && s.terminalId.isEmpty() && s.paymentSystem == -1;
+            return !s.selectionQrCodeActive && !s.macasActive && s.terminalId.isEmpty()
+                && s.paymentSystem == -1;
         } },
     { "selectionNumber", [](ERSProtocol& e) { return !e.selectionNumber(ProductDbId(1)); }, Guard::None },
     { "dbId", [](ERSProtocol& e) { return !e.dbId(1); }, Guard::None },
@@ -108,22 +109,24 @@ TEST_P(ERSStatuses, EveryKnownStatusIsShownAndAnUnknownOneThrowsAndChangesNothin
 {
     const StatusSetter& setter = GetParam();
     ErsStatusGroup& group = *(ERSProtocolProperties::instance()->*setter.group)();
-    for (const LeaErs::Status status : { LeaErs::Offline, LeaErs::Inactive, LeaErs::Initializing, LeaErs::Ready,
-             LeaErs::Busy, LeaErs::Error }) {
+    for (const LeaErs::Status status : { LeaErs::Offline, LeaErs::Inactive, LeaErs::Initializing,
+             LeaErs::Ready, LeaErs::Busy, LeaErs::Error }) {
         ((*ers).*setter.set)(status);
         EXPECT_EQ(group.status(), int(status));
     }
     for (const int unknown : { 6, -1 }) {
         const std::string expected = "Invalid external enum value " + std::to_string(unknown) + " ("
             + bridge::connectivity::ErsStatusEnumConverter::converter() + ")";
-        EXPECT_EQ(exceptionText<std::invalid_argument>([&] { ((*ers).*setter.set)(LeaErs::Status(unknown)); }),
+        EXPECT_EQ(
+            exceptionText<std::invalid_argument>([&] { ((*ers).*setter.set)(LeaErs::Status(unknown)); }),
             expected);
         EXPECT_EQ(group.status(), int(LeaErs::Error));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Integrations, ERSStatuses,
-    ::testing::Values(StatusSetter { "QRCodePS", &LeaErs::setQRCodePSStatus, &ERSProtocolProperties::qrCodePaymentSystem },
+    ::testing::Values(
+        StatusSetter { "QRCodePS", &LeaErs::setQRCodePSStatus, &ERSProtocolProperties::qrCodePaymentSystem },
         StatusSetter { "Macas", &LeaErs::setMacasStatus, &ERSProtocolProperties::macas }),
     [](const ::testing::TestParamInfo<StatusSetter>& info) { return std::string(info.param.name); });
 
@@ -135,11 +138,13 @@ TEST_F(ERSProtocolTest, OperationsNotOfferedOnlyReportTheCall)
     ers->setVireoProUpStatus(LeaErs::Ready);
     ASSERT_EQ(logEntries().size(), 2);
     EXPECT_EQ(logEntries()[0].items,
-        (QStringList { "virtual void bridge::connectivity::ERSProtocol::setCoffeeAppealStatus(lea::connectivity::"
-                       "ERSProtocol::Status)",
+        (QStringList {
+            "virtual void bridge::connectivity::ERSProtocol::setCoffeeAppealStatus(lea::connectivity::"
+            "ERSProtocol::Status)",
             "Not implemented" }));
     EXPECT_EQ(logEntries()[1].items.value(0),
-        "virtual void bridge::connectivity::ERSProtocol::setVireoProUpStatus(lea::connectivity::ERSProtocol::Status) "
+        "virtual void "
+        "bridge::connectivity::ERSProtocol::setVireoProUpStatus(lea::connectivity::ERSProtocol::Status) "
         "is not implemented.");
     for (const LogEntry& entry : logEntries())
         EXPECT_EQ(entry.level, LogLevel::Warning);

@@ -124,25 +124,33 @@ const Report kReports[] = {
         [] {
             const LeaTelevend::ApiVersion value = nextVersion(properties().localVamApiVersion());
             return std::make_pair([value](Televend& t) { t.localVamApiVersionChanged(value); },
-                [value] { return properties().localVamApiVersion() == QString::number(value.majorNumber) + ".2.3"; });
+                [value] {
+                    return properties().localVamApiVersion() == QString::number(value.majorNumber) + ".2.3";
+                });
         } },
     { "localTamApiVersion", &Properties::localTamApiVersionChanged, true,
         [] {
             const LeaTelevend::ApiVersion value = nextVersion(properties().localTamApiVersion());
             return std::make_pair([value](Televend& t) { t.localTamApiVersionChanged(value); },
-                [value] { return properties().localTamApiVersion() == QString::number(value.majorNumber) + ".2.3"; });
+                [value] {
+                    return properties().localTamApiVersion() == QString::number(value.majorNumber) + ".2.3";
+                });
         } },
     { "remoteVamApiVersion", &Properties::remoteVamApiVersionChanged, true,
         [] {
             const LeaTelevend::ApiVersion value = nextVersion(properties().remoteVamApiVersion());
             return std::make_pair([value](Televend& t) { t.remoteVamApiVersionChanged(value); },
-                [value] { return properties().remoteVamApiVersion() == QString::number(value.majorNumber) + ".2.3"; });
+                [value] {
+                    return properties().remoteVamApiVersion() == QString::number(value.majorNumber) + ".2.3";
+                });
         } },
     { "remoteTamApiVersion", &Properties::remoteTamApiVersionChanged, true,
         [] {
             const LeaTelevend::ApiVersion value = nextVersion(properties().remoteTamApiVersion());
             return std::make_pair([value](Televend& t) { t.remoteTamApiVersionChanged(value); },
-                [value] { return properties().remoteTamApiVersion() == QString::number(value.majorNumber) + ".2.3"; });
+                [value] {
+                    return properties().remoteTamApiVersion() == QString::number(value.majorNumber) + ".2.3";
+                });
         } },
     { "activationErrorDropped", &Properties::activationStatusChanged, false,
         [] {

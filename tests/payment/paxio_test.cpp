@@ -118,16 +118,21 @@ TEST_F(PaxioTest, TransferStateFollowsTheHostInterfaceAndNotifiesOnlyChanges)
 {
     QSignalSpy transfer(paxio.get(), &LeaPaxio::fileTransferInProgressChanged);
     const std::tuple<int, bool, int> steps[] = {
-        { 1, false, 0 }, { 3, true, 1 }, { 2, true, 1 }, { 0, false, 2 }, { 2, true, 3 }, { 4, false, 4 },
+        { 1, false, 0 },
+        { 3, true, 1 },
+        { 2, true, 1 },
+        { 0, false, 2 },
+        { 2, true, 3 },
+        { 4, false, 4 },
     };
-    for (const auto& [state, inProgress, signals] : steps) {
+    for (const auto& [state, inProgress, notifications] : steps) {
         hi().setState(state);
         EXPECT_EQ(paxio->isFileTransferInProgress(), inProgress) << state;
-        EXPECT_EQ(transfer.count(), signals) << state;
+        EXPECT_EQ(transfer.count(), notifications) << state;
     }
     // A new accessor reads the state it starts in.
     hi().setState(3);
-    EXPECT_TRUE(createAccessor<LeaPaxio, Paxio>()->isFileTransferInProgress());
+    EXPECT_TRUE((createAccessor<LeaPaxio, Paxio>()->isFileTransferInProgress()));
 
     QSignalSpy alignment(paxio.get(), &LeaPaxio::executiveAlignmentPendingChanged);
     hi().setExecutiveAlignmentPending(true);

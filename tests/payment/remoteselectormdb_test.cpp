@@ -67,8 +67,9 @@ TEST_P(RemoteSelectorMdbTest, ApprovesAnAvailableProductAndDeniesEverythingElse)
     if (c.selected >= 0) {
         EXPECT_EQ(approved, (std::vector<std::pair<quint32, quint32>> { { c.requested, 0x80000001u } }));
         EXPECT_EQ(denied.count(), 0);
-        if (c.loaded)
+        if (c.loaded) {
             EXPECT_EQ(selector->coreProductByItemNumber(c.requested), products[c.selected]);
+        }
     } else {
         EXPECT_TRUE(approved.empty());
         EXPECT_EQ(denied.count(), 1);
@@ -77,10 +78,12 @@ TEST_P(RemoteSelectorMdbTest, ApprovesAnAvailableProductAndDeniesEverythingElse)
     ASSERT_FALSE(entries.isEmpty());
     EXPECT_EQ(entries[0].level, LogLevel::Debug);
     EXPECT_EQ(entries[0].items.mid(0, 3),
-        (QStringList { "void bridge::payment::RemoteSelectorMdb::onRemoteSelectionMdb(const Mdb::SelectionRequest&)",
+        (QStringList {
+            "void bridge::payment::RemoteSelectorMdb::onRemoteSelectionMdb(const Mdb::SelectionRequest&)",
             "product item number", QString::number(c.requested) }));
-    const bool known = c.loaded
-        && std::any_of(c.products.begin(), c.products.end(), [&](const auto& p) { return p.first == c.requested; });
+    const bool known = c.loaded && std::any_of(c.products.begin(), c.products.end(), [&](const auto& p) {
+        return p.first == c.requested;
+    });
     EXPECT_EQ(logEntriesContaining("product not found for item number:").size(), known ? 0 : 1);
 }
 
