@@ -10,6 +10,7 @@
 #include <functional>
 #include <QSignalSpy>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -211,7 +212,9 @@ TEST_F(TelevendTest, CloudConnectionReachesTheMachine)
 
 TEST_F(TelevendTest, OperatorRequestsReachTheClientAndItsAnswersTheProperties)
 {
-    QSignalSpy action(televend.get(), &LeaTelevend::sendAction);
+    std::vector<LeaTelevend::ActionType> actions;
+    QObject::connect(televend.get(), &LeaTelevend::sendAction, televend.get(),
+        [&](LeaTelevend::ActionType action) { actions.push_back(action); });
     QSignalSpy reset(televend.get(), &LeaTelevend::sendFactoryReset);
     QSignalSpy activation(televend.get(), &LeaTelevend::sendActivation);
     QSignalSpy networkLog(televend.get(), &LeaTelevend::updateNetworkLog);
@@ -219,8 +222,7 @@ TEST_F(TelevendTest, OperatorRequestsReachTheClientAndItsAnswersTheProperties)
     properties().sendFactoryResetFromQml(true);
     properties().sendActivationFromQml("10.0.0.1", "code");
     emit properties().updateNetworkLog(25);
-    ASSERT_EQ(action.count(), 1);
-    EXPECT_EQ(action[0][0].value<LeaTelevend::ActionType>(), LeaTelevend::PullPrices);
+    EXPECT_EQ(actions, std::vector<LeaTelevend::ActionType> { LeaTelevend::PullPrices });
     EXPECT_EQ(reset.value(0), QVariantList { true });
     EXPECT_EQ(activation.value(0), (QVariantList { "10.0.0.1", "code" }));
     EXPECT_EQ(networkLog.value(0), QVariantList { 25u });

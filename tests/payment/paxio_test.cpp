@@ -6,6 +6,7 @@
 
 #include <QSignalSpy>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -94,20 +95,21 @@ TEST_F(PaxioTest, FilesTravelBothWaysAndUnknownTypesAreRefused)
     ASSERT_EQ(hi().sentFiles().size(), 1);
     EXPECT_EQ(hi().sentFiles()[0], qMakePair(HiManager::Firmware, QByteArray("fw")));
 
-    QSignalSpy received(paxio.get(), &LeaPaxio::fileFromDevice);
-    QSignalSpy sent(paxio.get(), &LeaPaxio::fileSentToDevice);
+    std::vector<std::pair<LeaPaxio::FileType, QByteArray>> received, sent;
+    QObject::connect(paxio.get(), &LeaPaxio::fileFromDevice, paxio.get(),
+        [&](LeaPaxio::FileType type, const QByteArray& data) { received.emplace_back(type, data); });
+    QObject::connect(paxio.get(), &LeaPaxio::fileSentToDevice, paxio.get(),
+        [&](LeaPaxio::FileType type, const QByteArray& data) { sent.emplace_back(type, data); });
     hi().receiveFile(HiManager::Audit, "audit");
     hi().confirmFileSent(HiManager::Configuration, "cfg");
-    ASSERT_EQ(received.count(), 1);
-    EXPECT_EQ(received[0][0].value<LeaPaxio::FileType>(), LeaPaxio::Audit);
-    EXPECT_EQ(received[0][1].toByteArray(), "audit");
-    ASSERT_EQ(sent.count(), 1);
-    EXPECT_EQ(sent[0][0].value<LeaPaxio::FileType>(), LeaPaxio::Configuration);
+    using Files = std::vector<std::pair<LeaPaxio::FileType, QByteArray>>;
+    EXPECT_EQ(received, (Files { { LeaPaxio::Audit, "audit" } }));
+    EXPECT_EQ(sent, (Files { { LeaPaxio::Configuration, "cfg" } }));
 
     // A type the interface does not know leaves the slot logged, not thrown.
     EXPECT_NO_THROW(hi().receiveFile(HiManager::FileType(7), "?"));
     EXPECT_NO_THROW(hi().confirmFileSent(HiManager::FileType(-1), "?"));
-    EXPECT_EQ(received.count() + sent.count(), 2);
+    EXPECT_EQ(received.size() + sent.size(), 2u);
     const QList<LogEntry> unknown = logEntriesContaining("Unknown file type");
     ASSERT_EQ(unknown.size(), 2);
     EXPECT_EQ(unknown[0].items.value(2), "7");
