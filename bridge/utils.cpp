@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <QCoreApplication>
 #include <stdexcept>
+#include <string>
 
 namespace bridge {
 namespace utils {
@@ -196,6 +197,18 @@ void requireStorableTexts(const std::vector<lea::Translation>& translations)
 {
     for (const lea::Translation& translation : translations)
         requireStorableText(translation.text);
+}
+
+void reportNotImplemented(const char* signature, const char* file, int line)
+{
+    const std::string message = std::string(signature) + "is not implemented.";
+    printReleaseAssertMsg("", message.c_str(), file, line);
+}
+
+void warnNotImplemented(const char* signature, const char* file, int line)
+{
+    const std::string message = std::string(signature) + " is not implemented.";
+    printWarningMsg(message.c_str(), file, line);
 }
 
 void checkCoreId(int coreId)

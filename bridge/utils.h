@@ -105,6 +105,12 @@ template <class Id> nonstd::optional<int> coreId(Id id)
     return static_cast<int>(id.value());
 }
 
+/// Reports a call of an operation this machine does not offer as a broken
+/// invariant: the signature, then "is not implemented.".
+void reportNotImplemented(const char* signature, const char* file, int line);
+/// Warns of a call of an operation that is not offered but harmless to call.
+void warnNotImplemented(const char* signature, const char* file, int line);
+
 /// Reports a negative id as a broken invariant and goes on with it.
 void checkCoreId(int coreId);
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <QObject>
+#include <QString>
 
 namespace core {
 namespace loyalty {
@@ -62,6 +63,11 @@ public:
     /// The kind of the machine's controller board; it decides which partition holds the data.
     int hardwareKind() const { return m_hardwareKind; }
     void setHardwareKind(int kind) { m_hardwareKind = kind; }
+    /// The versions the Maestro client reports of its SDK and its user interface.
+    QString maestroSdkVersion() const { return m_maestroSdkVersion; }
+    void setMaestroSdkVersion(const QString& version) { m_maestroSdkVersion = version; }
+    QString maestroUiVersion() const { return m_maestroUiVersion; }
+    void setMaestroUiVersion(const QString& version) { m_maestroUiVersion = version; }
 
     /// Builds a fresh configuration from the active group and makes it current;
     /// the previous one is destroyed after configurationChanged() was delivered.
@@ -97,6 +103,8 @@ private:
     int m_hardwareKind = 0;
     bool m_simulatingColdProducts = false;
     bool m_simulatingActuatorBoard = false;
+    QString m_maestroSdkVersion;
+    QString m_maestroUiVersion;
 };
 
 extern CoreEnvironment* gCoreEnv;

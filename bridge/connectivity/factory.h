@@ -1,9 +1,13 @@
 #pragma once
 
 #include "bridge/connectivity/amiclo.h"
+#include "bridge/connectivity/ersprotocol.h"
+#include "bridge/connectivity/maestro.h"
 #include "bridge/connectivity/management.h"
 #include "bridge/connectivity/newdigital.h"
 #include "bridge/connectivity/sophia.h"
+#include "bridge/connectivity/televend.h"
+#include "bridge/connectivity/touchless.h"
 #include "lea/connectivity/factory.h"
 #include "lea/helpers/concretefactory.h"
 
@@ -12,9 +16,9 @@ namespace connectivity {
 
 /// Creates the connectivity accessors; an interface listed as itself is not available on this machine.
 using Factory = lea::helpers::ConcreteFactory<lea::connectivity::Factory, bridge::connectivity::Management,
-    lea::connectivity::ERSProtocol, bridge::connectivity::AmiClo, bridge::connectivity::Sophia,
-    lea::connectivity::Maestro, lea::connectivity::Televend, bridge::connectivity::NewDigital,
-    lea::connectivity::Touchless>;
+    bridge::connectivity::ERSProtocol, bridge::connectivity::AmiClo, bridge::connectivity::Sophia,
+    bridge::connectivity::Maestro, bridge::connectivity::Televend, bridge::connectivity::NewDigital,
+    bridge::connectivity::Touchless>;
 
 } // namespace connectivity
 } // namespace bridge

@@ -9,6 +9,7 @@
 #include "core/configuration/instantsettings.h"
 #include "core/configuration/machinesettings.h"
 #include "core/configuration/paymentsettings.h"
+#include "core/configuration/televendsettings.h"
 #include "core/hardware/inputsoutputs.h"
 #include "core/machine/physicalmachine.h"
 

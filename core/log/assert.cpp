@@ -29,3 +29,14 @@ void printReleaseAssertMsg(const char* expression, const char* message, const ch
 {
     report(LogEntry::Kind::ReleaseAssertion, expression, message, file, line);
 }
+
+void printWarningMsg(const char* message, const char* file, int line)
+{
+    LogEntry entry;
+    entry.level = LogLevel::Warning;
+    entry.modules = QStringList { Log::Global.name() };
+    entry.items = QStringList { QString::fromUtf8(message), QString::fromUtf8(file), QString::number(line) };
+    entry.text = QStringLiteral("WARNING: %1 in file %2, line %3")
+                     .arg(entry.items.at(0), entry.items.at(1), entry.items.at(2));
+    LogSink::instance().write(entry);
+}

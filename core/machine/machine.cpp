@@ -111,6 +111,14 @@ void Machine::setReceiptQrCodeFitted(bool fitted)
     }
 }
 
+void Machine::setSelectionQrCodeActive(bool active)
+{
+    if (active == m_selectionQrCodeActive)
+        return;
+    m_selectionQrCodeActive = active;
+    emit isSelectionQrCodeActiveChanged(active);
+}
+
 void Machine::stopErogation()
 {
     if (!m_erogating)

@@ -127,15 +127,17 @@ public:
     /// The QR code printed on receipts; null on a machine without one.
     AbstractQrCode* receiptQrCode() const { return m_receiptQrCode; }
     void setReceiptQrCodeFitted(bool fitted);
-    /// Customers select by scanning the QR code of a product.
+    /// Customers may select by scanning the selection QR code (ERS protocol).
     bool isSelectionQrCodeActive() const { return m_selectionQrCodeActive; }
-    void setSelectionQrCodeActive(bool active)
-    {
-        if (active == m_selectionQrCodeActive)
-            return;
-        m_selectionQrCodeActive = active;
-        emit isSelectionQrCodeActiveChanged(active);
-    }
+    void setSelectionQrCodeActive(bool active);
+    /// The ERS server's terminal identifier and payment-system number; -1 when none is set.
+    QString ersTerminalId() const { return m_ersTerminalId; }
+    void setErsTerminalId(const QString& id) { m_ersTerminalId = id; }
+    int ersPaymentSystem() const { return m_ersPaymentSystem; }
+    void setErsPaymentSystem(int number) { m_ersPaymentSystem = number; }
+    /// The Televend client reaches its cloud.
+    bool isTelevendCloudConnected() const { return m_televendCloudConnected; }
+    void setTelevendCloudConnected(bool connected) { m_televendCloudConnected = connected; }
 
     /// The manager of the attached slave machines; null on a machine built without them.
     SlaveMachinesManager* slaveMachinesManager() const { return m_slaveMachinesManager; }
@@ -289,6 +291,9 @@ private:
     SelectionQrCode* m_selectionQrCode;
     AbstractQrCode* m_receiptQrCode;
     bool m_selectionQrCodeActive = false;
+    QString m_ersTerminalId;
+    int m_ersPaymentSystem = -1;
+    bool m_televendCloudConnected = false;
     SlaveMachinesManager* m_slaveMachinesManager = nullptr;
     ModemManager* m_modemManager;
     ModemParameters* m_modemParameters;

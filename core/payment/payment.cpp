@@ -4,6 +4,7 @@
 #include "core/payment/cashlessdevice.h"
 #include "core/payment/changegiverdevice.h"
 #include "core/payment/coinvalidatordevice.h"
+#include "core/payment/himanager.h"
 
 #include <utility>
 
@@ -25,6 +26,7 @@ Payment::Payment(QObject* parent)
         new CashlessDevice(kSecondReaderNumber, this) }
     , m_parallelCoinValidator(new CoinValidatorDevice(kParallelValidatorNumber, this))
     , m_executiveChangeGiver(new ChangeGiverDevice(kExecutiveChangerNumber, this))
+    , m_hiManager(new payment::hi::HiManager(this))
 {
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/payment/cme.h"
+#include "core/payment/mdbselectionrequest.h"
 #include "nonstd/optional.hpp"
 
 #include <QList>
@@ -13,6 +14,11 @@ class BillValidatorDevice;
 class CashlessDevice;
 class ChangeGiverDevice;
 class CoinValidatorDevice;
+namespace payment {
+namespace hi {
+class HiManager;
+} // namespace hi
+} // namespace payment
 
 /// The payment side of a sale: the credit, the payment devices and the
 /// protocol they speak, free vend and tokens, and the vends that an external
@@ -176,6 +182,11 @@ public:
     void cancelVendByUser();
     /// Tells a remote selector that the machine refused its selection.
     void sendRemoteSelectionDenied() { emit remoteSelectionDenied(); }
+    /// Simulator hook: a cashless device asks for a vend by item number.
+    void requestMdbRemoteSelection(const Mdb::SelectionRequest& request) { emit mdbRemoteSelection(request); }
+
+    /// The host interface to the mobile payment terminal.
+    payment::hi::HiManager* hiManager() const { return m_hiManager; }
 
 signals:
     void creditChanged();
@@ -192,6 +203,7 @@ signals:
     void connectivityMoneyEvent(const payment::Cme& event);
     void vendCancelledByUser();
     void remoteSelectionDenied();
+    void mdbRemoteSelection(const Mdb::SelectionRequest& request);
 
 private:
     void setCredit(int credit);
@@ -210,6 +222,7 @@ private:
     CashlessDevice* m_cashless[2];
     CoinValidatorDevice* m_parallelCoinValidator;
     ChangeGiverDevice* m_executiveChangeGiver;
+    payment::hi::HiManager* m_hiManager;
     int m_protocolMode = Mdb;
     int m_executiveType = ExecutiveStandard;
 

@@ -3,6 +3,7 @@
 #include "nonstd/optional.hpp"
 
 #include <QObject>
+#include <QString>
 
 namespace lea {
 namespace connectivity {
@@ -52,7 +53,46 @@ public:
         bool operator!=(const ActivationStatus& other) const { return !(*this == other); }
     };
 
+    /// How often the client sends its periodic messages.
+    struct PeriodicMessageSendingSettings
+    {
+        bool enabled = false;
+        qint32 intervalMinutes = 0;
+    };
+
     ~Televend() override = default;
+
+    /// The service is switched on in the loaded configuration.
+    virtual bool enabled() const = 0;
+    /// The machine's PID as the client last reported it.
+    virtual QString pid() const = 0;
+    virtual PeriodicMessageSendingSettings periodicMessageSendingSettings() const = 0;
+
+public slots:
+    // The client's reports.
+    virtual void onPidChanged(const QString& pid) = 0;
+    virtual void vamConnectedChanged(bool connected) = 0;
+    virtual void tamConnectedChanged(bool connected) = 0;
+    virtual void networkLogChanged(const QString& log) = 0;
+    virtual void localVamApiVersionChanged(const lea::connectivity::Televend::ApiVersion& version) = 0;
+    virtual void localTamApiVersionChanged(const lea::connectivity::Televend::ApiVersion& version) = 0;
+    virtual void remoteVamApiVersionChanged(const lea::connectivity::Televend::ApiVersion& version) = 0;
+    virtual void remoteTamApiVersionChanged(const lea::connectivity::Televend::ApiVersion& version) = 0;
+    virtual void onPendingEventsChanged(int events) = 0;
+    virtual void onPendingVendsChanged(int vends) = 0;
+    virtual void onActivationStatusChanged(const lea::connectivity::Televend::ActivationStatus& status) = 0;
+    virtual void cloudConnectionStatusChanged(lea::connectivity::Televend::CloudConnectionStatus status) = 0;
+    virtual void onAckReceived(const QString& type) = 0;
+    virtual void onNakReceived(const QString& type) = 0;
+
+signals:
+    void enabledChanged(bool enabled);
+    void pidChanged();
+    // The operator's requests, for the client.
+    void updateNetworkLog(unsigned int linesPerPage);
+    void sendAction(lea::connectivity::Televend::ActionType actionType);
+    void sendFactoryReset(bool deactivate);
+    void sendActivation(const QString& serverIP, const QString& activationCode);
 
 protected:
     explicit Televend(QObject* parent)
