@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/machine/machinemodel.h"
+
 #include <QObject>
 
 class AbstractCupSensor;
@@ -34,6 +36,10 @@ public:
     /// The ranges the machine allows for its parameters.
     Parameters::ParametersLimits* parametersLimits() const { return m_parametersLimits; }
     HardwareSettings* hardwareSettings() const { return m_hardwareSettings; }
+    using MachineModel = ::MachineModel;
+    MachineModel machineModel() const { return m_machineModel; }
+    /// Builds the machine as another model (simulator hook).
+    void setMachineModel(MachineModel model) { m_machineModel = model; }
 
 private:
     InputsCheck* m_inputsCheck;
@@ -41,6 +47,7 @@ private:
     core::dadd::DeliveryAreaDoorDeviceManager* m_dadd;
     Parameters::ParametersLimits* m_parametersLimits;
     HardwareSettings* m_hardwareSettings;
+    MachineModel m_machineModel = MachineModel::Model0;
 };
 
 extern HardwareEnvironment* gHardwareEnv;

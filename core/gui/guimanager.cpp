@@ -11,6 +11,7 @@ void GuiManager::setAvailableLanguages(const QList<QLocale::Language>& languages
         return;
     m_languages = languages;
     emit availableLanguagesChanged();
+    emit languagesChanged();
 }
 
 void GuiManager::setCurrentLanguage(nonstd::optional<QLocale::Language> language)
@@ -19,4 +20,5 @@ void GuiManager::setCurrentLanguage(nonstd::optional<QLocale::Language> language
         return;
     m_current = language;
     emit currentLanguageChanged();
+    emit languagesChanged();
 }
