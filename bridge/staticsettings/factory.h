@@ -1,5 +1,12 @@
 #pragma once
 
+#include "bridge/staticsettings/boilercapabilities.h"
+#include "bridge/staticsettings/display.h"
+#include "bridge/staticsettings/endlinetest.h"
+#include "bridge/staticsettings/energysavingcapabilities.h"
+#include "bridge/staticsettings/languages.h"
+#include "bridge/staticsettings/network.h"
+#include "bridge/staticsettings/rollingtextscapabilities.h"
 #include "lea/helpers/concretefactory.h"
 #include "lea/staticsettings/factory.h"
 
@@ -7,11 +14,12 @@ namespace bridge {
 namespace staticsettings {
 
 /// Creates the staticsettings accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::staticsettings::Factory,
-    lea::staticsettings::Characteristics, lea::staticsettings::Date, lea::staticsettings::Languages,
-    lea::staticsettings::Operator, lea::staticsettings::Paths, lea::staticsettings::Network,
-    lea::staticsettings::Display, lea::staticsettings::EndLineTest, lea::staticsettings::BoilerCapabilities,
-    lea::staticsettings::EnergySavingCapabilities, lea::staticsettings::RollingTextsCapabilities>;
+using Factory
+    = lea::helpers::ConcreteFactory<lea::staticsettings::Factory, lea::staticsettings::Characteristics,
+        lea::staticsettings::Date, bridge::staticsettings::Languages, lea::staticsettings::Operator,
+        lea::staticsettings::Paths, bridge::staticsettings::Network, bridge::staticsettings::Display,
+        bridge::staticsettings::EndLineTest, bridge::staticsettings::BoilerCapabilities,
+        bridge::staticsettings::EnergySavingCapabilities, bridge::staticsettings::RollingTextsCapabilities>;
 
 } // namespace staticsettings
 } // namespace bridge

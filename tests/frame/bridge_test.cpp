@@ -14,6 +14,13 @@ namespace {
 // The interfaces this machine implements, with the class of each; every other
 // interface of the ten areas is answered as not available.
 const std::map<QString, QString> kImplemented = {
+    { "lea::staticsettings::Languages", "bridge::staticsettings::Languages" },
+    { "lea::staticsettings::Network", "bridge::staticsettings::Network" },
+    { "lea::staticsettings::Display", "bridge::staticsettings::Display" },
+    { "lea::staticsettings::EndLineTest", "bridge::staticsettings::EndLineTest" },
+    { "lea::staticsettings::BoilerCapabilities", "bridge::staticsettings::BoilerCapabilities" },
+    { "lea::staticsettings::EnergySavingCapabilities", "bridge::staticsettings::EnergySavingCapabilities" },
+    { "lea::staticsettings::RollingTextsCapabilities", "bridge::staticsettings::RollingTextsCapabilities" },
     { "lea::hardware::Brewer", "bridge::hardware::Brewer" },
     { "lea::hardware::CupDispenser", "bridge::hardware::CupDispenser" },
     { "lea::hardware::CupSensor", "bridge::hardware::CupSensor" },

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/hardwareenvironment.h"
+#include "nonstd/optional.hpp"
+
+namespace bridge {
+namespace staticsettings {
+
+/// The boilers of the loaded configuration, which decide the boiler settings
+/// the capability accessors offer.
+struct BoilerEquipment
+{
+    bool espresso = false;
+    bool instant = false;
+    bool steam = false;
+    bool espressoForInstant = false;
+
+    /// An instant temperature is set when instant drinks have hot water of their own or the espresso
+    /// boiler's.
+    bool instantTemperature() const { return instant || espressoForInstant; }
+
+    /// The equipment of the loaded configuration; none, after the
+    /// configuration guard's log line for `signature`, without one.
+    static nonstd::optional<BoilerEquipment> loaded(const char* signature);
+};
+
+/// The model of this machine, read at each call.
+HardwareEnvironment::MachineModel machineModel();
+
+} // namespace staticsettings
+} // namespace bridge
