@@ -14,26 +14,22 @@ BoilerCapabilities::~BoilerCapabilities() = default;
 
 bool BoilerCapabilities::espressoBoilerTemperatureSetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->espresso;
+    return hasEspressoBoiler(Q_FUNC_INFO);
 }
 
 bool BoilerCapabilities::instantBoilerTemperatureSetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->instantTemperature();
+    return hasInstantTemperature(Q_FUNC_INFO);
 }
 
 bool BoilerCapabilities::steamBoilerPressureSetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->steam;
+    return hasSteamBoiler(Q_FUNC_INFO);
 }
 
 bool BoilerCapabilities::minSteamBoilerPressureDrinkDeliverySetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->steam;
+    return hasSteamBoiler(Q_FUNC_INFO);
 }
 
 bool BoilerCapabilities::espressoBoostModeSetting() const

@@ -16,6 +16,24 @@ nonstd::optional<BoilerEquipment> BoilerEquipment::loaded(const char* signature)
         configuration->isEspressoBoilerForInstantAvailable() };
 }
 
+bool hasEspressoBoiler(const char* signature)
+{
+    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(signature);
+    return boilers && boilers->espresso;
+}
+
+bool hasSteamBoiler(const char* signature)
+{
+    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(signature);
+    return boilers && boilers->steam;
+}
+
+bool hasInstantTemperature(const char* signature)
+{
+    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(signature);
+    return boilers && boilers->instantTemperature();
+}
+
 HardwareEnvironment::MachineModel machineModel()
 {
     return gHardwareEnv->machineModel();

@@ -24,38 +24,32 @@ bool EnergySavingCapabilities::deepModeLightEnabledSetting() const
 
 bool EnergySavingCapabilities::softModeBoilerEspressoTemperatureSetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->espresso;
+    return hasEspressoBoiler(Q_FUNC_INFO);
 }
 
 bool EnergySavingCapabilities::deepModeBoilerEspressoTemperatureSetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->espresso;
+    return hasEspressoBoiler(Q_FUNC_INFO);
 }
 
 bool EnergySavingCapabilities::softModeBoilerInstantTemperatureSetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->instantTemperature();
+    return hasInstantTemperature(Q_FUNC_INFO);
 }
 
 bool EnergySavingCapabilities::deepModeBoilerInstantTemperatureSetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->instantTemperature();
+    return hasInstantTemperature(Q_FUNC_INFO);
 }
 
 bool EnergySavingCapabilities::softModeBoilerSteamPressureSetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->steam;
+    return hasSteamBoiler(Q_FUNC_INFO);
 }
 
 bool EnergySavingCapabilities::deepModeBoilerSteamPressureSetting() const
 {
-    const nonstd::optional<BoilerEquipment> boilers = BoilerEquipment::loaded(Q_FUNC_INFO);
-    return boilers && boilers->steam;
+    return hasSteamBoiler(Q_FUNC_INFO);
 }
 
 } // namespace staticsettings
