@@ -5,6 +5,7 @@
 #include "core/database/abstractdatabase.h"
 #include "core/gui/guicustomization.h"
 #include "core/gui/guienvironment.h"
+#include "core/gui/guimanager.h"
 #include "core/gui/maintenance.h"
 #include "core/hardwareenvironment.h"
 
@@ -25,6 +26,9 @@ CoreSimulator::CoreSimulator(const QString& databasePath, Storage storage)
         m_core.get(), &CoreEnvironment::configurationGroupChanged, m_gui->maintenance(), &Maintenance::load);
     QObject::connect(m_core.get(), &CoreEnvironment::configurationGroupChanged, m_gui->guiCustomization(),
         &GuiCustomization::load);
+    m_gui->guiManager()->loadLanguages();
+    QObject::connect(m_core.get(), &CoreEnvironment::configurationGroupChanged, m_gui->guiManager(),
+        &GuiManager::loadLanguages);
     if (storage == Storage::Scratch) {
         // Waiting for the disk would dominate the run time of short tests.
         QSqlQuery pragma(m_core->configurationGroup()->database()->database());

@@ -19,6 +19,10 @@
 
 #include <QPointer>
 
+namespace {
+const QString kEndLineTestEnabled = QStringLiteral("configuration/endLineTestEnabled");
+} // namespace
+
 Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     : QObject(parent)
     , m_group(group)
@@ -36,6 +40,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
 {
     m_loader->setDatabase(group.database());
     const SettingsStore& store = *group.settingsStore();
+    m_endLineTestEnabled = store.value(kEndLineTestEnabled, false).toBool();
     m_hasSecondCupTurret = store.value(QStringLiteral("cups/secondTurret"), false).toBool();
     m_espressoBoilerAvailable
         = store.value(QStringLiteral("boilers/espresso"), m_espressoBoilerAvailable).toBool();
@@ -72,12 +77,15 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
 
 Configuration::~Configuration() = default;
 
-void Configuration::setEndLineTestEnabled(bool enabled)
+bool Configuration::setEndLineTestEnabled(bool enabled)
 {
     if (m_endLineTestEnabled == enabled)
-        return;
+        return true;
+    if (!m_group.settingsStore()->setValue(kEndLineTestEnabled, enabled))
+        return false;
     m_endLineTestEnabled = enabled;
     emit endLineTestEnabledChanged(enabled);
+    return true;
 }
 
 bool Configuration::saveNewDigitalSettings()

@@ -61,7 +61,8 @@ public:
     ConfigurationLoader* loader() const { return m_loader; }
 
     bool endLineTestEnabled() const { return m_endLineTestEnabled; }
-    void setEndLineTestEnabled(bool enabled);
+    /// Stores the flag; false, with the flag unchanged, when the store refuses.
+    bool setEndLineTestEnabled(bool enabled);
 
     /// The machine is built with a second cup turret.
     /// The payment settings: payment types, time band switches, payment switches.

@@ -21,6 +21,7 @@ void GuiManager::setAvailableLanguages(const QList<QLocale::Language>& languages
         return;
     m_languages = languages;
     emit availableLanguagesChanged();
+    emit languagesChanged();
 }
 
 void GuiManager::setCurrentLanguage(nonstd::optional<QLocale::Language> language)
@@ -29,6 +30,7 @@ void GuiManager::setCurrentLanguage(nonstd::optional<QLocale::Language> language
         return;
     m_current = language;
     emit currentLanguageChanged();
+    emit languagesChanged();
 }
 
 void GuiManager::setShowMessage(bool show)

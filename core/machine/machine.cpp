@@ -10,8 +10,10 @@
 #include "core/machine/machineclock.h"
 #include "core/machine/modemmanager.h"
 #include "core/machine/modemparameters.h"
+#include "core/machine/networkparameters.h"
 #include "core/machine/selectionqrcode.h"
 #include "core/machine/uartmanager.h"
+#include "core/machine/wifiparameters.h"
 #include "core/multimachines/slavemachinesmanager.h"
 #include "core/statistics/evadts.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
@@ -31,6 +33,8 @@ Machine::Machine(QObject* parent)
     , m_modemManager(new ModemManager(this))
     , m_modemParameters(new ModemParameters(this))
     , m_uartManager(new UARTManager(this))
+    , m_ethernetParameters(new NetworkParameters(this))
+    , m_wifiParameters(new WifiParameters(this))
 {
     for (int id = FailureCommonList::FirstFailure; id <= FailureCommonList::LastFailure; ++id) {
         auto* failure = new Failure(static_cast<FailureCommonList::FailureID>(id), this);

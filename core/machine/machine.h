@@ -27,6 +27,8 @@ class SlaveMachinesManager;
 class Statistics;
 class TimeCleaning;
 class UARTManager;
+class NetworkParameters;
+class WifiParameters;
 
 /// The machine: its state machine, its dispensing manager, energy saving,
 /// cleaning activity, the dispensing events and its failures.
@@ -148,6 +150,13 @@ public:
     ModemParameters* modemParameters() const { return m_modemParameters; }
     /// The shared serial port.
     UARTManager* uartManager() const { return m_uartManager; }
+    /// The network links.
+    NetworkParameters* ethernetParameters() const { return m_ethernetParameters; }
+    WifiParameters* wifiParameters() const { return m_wifiParameters; }
+    /// The machine runs on the Quorra platform.
+    bool isQuorra() const { return m_quorra; }
+    /// Builds the machine on that platform or not (simulator hook).
+    void setQuorra(bool quorra) { m_quorra = quorra; }
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
@@ -298,6 +307,9 @@ private:
     ModemManager* m_modemManager;
     ModemParameters* m_modemParameters;
     UARTManager* m_uartManager;
+    NetworkParameters* m_ethernetParameters;
+    WifiParameters* m_wifiParameters;
+    bool m_quorra = false;
     bool m_erogating = false;
     bool m_heating = false;
     QList<BoilerTemperatureAverageHandler*> m_averageHandlers;

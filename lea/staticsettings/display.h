@@ -13,6 +13,9 @@ class Display : public QObject
 public:
     ~Display() override = default;
 
+    /// The customization screen is shown; off unless the machine offers it.
+    virtual bool customizationScreenEnabled() const { return false; }
+
 protected:
     explicit Display(QObject* parent)
         : QObject(parent)
