@@ -153,10 +153,6 @@ public:
     /// The network links.
     NetworkParameters* ethernetParameters() const { return m_ethernetParameters; }
     WifiParameters* wifiParameters() const { return m_wifiParameters; }
-    /// The machine runs on the Quorra platform.
-    bool isQuorra() const { return m_quorra; }
-    /// Builds the machine on that platform or not (simulator hook).
-    void setQuorra(bool quorra) { m_quorra = quorra; }
 
     /// The machine's statistics notifications.
     Statistics* statistics() const { return m_statistics; }
@@ -309,7 +305,6 @@ private:
     UARTManager* m_uartManager;
     NetworkParameters* m_ethernetParameters;
     WifiParameters* m_wifiParameters;
-    bool m_quorra = false;
     bool m_erogating = false;
     bool m_heating = false;
     QList<BoilerTemperatureAverageHandler*> m_averageHandlers;
