@@ -3,8 +3,6 @@
 #include "products/records.h"
 
 #include <limits>
-#include <QBuffer>
-#include <QImage>
 
 namespace {
 
@@ -28,17 +26,6 @@ std::vector<Calibration> fields(const std::vector<Lea::CanisterCalibration>& cal
     for (const Lea::CanisterCalibration& c : calibrations)
         result.emplace_back(c.canister.value(), c.calibrationMin, c.calibrationMax);
     return result;
-}
-
-QByteArray pngBase64(Qt::GlobalColor colour)
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toBase64();
 }
 
 class CanistersTest : public AccessorTest<Lea, bridge::products::Canisters>
