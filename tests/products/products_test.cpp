@@ -20,7 +20,6 @@
 #include "support/guardtest.h"
 
 #include <gtest/gtest.h>
-#include <QBuffer>
 #include <QImage>
 #include <QSignalSpy>
 
@@ -33,17 +32,6 @@ using Id = lea::ProductDbId;
 Id productId(int id)
 {
     return Id(unsigned(id));
-}
-
-QByteArray pngBase64(Qt::GlobalColor colour)
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toBase64();
 }
 
 // The test catalogue's three beverages, with one product of every other kind:
