@@ -16,6 +16,7 @@
 #include "core/machine/machine.h"
 #include "core/selection/userselectionmanager.h"
 #include "lea/maintenance/failures.h"
+#include "products/records.h"
 #include "support/cataloguetest.h"
 #include "support/guardtest.h"
 
