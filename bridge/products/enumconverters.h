@@ -13,6 +13,7 @@
 #include "bridge/products/productattributeenumconverter.h"
 #include "bridge/products/producttypeenumconverter.h"
 #include "bridge/products/steptypeenumconverter.h"
+#include "bridge/products/upsellingtypeenumconverter.h"
 #include "bridge/products/watertypeenumconverter.h"
 #include "bridge/typelist.h"
 
@@ -23,6 +24,6 @@ using EnumConverters = lguim::TypeList<AdjustmentTypeEnumConverter, CategoryType
     CupTypeEnumConverter, CustomizationIconEnumConverter, CustomizationTypeEnumConverter,
     IngredientTypeEnumConverter, LogicalIngredientEnumConverter, MixerSpeedEnumConverter,
     PowderCycleEnumConverter, PressureCurrentEnumConverter, ProductAttributeEnumConverter,
-    ProductTypeEnumConverter, StepTypeEnumConverter, WaterTypeEnumConverter>;
+    ProductTypeEnumConverter, StepTypeEnumConverter, UpsellingTypeEnumConverter, WaterTypeEnumConverter>;
 } // namespace products
 } // namespace bridge

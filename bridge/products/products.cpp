@@ -75,9 +75,7 @@ BasicProducts Products::productsAndSnacks() const
     const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
     if (!configuration)
         return {};
-    return recordsOf(configuration->products(), [](const Product& product) {
-        return product.isDisplayed() || product.productType() == Product::Snack;
-    });
+    return recordsOf(configuration->products(), &Products::isSelectable);
 }
 
 BasicProducts Products::usedProducts() const
@@ -268,6 +266,11 @@ void Products::trackMultipleFailures()
 {
     if (const Product* product = loadedSender())
         emit multipleFailures(utils::idFromCore<lea::ProductDbId>(product->id()));
+}
+
+bool Products::isSelectable(const Product& product)
+{
+    return product.isDisplayed() || product.productType() == Product::Snack;
 }
 
 Product* Products::loadedSender() const

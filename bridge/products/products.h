@@ -34,6 +34,11 @@ public:
     QFileInfo getAdditionalImagePath(lea::ProductDbId id) const override;
     QString statusInfo(lea::ProductDbId id) const override;
 
+    /// Stores a product by its type; false, logged, when it was not stored.
+    static bool saveCoreProduct(Product* product, const char* signature);
+    /// Offered on the selection screen: displayed, or a snack, which the snack module always shows.
+    static bool isSelectable(const Product& product);
+
 private:
     void trackUsedProductsAvailability();
     void onProductAvailabilityChanged();
@@ -43,8 +48,6 @@ private:
     /// the loaded configuration's: a replaced configuration's products are gone.
     Product* loadedSender() const;
     Product* coreProductByDbId(lea::ProductDbId id) const;
-    /// Stores a product by its type; false, logged, when it was not stored.
-    static bool saveCoreProduct(Product* product, const char* signature);
 };
 
 } // namespace products

@@ -1,6 +1,7 @@
 #include "bridge/products/recipes.h"
 
 #include "bridge/products/cataloguelookup.h"
+#include "bridge/products/customerrecipe.h"
 #include "bridge/products/customizationshelper.h"
 #include "bridge/products/ingredientconverter.h"
 #include "bridge/products/ingredienttypeenumconverter.h"
@@ -449,7 +450,8 @@ void Recipes::deleteIngredient(lea::RecipeStepIngredientDbId id, lea::RecipeStep
 
     const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
     const int ingredientId = coreIngredient->dbId();
-    if (!log.stored(loader && loader->deleteIngredient(ingredientId), "Failed deleting ingredient from database"))
+    if (!log.stored(
+            loader && loader->deleteIngredient(ingredientId), "Failed deleting ingredient from database"))
         return;
     for (AbstractPreparationStep* copy : loadedCopies(*configuration, coreStep->dbId())) {
         if (const AbstractIngredient* held = ingredientOf(*copy, ingredientId))
@@ -469,15 +471,8 @@ std::vector<Recipes::Ingredient> Recipes::beverageIngredients(lea::ProductDbId i
         return result;
 
     // The selected beverage is shown as the customer has customised it.
-    const ::Recipe* recipe = nullptr;
-    std::unique_ptr<::Recipe> madeForTheOccasion;
-    const Product* selected = selection->selectedProduct();
-    if (selected && utils::idFromCoreOpt<lea::ProductDbId>(selected->id()) == id) {
-        recipe = selection->selectionRecipe();
-    } else {
-        madeForTheOccasion = selection->createCustomRecipe(beverage);
-        recipe = madeForTheOccasion.get();
-    }
+    const CustomerRecipe shown(*beverage);
+    const ::Recipe* recipe = shown.get();
     if (!recipe)
         return result;
 

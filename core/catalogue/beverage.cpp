@@ -24,3 +24,22 @@ QList<AbstractUpsellingItem*> Beverage::upsellings(bool onlyAvailable) const
     }
     return items;
 }
+
+QList<Beverage::UpsellingLayoutItem> Beverage::upsellingsLayout() const
+{
+    const QList<AbstractUpsellingItem*> items = upsellings(false);
+    QList<UpsellingLayoutItem> layout;
+    for (int i = 0; i < items.size(); ++i)
+        layout << UpsellingLayoutItem { items.at(i), m_upsellingPositions.value(i, i) };
+    return layout;
+}
+
+void Beverage::setUpsellingsLayout(const QList<QPair<int, int>>& itemsAndPositions)
+{
+    m_upsellingIds.clear();
+    m_upsellingPositions.clear();
+    for (const auto& [id, position] : itemsAndPositions) {
+        m_upsellingIds << id;
+        m_upsellingPositions << position;
+    }
+}

@@ -4,6 +4,7 @@
 #include "core/catalogue/recipe.h"
 
 #include <QList>
+#include <QPair>
 #include <QPointer>
 
 class AbstractUpsellingItem;
@@ -59,7 +60,23 @@ public:
     /// are left out (a missing item counts as available).
     QList<AbstractUpsellingItem*> upsellings(bool onlyAvailable) const;
     QList<int> upsellingIds() const { return m_upsellingIds; }
-    void setUpsellingIds(const QList<int>& ids) { m_upsellingIds = ids; }
+    /// Each item takes its index as its layout position.
+    void setUpsellingIds(const QList<int>& ids)
+    {
+        m_upsellingIds = ids;
+        m_upsellingPositions.clear();
+    }
+
+    /// One place of the upselling layout: the item (null once it is gone) and its position on screen.
+    struct UpsellingLayoutItem
+    {
+        QPointer<AbstractUpsellingItem> item;
+        int position = 0;
+    };
+    /// The items in offering order, each with its layout position.
+    QList<UpsellingLayoutItem> upsellingsLayout() const;
+    /// The items by id, in offering order, at the layout positions given.
+    void setUpsellingsLayout(const QList<QPair<int, int>>& itemsAndPositions);
 
 private:
     QPointer<Recipe> m_recipe;
@@ -73,4 +90,6 @@ private:
     int m_lidId = -1;
     bool m_upsellingEnabled = false;
     QList<int> m_upsellingIds;
+    /// Parallel to m_upsellingIds; empty when every item sits at its index.
+    QList<int> m_upsellingPositions;
 };

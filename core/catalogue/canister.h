@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/catalogue/cataloguerevision.h"
+#include "core/catalogue/nutritionalinformation.h"
 #include "core/catalogue/powderlevel.h"
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 /// A container of one ingredient, bound to a logical canister id.
 class Canister : public QObject
@@ -100,6 +102,12 @@ public:
     int calibrationMax() const { return m_calibrationMax; }
     void setCalibrationMax(int speed) { m_calibrationMax = speed; }
 
+    /// Values per gram of the ingredient (per millilitre for syrups).
+    NutritionalInformationList nutritionalInformationList() const { return m_nutrition; }
+    void setNutritionalInformationList(const NutritionalInformationList& list) { m_nutrition = list; }
+    QUrl nutritionalImage() const { return m_nutritionalImage; }
+    void setNutritionalImage(const QUrl& image) { m_nutritionalImage = image; }
+
     PowderLevel* powderLevel() { return &m_powderLevel; }
     PowderLevel level() const { return m_powderLevel; }
     void setLevel(const PowderLevel& level) { m_powderLevel = level; }
@@ -116,4 +124,6 @@ private:
     int m_calibrationMin = 0;
     int m_calibrationMax = 100;
     PowderLevel m_powderLevel;
+    NutritionalInformationList m_nutrition;
+    QUrl m_nutritionalImage;
 };

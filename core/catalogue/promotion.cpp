@@ -6,3 +6,13 @@ Promotion::Promotion(QObject* parent)
 }
 
 Promotion::~Promotion() = default;
+
+QVector<int> Promotion::productIds(bool withRepeats) const
+{
+    QVector<int> ids;
+    for (const int id : m_beverageIds) {
+        if (withRepeats || !ids.contains(id))
+            ids << id;
+    }
+    return ids;
+}

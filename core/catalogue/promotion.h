@@ -2,6 +2,8 @@
 
 #include "core/catalogue/product.h"
 
+#include <QVector>
+
 /// Several products sold together.
 class Promotion : public Product
 {
@@ -17,6 +19,8 @@ public:
     /// The products the promotion bundles, by database id.
     QList<int> beverageIds() const { return m_beverageIds; }
     void setBeverageIds(const QList<int>& ids) { m_beverageIds = ids; }
+    /// The bundled product ids in order: every one with `withRepeats`, else each once.
+    QVector<int> productIds(bool withRepeats) const;
 
 private:
     QList<int> m_promotionTypes;

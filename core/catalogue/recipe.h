@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/cataloguerevision.h"
+#include "core/catalogue/nutritionalinformation.h"
 #include "core/catalogue/optionaltext.h"
 #include "core/catalogue/product.h"
 #include "core/catalogue/recipecustomization.h"
@@ -116,7 +117,25 @@ public:
     /// Takes an adjustment out of the recipe; it is destroyed later (with the recipe at the latest).
     bool deleteCustomizationAdjustment(AbstractCustomizationAdjustment* adjustment);
 
+    // --- Nutrition (recipenutrition.cpp) ------------------------------------------
+    // An ingredient contributes its canister's values per gram times its dose;
+    // a powder adjustment scales the dose with its customization's choice.
+
+    /// The values of the drink, summed by name and unit in order of first
+    /// appearance (each with the id of its first canister value): with every
+    /// customization at its default choice with `atDefaults`, else at its current one.
+    NutritionalInformationList computeNutritionalInformation(bool atDefaults) const;
+    /// Keeps computeNutritionalInformation(false) as the recipe's list.
+    void updateNutritionalInformation();
+    /// As last updated; empty before the first update.
+    NutritionalInformationList nutritionalInformationList() const { return m_nutrition; }
+    /// The allergens of the ingredients' canisters, trimmed, each once.
+    QList<QString> allergens() const;
+    /// Every customization back at its default choice.
+    void resetRecipeCustomizations();
+
 private:
+    NutritionalInformationList m_nutrition;
     int m_dbId = -1;
     QString m_name;
     bool m_hasCup = true;

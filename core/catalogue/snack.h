@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/catalogue/nutritionalinformation.h"
 #include "core/catalogue/product.h"
 
 /// A product of type Snack.
@@ -16,6 +17,14 @@ public:
     int snackNumber() const { return m_number; }
     void setSnackNumber(int number) { m_number = number; }
 
+    NutritionalInformationList nutritionalInformationList() const { return m_nutrition; }
+    void setNutritionalInformationList(const NutritionalInformationList& list) { m_nutrition = list; }
+    /// Allergens, comma-separated.
+    QString allergens() const { return m_allergens; }
+    void setAllergens(const QString& allergens) { m_allergens = allergens; }
+
 private:
     int m_number = 0;
+    NutritionalInformationList m_nutrition;
+    QString m_allergens;
 };

@@ -199,6 +199,33 @@ inline const QString Position = QStringLiteral("position");
 inline const QString ItemId = QStringLiteral("item_id");
 } // namespace BeverageUpsellings
 
+/// The upselling part of a product of type 6; the row id is the product's.
+namespace UpsellingItems {
+inline const QString Table = QStringLiteral("Upselling_Items");
+inline const QString Kind = QStringLiteral("kind");
+inline const QString UpsellingType = QStringLiteral("upselling_type");
+inline const QString ItemValue = QStringLiteral("item_value");
+inline const QString Active = QStringLiteral("active");
+inline const QString LogicalCanisterId = QStringLiteral("logical_canister_id");
+inline const QString SyrupValue = QStringLiteral("syrup_value");
+inline const QString LinkedProductId = QStringLiteral("linked_product_id");
+inline const QString CtgLid = QStringLiteral("ctg_lid");
+} // namespace UpsellingItems
+
+/// The products a promotion bundles, in position order; a product may repeat.
+namespace PromotionProducts {
+inline const QString Table = QStringLiteral("Promotion_Products");
+inline const QString PromotionId = QStringLiteral("promotion_id");
+inline const QString Position = QStringLiteral("position");
+inline const QString ProductId = QStringLiteral("product_id");
+} // namespace PromotionProducts
+
+/// The coffee-to-go part of a product of type 5; the row id is the product's.
+namespace CoffeesToGo {
+inline const QString Table = QStringLiteral("Coffee_To_Go_Products");
+inline const QString Value = QStringLiteral("value");
+} // namespace CoffeesToGo
+
 /// A product's price table: one row per time band and payment type that has a price or line.
 namespace ProductPrices {
 inline const QString Table = QStringLiteral("Product_Prices");
@@ -213,5 +240,35 @@ namespace VideoPlaylists {
 inline const QString Table = QStringLiteral("VideoPlaylists");
 inline const QString Name = QStringLiteral("name");
 } // namespace VideoPlaylists
+
+/// The filters of the selection screen, in position order.
+namespace ProductFilters {
+inline const QString Table = QStringLiteral("Product_Filters");
+inline const QString Position = QStringLiteral("position");
+inline const QString Name = QStringLiteral("name");
+inline const QString AttributeBit = QStringLiteral("attribute_bit");
+inline const QString FilterNumber = QStringLiteral("filter_number");
+inline const QString FirstFlag = QStringLiteral("first_flag");
+inline const QString SecondFlag = QStringLiteral("second_flag");
+} // namespace ProductFilters
+
+/// Nutritional values of canisters and snacks, in position order per owner.
+namespace NutritionalValues {
+inline const QString Table = QStringLiteral("Nutritional_Values");
+inline const QString OwnerType = QStringLiteral("owner_type");
+inline const QString OwnerId = QStringLiteral("owner_id");
+inline const QString Position = QStringLiteral("position");
+inline const QString Name = QStringLiteral("name");
+inline const QString Value = QStringLiteral("value");
+inline const QString Unit = QStringLiteral("unit");
+} // namespace NutritionalValues
+
+namespace NutritionalOwners {
+inline const QString Table = QStringLiteral("Nutritional_Owners");
+inline const QString OwnerType = QStringLiteral("owner_type");
+inline const QString OwnerId = QStringLiteral("owner_id");
+inline const QString Image = QStringLiteral("image");
+inline const QString Allergens = QStringLiteral("allergens");
+} // namespace NutritionalOwners
 
 } // namespace CatalogueTables

@@ -42,6 +42,8 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     const SettingsStore& store = *group.settingsStore();
     m_endLineTestEnabled = store.value(kEndLineTestEnabled, false).toBool();
     m_hasSecondCupTurret = store.value(QStringLiteral("cups/secondTurret"), false).toBool();
+    m_turretCapacity[0] = store.value(QStringLiteral("cups/firstTurretCapacity"), 50).toInt();
+    m_turretCapacity[1] = store.value(QStringLiteral("cups/secondTurretCapacity"), 0).toInt();
     m_espressoBoilerAvailable
         = store.value(QStringLiteral("boilers/espresso"), m_espressoBoilerAvailable).toBool();
     m_instantBoilerAvailable

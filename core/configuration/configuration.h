@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/canister.h"
+#include "core/catalogue/productfilter.h"
 #include "core/configuration/cleaningsettings.h"
 #include "core/configuration/configurationinformation.h"
 #include "core/configuration/cupdispensersettings.h"
@@ -21,7 +22,10 @@
 class AbstractCustomizationAdjustment;
 class AbstractIngredient;
 class AbstractPreparationStep;
+class AbstractUpsellingItem;
 class Beverage;
+class CoffeeToGoProduct;
+class Promotion;
 class Product;
 class Pump;
 class Snack;
@@ -87,6 +91,9 @@ public:
     const ConfigurationInformation& information() const { return m_information; }
     void setInformation(const ConfigurationInformation& information) { m_information = information; }
     void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
+    /// The number of cups the first (`first`) or second turret holds, read
+    /// from "cups/firstTurretCapacity" and "cups/secondTurretCapacity".
+    int maximumQuantityCupInTurretN(bool first) const { return m_turretCapacity[first ? 0 : 1]; }
 
     // --- Catalogue --------------------------------------------------------------
     // The objects are children of the configuration. Save and delete operations
@@ -171,6 +178,12 @@ public:
     /// The products the displayed categories show, in display order, each once.
     QList<Product*> usedProducts() const;
     QList<Beverage*> beverages() const;
+    /// The loaded upselling items, in id order.
+    QList<AbstractUpsellingItem*> upsellings() const;
+    /// The loaded promotion with that product id, or null.
+    Promotion* promotion(int productId) const;
+    /// The loaded coffee-to-go product with that product id, or null.
+    CoffeeToGoProduct* coffeeToGo(int productId) const;
     /// The loaded beverage with that product id, or null.
     Beverage* beverage(int productId) const;
     bool saveBeverage(Beverage* beverage);
@@ -187,6 +200,9 @@ public:
     bool saveProductPrice(Product* product);
     /// Reflects the machine's active failures in every product's availability.
     void updateProductFailures(const QList<int>& activeFailures);
+
+    /// The filters of the selection screen, in display order.
+    QList<ProductFilter> productFilters() const { return m_productFilters; }
 
     QList<VideoPlaylist*> playlists() const { return m_playlists; }
     /// The loaded playlist with that id, or null (also for a negative id).
@@ -251,6 +267,7 @@ private:
     ConfigurationLoader* m_loader;
     bool m_endLineTestEnabled = false;
     bool m_hasSecondCupTurret = false;
+    int m_turretCapacity[2] = { 0, 0 };
     PaymentSettings* m_paymentSettings = new PaymentSettings(this);
     DirectSelectionSettings* m_directSelectionSettings;
     DisplayDisabledModes* m_displayDisabledModes;
@@ -264,6 +281,10 @@ private:
 
     void loadCatalogue();
     static QString timeZoneOffsetKey();
+    /// Gives the loaded canisters and snacks their stored nutritional records.
+    void attachNutrition();
+    /// Gives each syrup upselling item the canister of its logical id.
+    void bindSyrupCanisters();
     void loadCategories();
     /// Gives every product the time band in force now.
     void updateBandInForce();
@@ -281,6 +302,7 @@ private:
     QList<Product*> m_products;
     int m_bandInForce = 0;
     QList<VideoPlaylist*> m_playlists;
+    QList<ProductFilter> m_productFilters;
     PhysicalMachine* m_physicalMachine = new PhysicalMachine(this);
     std::unique_ptr<CatalogueIndex> m_index;
     quickselection::QuickSelectionManager* m_quickSelection;

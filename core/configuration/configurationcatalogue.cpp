@@ -4,12 +4,16 @@
 #include "core/catalogue/abstractcustomizationadjustment.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/abstractpreparationstep.h"
+#include "core/catalogue/abstractupsellingitem.h"
 #include "core/catalogue/beverage.h"
 #include "core/catalogue/cataloguerevision.h"
 #include "core/catalogue/category.h"
+#include "core/catalogue/coffeetogoproduct.h"
 #include "core/catalogue/product.h"
-#include "core/catalogue/snack.h"
+#include "core/catalogue/promotion.h"
 #include "core/catalogue/recipe.h"
+#include "core/catalogue/snack.h"
+#include "core/catalogue/syrupupsellingitem.h"
 #include "core/catalogue/videoplaylist.h"
 #include "core/configuration/catalogueindex.h"
 #include "core/configuration/configuration.h"
@@ -56,7 +60,36 @@ void Configuration::loadCatalogue()
         product->setParent(this);
         m_products << product.release();
     }
+    attachNutrition();
+    bindSyrupCanisters();
+    m_productFilters = m_loader->loadProductFilters();
     CatalogueRevision::bump();
+}
+
+void Configuration::attachNutrition()
+{
+    using Owner = ConfigurationLoader::NutritionalOwner;
+    const auto records = m_loader->loadNutritionalRecords();
+    for (Canister* canister : qAsConst(m_canisters)) {
+        const auto record = records.value({ int(Owner::Canister), canister->id() });
+        canister->setNutritionalInformationList(record.items);
+        canister->setNutritionalImage(QUrl(record.image));
+    }
+    for (Product* product : qAsConst(m_products)) {
+        if (auto* snack = qobject_cast<Snack*>(product)) {
+            const auto record = records.value({ int(Owner::Snack), snack->id() });
+            snack->setNutritionalInformationList(record.items);
+            snack->setAllergens(record.allergens);
+        }
+    }
+}
+
+void Configuration::bindSyrupCanisters()
+{
+    for (Product* product : qAsConst(m_products)) {
+        if (auto* syrup = qobject_cast<SyrupUpsellingItem*>(product))
+            syrup->setCanister(m_canisters.value(syrup->logicalCanisterId()));
+    }
 }
 
 // --- Recipes -------------------------------------------------------------------
@@ -266,6 +299,26 @@ QList<Product*> Configuration::usedProducts() const
         }
     }
     return used;
+}
+
+QList<AbstractUpsellingItem*> Configuration::upsellings() const
+{
+    QList<AbstractUpsellingItem*> items;
+    for (Product* product : m_products) {
+        if (auto* item = qobject_cast<AbstractUpsellingItem*>(product))
+            items << item;
+    }
+    return items;
+}
+
+Promotion* Configuration::promotion(int productId) const
+{
+    return qobject_cast<Promotion*>(product(productId));
+}
+
+CoffeeToGoProduct* Configuration::coffeeToGo(int productId) const
+{
+    return qobject_cast<CoffeeToGoProduct*>(product(productId));
 }
 
 QList<Beverage*> Configuration::beverages() const

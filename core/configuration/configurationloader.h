@@ -1,11 +1,14 @@
 #pragma once
 
 #include "core/catalogue/canister.h"
+#include "core/catalogue/nutritionalinformation.h"
+#include "core/catalogue/productfilter.h"
 
 #include <memory>
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QPair>
 #include <QSqlDatabase>
 #include <vector>
 
@@ -161,6 +164,33 @@ public:
     std::unique_ptr<Beverage> loadBeverage(int id, int configurationId, const QList<Recipe*>& recipes,
         const QList<VideoPlaylist*>& playlists) const;
     std::vector<std::unique_ptr<VideoPlaylist>> loadPlaylists() const;
+
+    // --- Product filters (configurationloaderscreen.cpp) ----------------------
+
+    /// Stores a filter's row at `position`, inserting it (and setting its id) when new.
+    bool saveProductFilter(ProductFilter& filter, int position);
+    /// In position order.
+    QList<ProductFilter> loadProductFilters() const;
+
+    // --- Nutrition (configurationloaderscreen.cpp) ----------------------------
+
+    enum class NutritionalOwner {
+        Canister = 0,
+        Snack = 1,
+    };
+    /// The nutritional part of one canister or snack.
+    struct NutritionalRecord
+    {
+        NutritionalInformationList items;
+        QString image;
+        /// A snack's; a canister keeps its allergens in its own row.
+        QString allergens;
+    };
+    /// Replaces the stored record of an owner, all or nothing; on success the
+    /// items carry their new row ids.
+    bool saveNutritionalRecord(NutritionalOwner owner, int ownerId, NutritionalRecord& record);
+    /// Every stored record, by owner type and id.
+    QMap<QPair<int, int>, NutritionalRecord> loadNutritionalRecords() const;
 
 private:
     bool saveProduct(Product* product, int configurationId);

@@ -11,6 +11,7 @@
 #include "core/catalogue/videoplaylist.h"
 #include "core/configuration/configurationloader.h"
 #include "core/configuration/loadersql.h"
+#include "core/configuration/productextrarows.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -115,10 +116,13 @@ template <class Object> Object* byId(const QList<Object*>& objects, int id, int 
 }
 
 /// The product of a row; null for a type the machine does not know.
-std::unique_ptr<Product> productFromRow(
-    const QSqlRecord& row, const QList<VideoPlaylist*>& playlists, const Rows& upsellings)
+std::unique_ptr<Product> productFromRow(const QSqlRecord& row, const QList<VideoPlaylist*>& playlists,
+    const Rows& upsellings, const productextrarows::Extras& extras)
 {
-    std::unique_ptr<Product> product = newProduct(Product::ProductType(intValue(row, db::Products::Type)));
+    const Product::ProductType type = Product::ProductType(intValue(row, db::Products::Type));
+    std::unique_ptr<Product> product = type == Product::UpsellingItem
+        ? productextrarows::newUpsellingItem(extras.upsellingItems.value(intValue(row, db::Id)))
+        : newProduct(type);
     if (!product)
         return nullptr;
     product->setId(intValue(row, db::Id));
@@ -137,6 +141,7 @@ std::unique_ptr<Product> productFromRow(
     product->setCustomizationAvailable(row.value(db::Products::Customizable).toBool());
     product->setBlockingFailures(failuresFromText(row.value(db::Products::BlockingFailures).toString()));
     product->setExtraText(optionalText(row, db::Products::ExtraText));
+    productextrarows::fill(*product, extras);
     const int typeValue = intValue(row, db::Products::TypeValue);
     if (auto* snack = qobject_cast<Snack*>(product.get()))
         snack->setSnackNumber(typeValue);
@@ -153,12 +158,13 @@ std::unique_ptr<Product> productFromRow(
         const QVariant lid = row.value(db::Products::LidId);
         beverage->setLidId(lid.isNull() ? -1 : lid.toInt());
         beverage->setUpsellingEnabled(row.value(db::Products::UpsellingEnabled).toBool());
-        QList<int> items;
+        QList<QPair<int, int>> layout;
         for (const QSqlRecord& link : upsellings) {
             if (intValue(link, db::BeverageUpsellings::BeverageId) == beverage->id())
-                items << intValue(link, db::BeverageUpsellings::ItemId);
+                layout << qMakePair(intValue(link, db::BeverageUpsellings::ItemId),
+                    intValue(link, db::BeverageUpsellings::Position));
         }
-        beverage->setUpsellingIds(items);
+        beverage->setUpsellingsLayout(layout);
     }
     return product;
 }
@@ -180,6 +186,8 @@ bool ConfigurationLoader::saveProduct(Product* product, int configurationId)
         row.insert(db::Products::ImageHash, imageHash);
         if (!sql.upsert(db::Products::Table, row, id))
             return false;
+        if (!productextrarows::save(sql, *product, id))
+            return false;
         if (const auto* beverage = qobject_cast<const Beverage*>(product)) {
             const Recipe* recipe = beverage->recipe();
             int beverageId = id;
@@ -190,11 +198,12 @@ bool ConfigurationLoader::saveProduct(Product* product, int configurationId)
                 || !sql.remove(db::BeverageUpsellings::Table, where(db::BeverageUpsellings::BeverageId, id)))
                 return false;
             const QList<int> items = beverage->upsellingIds();
-            for (int position = 0; position < items.size(); ++position) {
+            const QList<Beverage::UpsellingLayoutItem> layout = beverage->upsellingsLayout();
+            for (int i = 0; i < items.size(); ++i) {
                 if (!sql.insert(db::BeverageUpsellings::Table,
                         { { db::BeverageUpsellings::BeverageId, id },
-                            { db::BeverageUpsellings::Position, position },
-                            { db::BeverageUpsellings::ItemId, items.at(position) } }))
+                            { db::BeverageUpsellings::Position, layout.at(i).position },
+                            { db::BeverageUpsellings::ItemId, items.at(i) } }))
                     return false;
             }
         }
@@ -290,10 +299,11 @@ std::vector<std::unique_ptr<Product>> ConfigurationLoader::loadProducts(
     Rows links;
     Rows upsellings;
     Rows prices;
+    productextrarows::Extras extras;
     std::vector<std::unique_ptr<Product>> products;
     if (!sql.select(db::Products::Table, {}, rows) || !sql.select(db::Beverages::Table, {}, links)
         || !sql.select(db::BeverageUpsellings::Table, {}, upsellings)
-        || !sql.select(db::ProductPrices::Table, {}, prices))
+        || !sql.select(db::ProductPrices::Table, {}, prices) || !productextrarows::load(sql, extras))
         return products;
     QHash<int, BeveragePrice> priceOf;
     for (const QSqlRecord& row : prices) {
@@ -319,7 +329,7 @@ std::vector<std::unique_ptr<Product>> ConfigurationLoader::loadProducts(
         // Upselling items are shared by every configuration.
         if (owner != configurationId && intValue(row, db::Products::Type) != Product::UpsellingItem)
             continue;
-        std::unique_ptr<Product> product = productFromRow(row, playlists, upsellings);
+        std::unique_ptr<Product> product = productFromRow(row, playlists, upsellings, extras);
         if (!product) {
             logFailure(
                 sql.caller(), QStringLiteral("Product %1 has an unknown type").arg(intValue(row, db::Id)));

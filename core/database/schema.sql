@@ -61,6 +61,13 @@ CREATE TABLE IF NOT EXISTS Products (id INTEGER PRIMARY KEY, configuration_id IN
     blocking_failures TEXT, jug_enabled INTEGER, jug_default INTEGER, jug_min_cycles INTEGER,
     jug_max_cycles INTEGER, jug_default_cycles INTEGER, lid_id INTEGER, upselling_enabled INTEGER,
     extra_text TEXT);
+-- What an upselling item (a product of type 6) adds: kind 0 plain, 1 syrup, 2 coffee to go.
+CREATE TABLE IF NOT EXISTS Upselling_Items (id INTEGER PRIMARY KEY, kind INTEGER NOT NULL,
+    upselling_type INTEGER NOT NULL, item_value INTEGER NOT NULL, active INTEGER NOT NULL,
+    logical_canister_id INTEGER, syrup_value INTEGER, linked_product_id INTEGER, ctg_lid INTEGER);
+CREATE TABLE IF NOT EXISTS Promotion_Products (promotion_id INTEGER NOT NULL, position INTEGER NOT NULL,
+    product_id INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS Coffee_To_Go_Products (id INTEGER PRIMARY KEY, value INTEGER NOT NULL);
 CREATE TABLE IF NOT EXISTS Beverage_Upsellings (beverage_id INTEGER NOT NULL, position INTEGER NOT NULL,
     item_id INTEGER NOT NULL);
 -- A product's prices: a row per time band and payment type with a price or executive line (-1: none).
@@ -68,6 +75,16 @@ CREATE TABLE IF NOT EXISTS Product_Prices (product_id INTEGER NOT NULL, band INT
     payment_type INTEGER NOT NULL, price INTEGER NOT NULL, executive_line INTEGER NOT NULL,
     PRIMARY KEY (product_id, band, payment_type));
 CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS Product_Filters (id INTEGER PRIMARY KEY, position INTEGER NOT NULL,
+    name TEXT NOT NULL, attribute_bit INTEGER NOT NULL, filter_number INTEGER NOT NULL,
+    first_flag INTEGER NOT NULL, second_flag INTEGER NOT NULL);
+-- Nutritional values of canisters (owner type 0, per gram) and snacks (1), and each owner's image
+-- and allergen text (a canister keeps its allergens in its own row).
+CREATE TABLE IF NOT EXISTS Nutritional_Values (id INTEGER PRIMARY KEY, owner_type INTEGER NOT NULL,
+    owner_id INTEGER NOT NULL, position INTEGER NOT NULL, name TEXT NOT NULL, value REAL NOT NULL,
+    unit TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS Nutritional_Owners (owner_type INTEGER NOT NULL, owner_id INTEGER NOT NULL,
+    image TEXT NOT NULL, allergens TEXT NOT NULL, PRIMARY KEY (owner_type, owner_id));
 
 -- Every other area's saved settings: one row per "<area>/<setting>" key, the value as compact JSON.
 CREATE TABLE IF NOT EXISTS Settings ("key" TEXT PRIMARY KEY, value TEXT NOT NULL);

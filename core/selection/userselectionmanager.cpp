@@ -88,7 +88,7 @@ void UserSelectionManager::setSelectionRecipe(std::unique_ptr<Recipe> recipe)
     m_selectionRecipe = std::move(recipe);
 }
 
-std::unique_ptr<Recipe> UserSelectionManager::createCustomRecipe(Beverage* beverage) const
+std::unique_ptr<Recipe> UserSelectionManager::createCustomRecipe(const Beverage* beverage) const
 {
     const Configuration* configuration = gCoreEnv ? gCoreEnv->configuration() : nullptr;
     if (!beverage || !beverage->recipe() || !configuration)

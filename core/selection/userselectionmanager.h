@@ -83,7 +83,7 @@ public:
     /// A recipe to prepare `beverage` with: a copy of its recipe as stored, for
     /// the caller to own. Null when the beverage has no recipe or no
     /// configuration is loaded.
-    std::unique_ptr<Recipe> createCustomRecipe(Beverage* beverage) const;
+    std::unique_ptr<Recipe> createCustomRecipe(const Beverage* beverage) const;
 
 signals:
     void selectedProductChanged(Product* product);

@@ -16,11 +16,13 @@
 #include "core/machine/machine.h"
 #include "core/selection/userselectionmanager.h"
 #include "lea/maintenance/failures.h"
+#include "products/records.h"
 #include "support/cataloguetest.h"
 #include "support/guardtest.h"
 #include "support/images.h"
 
 #include <gtest/gtest.h>
+#include <QImage>
 #include <QSignalSpy>
 
 namespace {

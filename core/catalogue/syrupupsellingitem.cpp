@@ -1,0 +1,8 @@
+#include "core/catalogue/syrupupsellingitem.h"
+
+SyrupUpsellingItem::SyrupUpsellingItem(QObject* parent)
+    : AbstractUpsellingItem(parent)
+{
+}
+
+SyrupUpsellingItem::~SyrupUpsellingItem() = default;
