@@ -7,9 +7,9 @@
 #include "core/gui/guienvironment.h"
 #include "core/settings/settingsstore.h"
 #include "support/accessors.h"
+#include "support/images.h"
 #include "support/machinetest.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QSignalSpy>
 
@@ -17,16 +17,6 @@ namespace {
 
 using bridge::interface::FooterLogo;
 using bridge::interface::Logo;
-
-QByteArray base64Png(const QSize& size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data().toBase64();
-}
 
 class LogosTest : public MachineTest
 {
@@ -92,7 +82,7 @@ TEST_F(LogosTest, ARefusedSaveKeepsThePreviousLogo)
 TEST_F(LogosTest, TheFooterLogoIsServedFromTheImageCache)
 {
     EXPECT_EQ(footer->footerLogo().filePath(), QString());
-    customization().setImage(QStringLiteral("footer.png"), base64Png(QSize(6, 4)));
+    customization().setImage(QStringLiteral("footer.png"), base64Image(QSize(6, 4)));
     footer->setFooterLogo(QFileInfo(tempPath("footer.png")));
     const QFileInfo file = footer->footerLogo();
     ASSERT_TRUE(file.exists());

@@ -96,7 +96,7 @@ TEST_F(FiltersTest, ImageOfAFilter)
     reload();
     const int id = configuration().productFilters().at(0).id();
     ASSERT_TRUE(
-        loader().saveImage(ConfigurationLoader::ImageOwner::ProductFilter, {}, id, pngBase64(Qt::red)));
+        loader().saveImage(ConfigurationLoader::ImageOwner::ProductFilter, {}, id, base64Image({ 2, 2 }, "PNG", Qt::red)));
     EXPECT_FALSE(accessor->filters().at(0).imagePath.isEmpty());
 }
 

@@ -221,7 +221,7 @@ TEST_F(NutritionalInformationTest, ProductImageAndBeverageWithoutRecipe)
     Beverage plain;
     ASSERT_TRUE(loader().saveBeverage(&plain, 1));
     ASSERT_TRUE(loader().saveImage(ConfigurationLoader::ImageOwner::Nutritional,
-        QStringLiteral("source_nutritional"), plain.id(), pngBase64(Qt::red)));
+        QStringLiteral("source_nutritional"), plain.id(), base64Image({ 2, 2 }, "PNG", Qt::red)));
     reload();
     const Lea::Information information = product(plain.id());
     EXPECT_FALSE(information.imagePath.isEmpty());

@@ -11,8 +11,6 @@
 #include "support/guardtest.h"
 #include "support/translations.h"
 
-#include <QBuffer>
-#include <QImage>
 #include <QSignalSpy>
 #include <vector>
 
@@ -96,16 +94,4 @@ inline lea::products::Categories::Category categoryRecord(lea::products::Categor
     bool displayed, const QString& title = {}, const std::vector<lea::Translation>& translations = {})
 {
     return { type, displayed, {}, false, title, translations, 0, 0, {}, {} };
-}
-
-/// A 2x2 PNG of one colour, base64 encoded, as the catalogue stores images.
-inline QByteArray pngBase64(Qt::GlobalColor colour)
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toBase64();
 }
