@@ -5,6 +5,7 @@
 #include "core/gui/guimanager.h"
 #include "core/settings/settingsstore.h"
 #include "products/records.h"
+#include "support/images.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "core/gui/guimanager.h"
 #include "core/selection/userselectionmanager.h"
 #include "products/records.h"
+#include "support/images.h"
 
 #include <cmath>
 #include <limits>
