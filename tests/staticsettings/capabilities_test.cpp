@@ -19,7 +19,7 @@ using LeaDisplay = lea::staticsettings::Display;
 
 struct Equipment
 {
-    MachineModel model;
+    HardwareEnvironment::MachineModel model;
     bool quorra;
     bool espresso, instant, steam, espressoForInstant;
 };
