@@ -27,6 +27,7 @@ public:
     };
     Q_ENUM(Status)
 
+    /// Which ERS integrations the machine runs.
     struct Settings
     {
         bool selectionQrCodeActive = false;

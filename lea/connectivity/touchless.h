@@ -22,6 +22,7 @@ public:
     };
     Q_ENUM(Status)
 
+    /// The touchless selection service: whether it runs and where its server is.
     struct Settings
     {
         bool enabled = false;

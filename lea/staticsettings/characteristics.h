@@ -49,6 +49,7 @@ public:
         nonstd::optional<uint16_t> buildVersion;
     };
 
+    /// The machine model and the versions of the software it runs.
     struct Software
     {
         Model model = TableTopInstant;
@@ -69,6 +70,7 @@ public:
         double refreshRate = 0;
     };
 
+    /// The version and revision of the machine's actuator board.
     struct ActuatorBoard
     {
         int version = 0;
@@ -116,6 +118,7 @@ public:
         QDateTime installationDate;
     };
 
+    /// The identity of the configuration group the machine runs on.
     struct ConfigurationGroupSettings
     {
         QString name;
@@ -125,6 +128,7 @@ public:
         QString creationDate;
     };
 
+    /// The loaded configuration's code and version, and its slave machines.
     struct ConfigurationSettings
     {
         QString code;
