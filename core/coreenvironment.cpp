@@ -6,6 +6,7 @@
 #include "core/configuration/pathregistry.h"
 #include "core/database/abstractdatabase.h"
 #include "core/loyalty/loyaltymanager.h"
+#include "core/machine/energysavingtimer.h"
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
 #include "core/machine/rebootmanager.h"
@@ -29,6 +30,7 @@ CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObj
     , m_rebootManager(std::make_unique<RebootManager>())
 {
     m_userSelectionManager->follow(m_machine.get(), m_clock.get());
+    m_machine->energySavingTimer()->follow(m_clock.get());
 }
 
 CoreEnvironment::~CoreEnvironment()
