@@ -2,13 +2,16 @@
 
 #include "core/log/assert.h"
 #include "lea/interface/energysaving.h"
+#include "nonstd/optional.hpp"
 
+#include <QPair>
 #include <string>
 
 namespace bridge {
 namespace interface {
 
-/// The machine's energy-saving mode and the loaded configuration's energy-saving settings.
+/// The machine's energy-saving mode and the loaded configuration's energy-saving
+/// settings, with their weekly schedule.
 class EnergySaving : public lea::interface::EnergySaving
 {
     Q_OBJECT

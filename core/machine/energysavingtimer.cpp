@@ -70,6 +70,9 @@ void EnergySavingTimer::onTimeChanged()
         }
         return;
     }
+    // A clock set back starts the time without use again.
+    if (m_lastUse.secsTo(now) < 0)
+        m_lastUse = now;
     if (!settings)
         return;
     const qint64 idle = m_lastUse.secsTo(now);

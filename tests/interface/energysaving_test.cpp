@@ -94,7 +94,7 @@ TEST_F(EnergySavingTest, SettingsRoundTripTwiceWithoutGrowingTheSchedule)
     // Interface mode Normal is stored as the core's "no saving".
     ASSERT_EQ(core().states().size(), 2);
     EXPECT_EQ(core().states()[1]->band(), EnergySavingSettings::NoSaving);
-    EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
+    EXPECT_TRUE(logEntriesContaining(QStringLiteral("Failed")).isEmpty());
 }
 
 TEST_F(EnergySavingTest, AScheduledOnSwitchReadsAsNormal)
