@@ -8,6 +8,7 @@
 #include "core/configuration/pathregistry.h"
 #include "core/database/abstractdatabase.h"
 #include "core/loyalty/loyaltymanager.h"
+#include "core/machine/energysavingtimer.h"
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
 #include "core/machine/rebootmanager.h"
@@ -33,6 +34,7 @@ CoreEnvironment::CoreEnvironment(std::unique_ptr<ConfigurationGroup> group, QObj
     , m_backupManager(std::make_unique<BackupManager>())
 {
     m_userSelectionManager->follow(m_machine.get(), m_clock.get());
+    m_machine->energySavingTimer()->follow(m_clock.get());
 }
 
 CoreEnvironment::~CoreEnvironment()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bridge/interface/brightnessenumconverter.h"
+#include "bridge/interface/energymodeenumconverter.h"
 #include "bridge/interface/qrcodemodeenumconverter.h"
 #include "bridge/interface/selectionmodeenumconverter.h"
 #include "bridge/interface/selectionmodesetupenumconverter.h"
@@ -8,7 +10,7 @@
 namespace bridge {
 namespace interface {
 /// Every enumeration converter of this area, for code that covers them all.
-using EnumConverters
-    = lguim::TypeList<QRCodeModeEnumConverter, SelectionModeEnumConverter, SelectionModeSetupEnumConverter>;
+using EnumConverters = lguim::TypeList<BrightnessEnumConverter, EnergyModeEnumConverter,
+    QRCodeModeEnumConverter, SelectionModeEnumConverter, SelectionModeSetupEnumConverter>;
 } // namespace interface
 } // namespace bridge

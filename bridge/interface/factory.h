@@ -1,6 +1,8 @@
 #pragma once
 
 #include "bridge/interface/dispensing.h"
+#include "bridge/interface/energysaving.h"
+#include "bridge/interface/energysavingparameterslimits.h"
 #include "bridge/interface/logo.h"
 #include "bridge/interface/loyaltyqrcode.h"
 #include "bridge/interface/nativeui.h"
@@ -15,10 +17,10 @@ namespace bridge {
 namespace interface {
 
 /// Creates the interface accessors; an interface listed as itself is not available on this machine.
-using Factory = lea::helpers::ConcreteFactory<lea::interface::Factory, lea::interface::EnergySaving,
+using Factory = lea::helpers::ConcreteFactory<lea::interface::Factory, bridge::interface::EnergySaving,
     bridge::interface::NativeUI, lea::interface::Playlists, lea::interface::Screensaver,
     bridge::interface::UIOptions, bridge::interface::Selection, lea::interface::FooterLogo,
-    bridge::interface::Logo, lea::interface::NewsFeed, lea::interface::EnergySavingParametersLimits,
+    bridge::interface::Logo, lea::interface::NewsFeed, bridge::interface::EnergySavingParametersLimits,
     bridge::interface::SelectionQRCode, bridge::interface::ReceiptQRCode, bridge::interface::Dispensing,
     bridge::interface::LoyaltyQRCode>;
 

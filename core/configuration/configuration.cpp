@@ -54,6 +54,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
               .toBool();
     loadCatalogue();
     m_paymentSettings->load(store);
+    m_energySavingSettings->load(store);
     loadPumps();
     m_machineSettings->load(store);
     m_cupDispenserSettings->load(store);
@@ -100,6 +101,14 @@ bool Configuration::savePaymentSettings()
     if (!m_paymentSettings->save(*m_group.settingsStore()))
         return false;
     updateBandInForce();
+    return true;
+}
+
+bool Configuration::saveEnergySavingSettings()
+{
+    if (!m_energySavingSettings->save(*m_group.settingsStore()))
+        return false;
+    emit energySavingSettingsChanged();
     return true;
 }
 

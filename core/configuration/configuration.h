@@ -5,6 +5,7 @@
 #include "core/configuration/cleaningsettings.h"
 #include "core/configuration/configurationinformation.h"
 #include "core/configuration/cupdispensersettings.h"
+#include "core/configuration/energysavingsettings.h"
 #include "core/configuration/espressosettings.h"
 #include "core/configuration/generalsettings.h"
 #include "core/configuration/instantsettings.h"
@@ -75,6 +76,11 @@ public:
     /// stored, when refused. The products' prices in force follow the saved
     /// switches and the machine clock.
     bool savePaymentSettings();
+    /// The energy-saving settings; setters change them in memory only.
+    EnergySavingSettings* energySavingSettings() const { return m_energySavingSettings; }
+    /// Stores the energy-saving settings as they are now; false, with nothing
+    /// stored, when refused. energySavingSettingsChanged() follows a save.
+    bool saveEnergySavingSettings();
     /// The general settings, each stored as soon as it is set.
     GeneralSettings* generalSettings() const { return m_generalSettings; }
     bool hasSecondCupTurret() const { return m_hasSecondCupTurret; }
@@ -261,6 +267,7 @@ signals:
     void beveragesChanged(const QList<Beverage*>& beverages);
     /// A save of the machine settings changed a boiler temperature or boost setting.
     void boilerParametersSettingsChanged();
+    void energySavingSettingsChanged();
 
 private:
     ConfigurationGroup& m_group;
@@ -269,6 +276,7 @@ private:
     bool m_hasSecondCupTurret = false;
     int m_turretCapacity[2] = { 0, 0 };
     PaymentSettings* m_paymentSettings = new PaymentSettings(this);
+    EnergySavingSettings* m_energySavingSettings = new EnergySavingSettings(this);
     DirectSelectionSettings* m_directSelectionSettings;
     DisplayDisabledModes* m_displayDisabledModes;
     SpeakerSetup* m_speakerSetup;

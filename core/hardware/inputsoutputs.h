@@ -10,4 +10,9 @@ public:
         FirstLogicalPump = 1,
         LastLogicalPump = 21,
     };
+    /// A boiler whose temperature the energy-saving modes lower.
+    enum Boiler : int {
+        Boiler0 = 0,
+        Boiler1 = 1,
+    };
 };

@@ -5,6 +5,7 @@
 #include "core/machine/abstractqrcode.h"
 #include "core/machine/boilertemperatureaveragehandler.h"
 #include "core/machine/cpustatemachine.h"
+#include "core/machine/energysavingtimer.h"
 #include "core/machine/erogationmanager.h"
 #include "core/machine/failure.h"
 #include "core/machine/machineclock.h"
@@ -25,6 +26,7 @@ Machine::Machine(QObject* parent)
     : QObject(parent)
     , m_cpuStateMachine(new CpuStateMachine(this))
     , m_erogationManager(new ErogationManager(this))
+    , m_energySavingTimer(new EnergySavingTimer(*this))
     , m_statistics(new Statistics(this))
     , m_evadtsReportHandler(new EvadtsConfigurationReportHandler(this))
     , m_evadts(new Evadts(m_statistics, this))
@@ -135,8 +137,21 @@ void Machine::setEnergyMode(EnergySavingSettings::EnergyMode mode)
 {
     if (mode == m_energyMode)
         return;
+    const auto saving = [](EnergySavingSettings::EnergyMode value) {
+        return value != EnergySavingSettings::NoSaving && value != EnergySavingSettings::ScheduledOn;
+    };
+    const bool wasSaving = saving(m_energyMode);
     m_energyMode = mode;
     emit energyModeChanged(mode);
+    if (!wasSaving && saving(mode))
+        emit energySavingStarted();
+    else if (wasSaving && !saving(mode))
+        emit energySavingFinished();
+}
+
+void Machine::onClickedEnergySaving()
+{
+    m_energySavingTimer->wakeUp();
 }
 
 void Machine::setCleaning(bool cleaning)

@@ -16,6 +16,7 @@
 class BoilerTemperatureAverageHandler;
 class CpuStateMachine;
 class ErogationManager;
+class EnergySavingTimer;
 class Evadts;
 class EvadtsConfigurationReportHandler;
 class Failure;
@@ -77,7 +78,11 @@ public:
     void setBoilerTemperatureAverageHandlerCount(int count);
 
     EnergySavingSettings::EnergyMode energyMode() const { return m_energyMode; }
+    /// energySavingStarted() or energySavingFinished() follow when saving begins or ends.
     void setEnergyMode(EnergySavingSettings::EnergyMode mode);
+    EnergySavingTimer* energySavingTimer() const { return m_energySavingTimer; }
+    /// The operator touched the screen during energy saving.
+    void onClickedEnergySaving();
 
     /// A cleaning cycle started by the operator is running.
     bool isCleaning() const { return m_cleaning; }
@@ -233,6 +238,8 @@ signals:
     void heating();
     void isSelectionQrCodeActiveChanged(bool active);
     void energyModeChanged(EnergySavingSettings::EnergyMode mode);
+    void energySavingStarted();
+    void energySavingFinished();
     /// Any of the cleaning and rinsing indicators changed.
     void cleaningActivityChanged();
     void notifyCleanRinseEvent(CleaningSettings::RinsingType type, CleaningSettings::RinsingMode mode,
@@ -269,6 +276,7 @@ private:
     ErogationManager* m_erogationManager;
     MachineDatabase* m_machineDatabase = new MachineDatabase(this);
     EnergySavingSettings::EnergyMode m_energyMode = EnergySavingSettings::NoSaving;
+    EnergySavingTimer* m_energySavingTimer;
     bool m_cleaning = false;
     bool m_inactivityCleaning = false;
     bool m_rinsing = false;

@@ -25,7 +25,27 @@ public:
     QMap<QString, QVariant> espressoTemp_dC() const { return m_espressoTemp_dC; }
     void setEspressoTemp_dC(const QMap<QString, QVariant>& limits) { m_espressoTemp_dC = limits; }
 
+    /// The boiler temperatures the energy-saving modes may set.
+    QMap<QString, QVariant> espressoBoilerTempSoftMode_dC() const { return m_espressoSoft_dC; }
+    void setEspressoBoilerTempSoftMode_dC(const QMap<QString, QVariant>& limits)
+    {
+        m_espressoSoft_dC = limits;
+    }
+    QMap<QString, QVariant> instantBoilerTempSoftMode_dC() const { return m_instantSoft_dC; }
+    void setInstantBoilerTempSoftMode_dC(const QMap<QString, QVariant>& limits) { m_instantSoft_dC = limits; }
+    QMap<QString, QVariant> espressoBoilerTempDeepMode_dC() const { return m_espressoDeep_dC; }
+    void setEspressoBoilerTempDeepMode_dC(const QMap<QString, QVariant>& limits)
+    {
+        m_espressoDeep_dC = limits;
+    }
+    QMap<QString, QVariant> instantBoilerTempDeepMode_dC() const { return m_instantDeep_dC; }
+    void setInstantBoilerTempDeepMode_dC(const QMap<QString, QVariant>& limits) { m_instantDeep_dC = limits; }
+
 private:
+    QMap<QString, QVariant> m_espressoSoft_dC;
+    QMap<QString, QVariant> m_instantSoft_dC;
+    QMap<QString, QVariant> m_espressoDeep_dC;
+    QMap<QString, QVariant> m_instantDeep_dC;
     QMap<QString, QVariant> m_instantTemp_dC;
     QMap<QString, QVariant> m_espressoTemp_dC;
 };

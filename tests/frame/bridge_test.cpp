@@ -38,6 +38,8 @@ const std::map<QString, QString> kImplemented = {
     { "lea::hardware::Modem", "bridge::hardware::Modem" },
     { "lea::hardware::UART", "bridge::hardware::UART" },
     { "lea::interface::Dispensing", "bridge::interface::Dispensing" },
+    { "lea::interface::EnergySaving", "bridge::interface::EnergySaving" },
+    { "lea::interface::EnergySavingParametersLimits", "bridge::interface::EnergySavingParametersLimits" },
     { "lea::interface::LoyaltyQRCode", "bridge::interface::LoyaltyQRCode" },
     { "lea::interface::ReceiptQRCode", "bridge::interface::ReceiptQRCode" },
     { "lea::interface::SelectionQRCode", "bridge::interface::SelectionQRCode" },
