@@ -6,6 +6,7 @@
 #include "core/configuration/configurationloader.h"
 #include "core/configuration/directselectionsettings.h"
 #include "core/configuration/displaydisabledmodes.h"
+#include "core/configuration/screensaversettings.h"
 #include "core/configuration/speakersetup.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
@@ -24,6 +25,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_displayDisabledModes(new DisplayDisabledModes(this))
     , m_speakerSetup(new SpeakerSetup(this))
     , m_generalSettings(new GeneralSettings(*group.settingsStore(), this))
+    , m_screenSaverSettings(new ScreenSaverSettings(*this, this))
     , m_index(std::make_unique<CatalogueIndex>(*this))
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {
@@ -46,6 +48,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     m_physicalMachine->load(store);
     m_espressoSettings->load(store);
     m_instantSettings->load(store);
+    m_screenSaverSettings->load(store);
     m_storedBoilerParameters = boilerParameters();
     if (MachineClock* clock = gCoreEnv ? gCoreEnv->clock() : nullptr)
         connect(clock, &MachineClock::timeChanged, this, &Configuration::updateBandInForce);
@@ -106,6 +109,11 @@ bool Configuration::saveMachineSettings()
         emit boilerParametersSettingsChanged();
     }
     return true;
+}
+
+bool Configuration::saveGeneralSettings()
+{
+    return m_screenSaverSettings->save(*m_group.settingsStore());
 }
 
 bool Configuration::saveCupDispenserSettings()

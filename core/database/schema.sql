@@ -67,7 +67,8 @@ CREATE TABLE IF NOT EXISTS Beverage_Upsellings (beverage_id INTEGER NOT NULL, po
 CREATE TABLE IF NOT EXISTS Product_Prices (product_id INTEGER NOT NULL, band INTEGER NOT NULL,
     payment_type INTEGER NOT NULL, price INTEGER NOT NULL, executive_line INTEGER NOT NULL,
     PRIMARY KEY (product_id, band, payment_type));
-CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT NULL,
+    typeFlags INTEGER NOT NULL DEFAULT 0);
 
 -- Every other area's saved settings: one row per "<area>/<setting>" key, the value as compact JSON.
 CREATE TABLE IF NOT EXISTS Settings ("key" TEXT PRIMARY KEY, value TEXT NOT NULL);
