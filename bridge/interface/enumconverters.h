@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/interface/playlistusageenumconverter.h"
 #include "bridge/interface/qrcodemodeenumconverter.h"
 #include "bridge/interface/selectionmodeenumconverter.h"
 #include "bridge/interface/selectionmodesetupenumconverter.h"
@@ -8,7 +9,7 @@
 namespace bridge {
 namespace interface {
 /// Every enumeration converter of this area, for code that covers them all.
-using EnumConverters
-    = lguim::TypeList<QRCodeModeEnumConverter, SelectionModeEnumConverter, SelectionModeSetupEnumConverter>;
+using EnumConverters = lguim::TypeList<PlaylistUsageEnumConverter, QRCodeModeEnumConverter,
+    SelectionModeEnumConverter, SelectionModeSetupEnumConverter>;
 } // namespace interface
 } // namespace bridge
