@@ -2,6 +2,7 @@
 
 #include "bridge/interface/brightnessenumconverter.h"
 #include "bridge/interface/energymodeenumconverter.h"
+#include "bridge/interface/playlistusageenumconverter.h"
 #include "bridge/interface/qrcodemodeenumconverter.h"
 #include "bridge/interface/selectionmodeenumconverter.h"
 #include "bridge/interface/selectionmodesetupenumconverter.h"
@@ -11,6 +12,7 @@ namespace bridge {
 namespace interface {
 /// Every enumeration converter of this area, for code that covers them all.
 using EnumConverters = lguim::TypeList<BrightnessEnumConverter, EnergyModeEnumConverter,
-    QRCodeModeEnumConverter, SelectionModeEnumConverter, SelectionModeSetupEnumConverter>;
+    PlaylistUsageEnumConverter, QRCodeModeEnumConverter, SelectionModeEnumConverter,
+    SelectionModeSetupEnumConverter>;
 } // namespace interface
 } // namespace bridge

@@ -239,6 +239,7 @@ inline const QString ExecutiveLine = QStringLiteral("executive_line");
 namespace VideoPlaylists {
 inline const QString Table = QStringLiteral("VideoPlaylists");
 inline const QString Name = QStringLiteral("name");
+inline const QString TypeFlags = QStringLiteral("typeFlags");
 } // namespace VideoPlaylists
 
 /// The filters of the selection screen, in position order.

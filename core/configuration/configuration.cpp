@@ -6,6 +6,7 @@
 #include "core/configuration/configurationloader.h"
 #include "core/configuration/directselectionsettings.h"
 #include "core/configuration/displaydisabledmodes.h"
+#include "core/configuration/screensaversettings.h"
 #include "core/configuration/speakersetup.h"
 #include "core/configuration/newdigitalsettings.h"
 #include "core/configuration/televendsettings.h"
@@ -35,6 +36,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_newDigitalSettings(new NewDigitalSettings(*group.settingsStore(), this))
     , m_dstGeneralSettings(new DSTGeneralSettings(*group.settingsStore(), this))
     , m_timeZoneOffset(group.settingsStore()->value(timeZoneOffsetKey(), 0).toInt())
+    , m_screenSaverSettings(new ScreenSaverSettings(*this, this))
     , m_index(std::make_unique<CatalogueIndex>(*this))
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {
@@ -61,6 +63,7 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     m_physicalMachine->load(store);
     m_espressoSettings->load(store);
     m_instantSettings->load(store);
+    m_screenSaverSettings->load(store);
     m_storedBoilerParameters = boilerParameters();
     if (MachineClock* clock = gCoreEnv ? gCoreEnv->clock() : nullptr)
         connect(clock, &MachineClock::timeChanged, this, &Configuration::updateBandInForce);
@@ -137,6 +140,11 @@ bool Configuration::saveMachineSettings()
         emit boilerParametersSettingsChanged();
     }
     return true;
+}
+
+bool Configuration::saveGeneralSettings()
+{
+    return m_screenSaverSettings->save(*m_group.settingsStore());
 }
 
 bool Configuration::saveCupDispenserSettings()

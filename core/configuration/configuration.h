@@ -37,6 +37,7 @@ class VideoPlaylist;
 class DirectSelectionSettings;
 class DisplayDisabledModes;
 class SpeakerSetup;
+class ScreenSaverSettings;
 class CatalogueIndex;
 class Category;
 class ConfigurationGroup;
@@ -215,6 +216,10 @@ public:
     VideoPlaylist* playlistForId(int id) const;
     /// Stores a playlist's row; false, with nothing stored, on failure.
     bool savePlaylist(VideoPlaylist* playlist);
+    ScreenSaverSettings* screenSaverSettings() const { return m_screenSaverSettings; }
+    /// Stores the screen saver settings as they are now, then announces their
+    /// changes; false, with nothing stored, when refused.
+    bool saveGeneralSettings();
 
     /// The inactivity and warning cleanings, and the announcements of cleaning saves.
     CleaningSettings* cleaningSettings() const { return m_cleaningSettings; }
@@ -311,6 +316,7 @@ private:
     int m_bandInForce = 0;
     QList<VideoPlaylist*> m_playlists;
     QList<ProductFilter> m_productFilters;
+    ScreenSaverSettings* m_screenSaverSettings;
     PhysicalMachine* m_physicalMachine = new PhysicalMachine(this);
     std::unique_ptr<CatalogueIndex> m_index;
     quickselection::QuickSelectionManager* m_quickSelection;

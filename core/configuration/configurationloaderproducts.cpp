@@ -284,7 +284,8 @@ bool ConfigurationLoader::savePlaylist(VideoPlaylist* playlist)
     int id = playlist->id();
     if (!sql.upsert(db::VideoPlaylists::Table,
             { { db::VideoPlaylists::Name,
-                playlist->name().isNull() ? QString(QLatin1String("")) : playlist->name() } },
+                  playlist->name().isNull() ? QString(QLatin1String("")) : playlist->name() },
+                { db::VideoPlaylists::TypeFlags, playlist->typeFlags() } },
             id))
         return false;
     playlist->setId(id);
@@ -367,6 +368,7 @@ std::vector<std::unique_ptr<VideoPlaylist>> ConfigurationLoader::loadPlaylists()
         auto playlist = std::make_unique<VideoPlaylist>();
         playlist->setId(intValue(row, db::Id));
         playlist->setName(row.value(db::VideoPlaylists::Name).toString());
+        playlist->setTypeFlags(intValue(row, db::VideoPlaylists::TypeFlags));
         playlists.push_back(std::move(playlist));
     }
     return playlists;

@@ -74,7 +74,8 @@ CREATE TABLE IF NOT EXISTS Beverage_Upsellings (beverage_id INTEGER NOT NULL, po
 CREATE TABLE IF NOT EXISTS Product_Prices (product_id INTEGER NOT NULL, band INTEGER NOT NULL,
     payment_type INTEGER NOT NULL, price INTEGER NOT NULL, executive_line INTEGER NOT NULL,
     PRIMARY KEY (product_id, band, payment_type));
-CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT NULL,
+    typeFlags INTEGER NOT NULL DEFAULT 0);
 CREATE TABLE IF NOT EXISTS Product_Filters (id INTEGER PRIMARY KEY, position INTEGER NOT NULL,
     name TEXT NOT NULL, attribute_bit INTEGER NOT NULL, filter_number INTEGER NOT NULL,
     first_flag INTEGER NOT NULL, second_flag INTEGER NOT NULL);

@@ -47,6 +47,7 @@ const std::map<QString, QString> kImplemented = {
     { "lea::interface::UIOptions", "bridge::interface::UIOptions" },
     { "lea::interface::NativeUI", "bridge::interface::NativeUI" },
     { "lea::interface::Selection", "bridge::interface::Selection" },
+    { "lea::interface::Screensaver", "bridge::interface::Screensaver" },
     { "lea::hardware::Fan", "bridge::hardware::Fan" },
     { "lea::hardware::DispensingCalibration", "bridge::hardware::DispensingCalibration" },
     { "lea::hardware::TestComponents", "bridge::hardware::TestComponents" },
