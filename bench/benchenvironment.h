@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/coresimulator.h"
+#include "support/catalogue.h"
+
+class Configuration;
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -14,6 +17,11 @@ public:
 
     CoreSimulator& machine() { return m_machine; }
     QTemporaryDir& directory() { return m_directory; }
+
+    /// Offers `shape`'s languages with `current` shown, stores the catalogue and loads it;
+    /// the loaded configuration, or null (with a message) when seeding fails.
+    Configuration* seedCatalogue(
+        const GeneratedCatalogue& shape, QLocale::Language current = QLocale::English);
 
     /// Runs the benchmarks named on the command line; the program's exit code.
     int run(int& argc, char* argv[]);

@@ -426,14 +426,9 @@ BENCHMARK(Canisters_floor)->Unit(benchmark::kMicrosecond);
 int main(int argc, char* argv[])
 {
     BenchEnvironment environment(argc, argv);
-    CoreSimulator& machine = environment.machine();
-    machine.guiManager().setAvailableLanguages(kShape.languages);
-    machine.guiManager().setCurrentLanguage(QLocale::German);
-    if (!seedGeneratedCatalogue(machine.core(), kShape)) {
-        std::fprintf(stderr, "Seeding the catalogue failed.\n");
+    Configuration* configuration = environment.seedCatalogue(kShape, QLocale::German);
+    if (!configuration)
         return 1;
-    }
-    Configuration* configuration = machine.core().loadConfiguration();
     for (int i = 0; i < kShape.canisters; ++i)
         configuration->physicalMachine()->addCanister(generatedLogicalId(i));
 

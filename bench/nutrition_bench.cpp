@@ -109,15 +109,10 @@ BENCHMARK(Nutrition_floor)->Unit(benchmark::kMicrosecond);
 int main(int argc, char* argv[])
 {
     BenchEnvironment environment(argc, argv);
-    CoreSimulator& machine = environment.machine();
-    machine.guiManager().setAvailableLanguages(kShape.languages);
-    machine.guiManager().setCurrentLanguage(QLocale::German);
-    if (!seedGeneratedCatalogue(machine.core(), kShape)) {
-        std::fprintf(stderr, "Seeding the catalogue failed.\n");
+    Configuration* configuration = environment.seedCatalogue(kShape, QLocale::German);
+    if (!configuration)
         return 1;
-    }
     // Three values per gram on every canister.
-    Configuration* configuration = machine.core().loadConfiguration();
     for (const Canister* canister : configuration->canisters()) {
         ConfigurationLoader::NutritionalRecord record {
             { { QStringLiteral("Energy"), 3.5, QStringLiteral("kcal") },
@@ -131,7 +126,7 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    machine.core().loadConfiguration();
+    environment.machine().core().loadConfiguration();
     const auto nutrition = createAccessor<Lea>();
     if (!nutrition) {
         std::fprintf(stderr, "The accessor is not available.\n");

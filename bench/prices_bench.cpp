@@ -118,12 +118,8 @@ BENCHMARK(ProductsPrice_floor)->Unit(benchmark::kMicrosecond);
 int main(int argc, char* argv[])
 {
     BenchEnvironment environment(argc, argv);
-    CoreSimulator& machine = environment.machine();
-    if (!seedGeneratedCatalogue(machine.core(), kShape)) {
-        std::fprintf(stderr, "Seeding the catalogue failed.\n");
+    if (!environment.seedCatalogue(kShape))
         return 1;
-    }
-    machine.core().loadConfiguration();
     const auto prices = createAccessor<LeaPrices>();
     if (!prices) {
         std::fprintf(stderr, "The accessor is not available.\n");
