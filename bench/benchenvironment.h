@@ -3,10 +3,10 @@
 #include "core/coresimulator.h"
 #include "support/catalogue.h"
 
-class Configuration;
-
 #include <QGuiApplication>
 #include <QTemporaryDir>
+
+class Configuration;
 
 /// What every benchmark program runs on: a headless application, the log echo off and a
 /// fresh simulator in a temporary directory. Objects set up after it are gone before it.
