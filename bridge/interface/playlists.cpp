@@ -228,11 +228,10 @@ void Playlists::deletePlaylist(lea::PlaylistDbId id)
     if (!playlist)
         return;
     PlaylistSettings& settings = *configuration->playlistSettings();
+    const int position = settings.playlists().indexOf(playlist);
     settings.removePlaylist(playlist);
-    const utils::FailureLog log(Q_FUNC_INFO, Log::Global);
-    // The row is still stored: reading it again brings the playlist back as it was.
-    if (!log.stored(settings.save(), "Failed to delete the playlist"))
-        reloadPlaylists(*configuration, log);
+    if (!utils::FailureLog(Q_FUNC_INFO, Log::Global).stored(settings.save(), "Failed to delete the playlist"))
+        settings.addPlaylist(playlist, position);
 }
 
 nonstd::optional<Playlists::Media> Playlists::media(lea::PlaylistMediaDbId id) const

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "core/catalogue/optionaltext.h"
+#include "core/catalogue/playlistmedia.h"
 #include "core/configuration/playlistsettings.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
-
-class PlaylistMedia;
 
 /// A list of videos the user interface plays, for a product or a screen.
 class VideoPlaylist : public QObject

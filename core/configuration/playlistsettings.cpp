@@ -25,13 +25,14 @@ VideoPlaylist* PlaylistSettings::playlistForId(int id) const
     return it == m_playlists.cend() ? nullptr : *it;
 }
 
-void PlaylistSettings::addPlaylist(VideoPlaylist* playlist)
+void PlaylistSettings::addPlaylist(VideoPlaylist* playlist, int position)
 {
     if (!playlist || m_playlists.contains(playlist))
         return;
     playlist->setParent(this);
     m_removed.removeAll(playlist);
-    m_playlists << playlist;
+    m_playlists.insert(
+        position < 0 || position > m_playlists.size() ? m_playlists.size() : position, playlist);
 }
 
 void PlaylistSettings::removePlaylist(VideoPlaylist* playlist)

@@ -32,8 +32,9 @@ public:
     /// The loaded playlist with that id, or null (also for a negative id).
     VideoPlaylist* playlistForId(int id) const;
 
-    /// Takes the playlist (and its ownership) into the loaded ones.
-    void addPlaylist(VideoPlaylist* playlist);
+    /// Takes the playlist (and its ownership) into the loaded ones, at
+    /// `position` in the list or at its end; a removed one comes back.
+    void addPlaylist(VideoPlaylist* playlist, int position = -1);
     /// Takes the playlist out of the loaded ones; its row goes with the next
     /// save(), the object with the next save() or init(). Null does nothing.
     void removePlaylist(VideoPlaylist* playlist);
