@@ -49,6 +49,16 @@ Configuration* loadedConfiguration(const char* signature)
     return configuration;
 }
 
+Configuration* assertedConfiguration(MissingConfiguration report, const char* file, int line)
+{
+    Configuration* configuration = gCoreEnv->configuration();
+    if (configuration)
+        return configuration;
+    const auto print = report == MissingConfiguration::Assertion ? printAssertMsg : printReleaseAssertMsg;
+    print("gCoreEnv->configuration()", "Configuration is not loaded. Abort.", file, line);
+    return nullptr;
+}
+
 QMap<QLocale::Language, QString> coreTranslationsForTypeAndOriginalString(
     TypedString::StringType type, const QString& originalString)
 {

@@ -22,6 +22,15 @@ namespace utils {
 /// Operation canceled." (module Global, level 3); the operation then returns
 /// its neutral result. Call with Q_FUNC_INFO.
 Configuration* loadedConfiguration(const char* signature);
+/// How an operation that requires a configuration reports its absence.
+enum class MissingConfiguration {
+    Assertion, ///< the caller goes on without one
+    ReleaseAssertion, ///< the caller abandons the operation
+};
+/// The loaded configuration of an operation that requires one: when none is
+/// loaded, null after reporting the broken invariant "Configuration is not
+/// loaded. Abort." at `file` and `line`.
+Configuration* assertedConfiguration(MissingConfiguration report, const char* file, int line);
 
 /// Keeps `slot` of `receiver` connected to `signal` of whichever configuration
 /// is loaded, now and after every replacement. Connections to a replaced

@@ -2,6 +2,9 @@
 
 #include "bridge/interface/brightnessenumconverter.h"
 #include "bridge/interface/energymodeenumconverter.h"
+#include "bridge/interface/mediatypeenumconverter.h"
+#include "bridge/interface/playlistmanagementoptionenumconverter.h"
+#include "bridge/interface/playlistmodeenumconverter.h"
 #include "bridge/interface/playlistusageenumconverter.h"
 #include "bridge/interface/qrcodemodeenumconverter.h"
 #include "bridge/interface/selectionmodeenumconverter.h"
@@ -11,8 +14,9 @@
 namespace bridge {
 namespace interface {
 /// Every enumeration converter of this area, for code that covers them all.
-using EnumConverters = lguim::TypeList<BrightnessEnumConverter, EnergyModeEnumConverter,
-    PlaylistUsageEnumConverter, QRCodeModeEnumConverter, SelectionModeEnumConverter,
-    SelectionModeSetupEnumConverter>;
+using EnumConverters
+    = lguim::TypeList<BrightnessEnumConverter, EnergyModeEnumConverter, MediaTypeEnumConverter,
+        PlaylistManagementOptionEnumConverter, PlaylistModeEnumConverter, PlaylistUsageEnumConverter,
+        QRCodeModeEnumConverter, SelectionModeEnumConverter, SelectionModeSetupEnumConverter>;
 } // namespace interface
 } // namespace bridge

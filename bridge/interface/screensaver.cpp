@@ -1,10 +1,10 @@
 #include "bridge/interface/screensaver.h"
 
+#include "bridge/interface/playlistuse.h"
 #include "bridge/utils.h"
 #include "bridge/writerule.h"
 #include "core/catalogue/videoplaylist.h"
 #include "core/configuration/configuration.h"
-#include "core/configuration/configurationloader.h"
 #include "core/configuration/screensaversettings.h"
 #include "core/log/logformatter.h"
 
@@ -18,17 +18,6 @@ namespace {
 ScreenSaverSettings* screenSaverOf(const Configuration* configuration)
 {
     return configuration->screenSaverSettings();
-}
-
-/// Stores the rows of the playlists that lose or gain the screen-saver use, both or neither.
-bool savePlaylists(VideoPlaylist* previous, VideoPlaylist* next)
-{
-    const std::unique_ptr<ConfigurationLoader> loader = utils::transientLoader();
-    if (!loader)
-        return false;
-    utils::Transaction transaction(*loader);
-    return transaction.isOpen() && (!previous || loader->savePlaylist(previous))
-        && (!next || loader->savePlaylist(next)) && transaction.commit();
 }
 
 } // namespace
@@ -79,31 +68,18 @@ void Screensaver::setSettings(const Settings& settings)
     }
     ScreenSaverSettings& screenSaver = *configuration->screenSaverSettings();
     VideoPlaylist* previous = screenSaver.playlist();
-    const utils::FailureLog log(Q_FUNC_INFO, Log::Global);
-    {
-        utils::Rollback rollback(screenSaver);
-        if (previous)
-            rollback.add(*previous);
-        if (next)
-            rollback.add(*next);
-        if (previous)
-            previous->removeTypeFlag(VideoPlaylist::ScreenSaverType);
-        screenSaver.setEnable(settings.enabled);
-        screenSaver.setIdVideoPlaylist(next ? next->id() : -1);
-        screenSaver.setTime(static_cast<int>(settings.time));
-        if (next)
-            next->addTypeFlag(VideoPlaylist::ScreenSaverType);
-        if (!log.stored(savePlaylists(previous, next), "Failed to save the screen saver's playlists"))
-            return;
-        // Announces the change on success: nothing of this configuration may be used after it.
-        if (configuration->saveGeneralSettings()) {
-            rollback.commit();
-            return;
-        }
-    }
-    log.error("Failed to save screen saver settings");
-    // The playlists' rows already carry the new use: put them back as memory has them again.
-    log.stored(savePlaylists(previous, next), "Failed to restore the screen saver's playlists");
+    storeMovedUse(
+        *configuration, screenSaver, previous, next,
+        [&] {
+            if (previous)
+                previous->removeTypeFlag(VideoPlaylist::ScreenSaverType);
+            screenSaver.setEnable(settings.enabled);
+            screenSaver.setIdVideoPlaylist(next ? next->id() : -1);
+            screenSaver.setTime(static_cast<int>(settings.time));
+            if (next)
+                next->addTypeFlag(VideoPlaylist::ScreenSaverType);
+        },
+        utils::FailureLog(Q_FUNC_INFO, Log::Global), "screen saver");
 }
 
 } // namespace interface

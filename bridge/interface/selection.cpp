@@ -151,10 +151,9 @@ void Selection::setSelectionCustomizationsFromQuickCode(const lea::QuickCodeId& 
 
 lea::QuickCodeId Selection::getQuickCodeForSelection() const
 {
-    const Configuration* configuration = gCoreEnv->configuration();
+    const Configuration* configuration
+        = utils::assertedConfiguration(utils::MissingConfiguration::Assertion, __FILE__, __LINE__);
     if (!configuration) {
-        printAssertMsg(
-            "gCoreEnv->configuration()", "Configuration is not loaded. Abort.", __FILE__, __LINE__);
         // Without a configuration there is no code to look for.
         return lea::QuickCodeId(0);
     }

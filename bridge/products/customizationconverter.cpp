@@ -42,12 +42,10 @@ int adjustedCustomizationId(const AbstractCustomizationAdjustment& adjustment)
 
 std::vector<lea::CustomizationAdjustmentDbId> adjustmentsOf(const RecipeCustomization& customization)
 {
-    const Configuration* configuration = gCoreEnv->configuration();
-    if (!configuration) {
-        printAssertMsg(
-            "gCoreEnv->configuration()", "Configuration is not loaded. Abort.", __FILE__, __LINE__);
+    const Configuration* configuration
+        = utils::assertedConfiguration(utils::MissingConfiguration::Assertion, __FILE__, __LINE__);
+    if (!configuration)
         return {};
-    }
     std::vector<lea::CustomizationAdjustmentDbId> ids;
     for (const Recipe* recipe : configuration->recipes()) {
         for (const AbstractCustomizationAdjustment* adjustment : recipe->customizationAdjustments()) {

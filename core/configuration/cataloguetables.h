@@ -240,7 +240,30 @@ namespace VideoPlaylists {
 inline const QString Table = QStringLiteral("VideoPlaylists");
 inline const QString Name = QStringLiteral("name");
 inline const QString TypeFlags = QStringLiteral("typeFlags");
+inline const QString Mode = QStringLiteral("mode");
+inline const QString Type = QStringLiteral("type");
+inline const QString AmiCloId = QStringLiteral("amiclo_id");
+inline const QString Random = QStringLiteral("random");
+inline const QString ManagementOption = QStringLiteral("management_option");
+inline const QString ExtraText = QStringLiteral("extra_text");
 } // namespace VideoPlaylists
+
+namespace PlaylistMediaItems {
+inline const QString Table = QStringLiteral("Playlist_Media_Items");
+inline const QString Type = QStringLiteral("type");
+inline const QString Source = QStringLiteral("source");
+inline const QString Name = QStringLiteral("name");
+inline const QString TimeInSec = QStringLiteral("time_in_sec");
+inline const QString ExtraText = QStringLiteral("extra_text");
+} // namespace PlaylistMediaItems
+
+/// The media items each playlist lists, in position order.
+namespace PlaylistMedias {
+inline const QString Table = QStringLiteral("VideoPlaylist_Medias");
+inline const QString PlaylistId = QStringLiteral("playlist_id");
+inline const QString Position = QStringLiteral("position");
+inline const QString MediaId = QStringLiteral("media_id");
+} // namespace PlaylistMedias
 
 /// The filters of the selection screen, in position order.
 namespace ProductFilters {

@@ -6,11 +6,12 @@
 #include "core/configuration/configurationloader.h"
 #include "core/configuration/directselectionsettings.h"
 #include "core/configuration/displaydisabledmodes.h"
+#include "core/configuration/dstgeneralsettings.h"
+#include "core/configuration/newdigitalsettings.h"
+#include "core/configuration/playlistsettings.h"
 #include "core/configuration/screensaversettings.h"
 #include "core/configuration/speakersetup.h"
-#include "core/configuration/newdigitalsettings.h"
 #include "core/configuration/televendsettings.h"
-#include "core/configuration/dstgeneralsettings.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
@@ -41,6 +42,9 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {
     m_loader->setDatabase(group.database());
+    m_playlistSettings = new PlaylistSettings(*m_loader, this);
+    connect(m_playlistSettings, &PlaylistSettings::playlistsChanged, this, &Configuration::playlistsChanged);
+    m_generalSettings->setPlaylists(m_playlistSettings);
     const SettingsStore& store = *group.settingsStore();
     m_endLineTestEnabled = store.value(kEndLineTestEnabled, false).toBool();
     m_hasSecondCupTurret = store.value(QStringLiteral("cups/secondTurret"), false).toBool();
@@ -144,7 +148,7 @@ bool Configuration::saveMachineSettings()
 
 bool Configuration::saveGeneralSettings()
 {
-    return m_screenSaverSettings->save(*m_group.settingsStore());
+    return m_screenSaverSettings->save(*m_group.settingsStore(), m_generalSettings->playlistValues());
 }
 
 bool Configuration::saveCupDispenserSettings()

@@ -33,6 +33,8 @@ class Snack;
 namespace quickselection {
 class QuickSelectionManager;
 } // namespace quickselection
+class PlaylistMedia;
+class PlaylistSettings;
 class VideoPlaylist;
 class DirectSelectionSettings;
 class DisplayDisabledModes;
@@ -211,11 +213,16 @@ public:
     /// The filters of the selection screen, in display order.
     QList<ProductFilter> productFilters() const { return m_productFilters; }
 
-    QList<VideoPlaylist*> playlists() const { return m_playlists; }
+    QList<VideoPlaylist*> playlists() const;
     /// The loaded playlist with that id, or null (also for a negative id).
     VideoPlaylist* playlistForId(int id) const;
-    /// Stores a playlist's row; false, with nothing stored, on failure.
+    /// Stores a playlist's row and media list; false, with nothing stored, on failure.
     bool savePlaylist(VideoPlaylist* playlist);
+    /// Stores a media item and lists it at `order` in playlist `playlistId`;
+    /// false, with nothing stored, on failure.
+    bool saveMedia(PlaylistMedia* media, int order, int playlistId);
+    /// The loaded playlists, their additions, removals and reloads.
+    PlaylistSettings* playlistSettings() const { return m_playlistSettings; }
     ScreenSaverSettings* screenSaverSettings() const { return m_screenSaverSettings; }
     /// Stores the screen saver settings as they are now, then announces their
     /// changes; false, with nothing stored, when refused.
@@ -273,6 +280,8 @@ signals:
     /// A save of the machine settings changed a boiler temperature or boost setting.
     void boilerParametersSettingsChanged();
     void energySavingSettingsChanged();
+    /// The playlists were stored or read again.
+    void playlistsChanged();
 
 private:
     ConfigurationGroup& m_group;
@@ -314,7 +323,7 @@ private:
     int m_categorySecondLayoutValue = 0;
     QList<Product*> m_products;
     int m_bandInForce = 0;
-    QList<VideoPlaylist*> m_playlists;
+    PlaylistSettings* m_playlistSettings = nullptr;
     QList<ProductFilter> m_productFilters;
     ScreenSaverSettings* m_screenSaverSettings;
     PhysicalMachine* m_physicalMachine = new PhysicalMachine(this);

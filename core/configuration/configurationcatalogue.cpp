@@ -19,6 +19,7 @@
 #include "core/configuration/configuration.h"
 #include "core/configuration/configurationgroup.h"
 #include "core/configuration/configurationloader.h"
+#include "core/configuration/playlistsettings.h"
 #include "core/configuration/translationsmanager.h"
 #include "core/log/logformatter.h"
 
@@ -52,11 +53,8 @@ void Configuration::loadCatalogue()
             m_recipes << recipe.release();
         }
     }
-    for (std::unique_ptr<VideoPlaylist>& playlist : m_loader->loadPlaylists()) {
-        playlist->setParent(this);
-        m_playlists << playlist.release();
-    }
-    for (std::unique_ptr<Product>& product : m_loader->loadProducts(m_id, m_recipes, m_playlists)) {
+    m_playlistSettings->init();
+    for (std::unique_ptr<Product>& product : m_loader->loadProducts(m_id, m_recipes, playlists())) {
         product->setParent(this);
         m_products << product.release();
     }
@@ -348,7 +346,7 @@ bool Configuration::saveBeverage(Beverage* beverage)
 
 std::unique_ptr<Beverage> Configuration::loadBeverage(int id) const
 {
-    return m_loader->loadBeverage(id, m_id, m_recipes, m_playlists);
+    return m_loader->loadBeverage(id, m_id, m_recipes, playlists());
 }
 
 Product* Configuration::appendLoadedProduct(std::unique_ptr<Product> product)
@@ -374,16 +372,22 @@ void Configuration::updateProductFailures(const QList<int>& activeFailures)
         product->updateFailures(activeFailures);
 }
 
+QList<VideoPlaylist*> Configuration::playlists() const
+{
+    return m_playlistSettings->playlists();
+}
+
 VideoPlaylist* Configuration::playlistForId(int id) const
 {
-    if (id < 0)
-        return nullptr;
-    const auto it = std::find_if(m_playlists.cbegin(), m_playlists.cend(),
-        [id](const VideoPlaylist* playlist) { return playlist->id() == id; });
-    return it == m_playlists.cend() ? nullptr : *it;
+    return m_playlistSettings->playlistForId(id);
 }
 
 bool Configuration::savePlaylist(VideoPlaylist* playlist)
 {
     return m_loader->savePlaylist(playlist);
+}
+
+bool Configuration::saveMedia(PlaylistMedia* media, int order, int playlistId)
+{
+    return m_loader->saveMedia(media, order, playlistId);
 }

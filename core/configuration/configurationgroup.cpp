@@ -7,6 +7,7 @@
 #include "core/settings/settingsstore.h"
 
 #include <QFile>
+#include <QSqlRecord>
 
 namespace {
 
@@ -51,6 +52,37 @@ void createSchema(AbstractDatabase& database)
         db.commit();
 }
 
+/// Gives a database made before a column was added that column, with its default.
+void addMissingColumns(AbstractDatabase& database)
+{
+    struct Column
+    {
+        const char* table;
+        const char* name;
+        const char* definition;
+    };
+    static const Column kAdded[] = {
+        { "VideoPlaylists", "typeFlags", "INTEGER NOT NULL DEFAULT 0" },
+        { "VideoPlaylists", "mode", "INTEGER NOT NULL DEFAULT 0" },
+        { "VideoPlaylists", "type", "INTEGER NOT NULL DEFAULT 0" },
+        { "VideoPlaylists", "amiclo_id", "TEXT NOT NULL DEFAULT ''" },
+        { "VideoPlaylists", "random", "INTEGER NOT NULL DEFAULT 0" },
+        { "VideoPlaylists", "management_option", "INTEGER NOT NULL DEFAULT 0" },
+        { "VideoPlaylists", "extra_text", "TEXT" },
+    };
+    const QSqlDatabase db = database.database();
+    for (const Column& column : kAdded) {
+        if (db.record(QLatin1String(column.table)).contains(QLatin1String(column.name)))
+            continue;
+        // Names and definitions are the constants above, never outside text.
+        VqSqlQuery query(db, __PRETTY_FUNCTION__);
+        if (query.prepare(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                              .arg(QLatin1String(column.table), QLatin1String(column.name),
+                                  QLatin1String(column.definition))))
+            query.exec();
+    }
+}
+
 } // namespace
 
 ConfigurationGroup::ConfigurationGroup(const QString& databasePath, QObject* parent)
@@ -58,6 +90,7 @@ ConfigurationGroup::ConfigurationGroup(const QString& databasePath, QObject* par
     , m_database(std::make_unique<AbstractDatabase>(databasePath))
 {
     createSchema(*m_database);
+    addMissingColumns(*m_database);
     m_translations = std::make_unique<TranslationsManager>(*m_database);
     m_settings = std::make_unique<SettingsStore>(*m_database);
     VqSqlQuery infos(m_database->database(), __PRETTY_FUNCTION__);

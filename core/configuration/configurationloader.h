@@ -19,6 +19,7 @@ class Product;
 class Promotion;
 class Snack;
 class SpecialProduct;
+class PlaylistMedia;
 class VideoPlaylist;
 class AbstractDatabase;
 class AbstractIngredient;
@@ -129,7 +130,17 @@ public:
     bool saveUpselling(AbstractUpsellingItem* item);
     /// Replaces the stored price table of a stored product with its own.
     bool saveProductPrice(const Product* product);
+
+    // --- Playlists (configurationloaderplaylists.cpp) --------------------------
+    // Ids of new rows are given to the objects only once everything is stored.
+
+    /// Stores a playlist's row and its media list (new media items too).
     bool savePlaylist(VideoPlaylist* playlist);
+    /// Stores every playlist of `playlists` and removes the rows and media
+    /// lists of the playlists `removedIds`: all or nothing.
+    bool savePlaylists(const QList<VideoPlaylist*>& playlists, const QList<int>& removedIds);
+    /// Stores a media item's row and lists it at `order` in playlist `playlistId`.
+    bool saveMedia(PlaylistMedia* media, int order, int playlistId);
 
     // Reading, for the configuration. Objects come without parent.
 
@@ -163,7 +174,10 @@ public:
     /// One stored beverage; null when there is none.
     std::unique_ptr<Beverage> loadBeverage(int id, int configurationId, const QList<Recipe*>& recipes,
         const QList<VideoPlaylist*>& playlists) const;
-    std::vector<std::unique_ptr<VideoPlaylist>> loadPlaylists() const;
+    /// The stored playlists in id order, with their media items (children of
+    /// `mediaOwner`, each one object however many playlists list it). False,
+    /// with `playlists` empty, when they cannot be read.
+    bool loadPlaylists(std::vector<std::unique_ptr<VideoPlaylist>>& playlists, QObject& mediaOwner) const;
 
     // --- Product filters (configurationloaderscreen.cpp) ----------------------
 

@@ -276,22 +276,6 @@ bool ConfigurationLoader::saveProductPrice(const Product* product)
     });
 }
 
-bool ConfigurationLoader::savePlaylist(VideoPlaylist* playlist)
-{
-    if (!playlist)
-        return false;
-    const Sql sql(connection(), __PRETTY_FUNCTION__);
-    int id = playlist->id();
-    if (!sql.upsert(db::VideoPlaylists::Table,
-            { { db::VideoPlaylists::Name,
-                  playlist->name().isNull() ? QString(QLatin1String("")) : playlist->name() },
-                { db::VideoPlaylists::TypeFlags, playlist->typeFlags() } },
-            id))
-        return false;
-    playlist->setId(id);
-    return true;
-}
-
 std::vector<std::unique_ptr<Product>> ConfigurationLoader::loadProducts(
     int configurationId, const QList<Recipe*>& recipes, const QList<VideoPlaylist*>& playlists) const
 {
@@ -354,22 +338,4 @@ std::unique_ptr<Beverage> ConfigurationLoader::loadBeverage(
             return std::unique_ptr<Beverage>(static_cast<Beverage*>(product.release()));
     }
     return nullptr;
-}
-
-std::vector<std::unique_ptr<VideoPlaylist>> ConfigurationLoader::loadPlaylists() const
-{
-    const Sql sql(connection(), __PRETTY_FUNCTION__);
-    Rows rows;
-    std::vector<std::unique_ptr<VideoPlaylist>> playlists;
-    if (!sql.select(db::VideoPlaylists::Table, {}, rows))
-        return playlists;
-    sortByColumn(rows, db::Id);
-    for (const QSqlRecord& row : rows) {
-        auto playlist = std::make_unique<VideoPlaylist>();
-        playlist->setId(intValue(row, db::Id));
-        playlist->setName(row.value(db::VideoPlaylists::Name).toString());
-        playlist->setTypeFlags(intValue(row, db::VideoPlaylists::TypeFlags));
-        playlists.push_back(std::move(playlist));
-    }
-    return playlists;
 }

@@ -11,6 +11,7 @@ const QString kAutomaticSummerTime = QStringLiteral("general/automaticSummerTime
 
 GeneralSettings::GeneralSettings(SettingsStore& store, QObject* parent)
     : QObject(parent)
+    , PlaylistAssignments(store)
     , m_store(store)
     , m_sophiaTestServerEnabled(store.value(kSophiaTestServer, false).toBool())
     // Fixed underlying type: a stored value the enumeration does not name is

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "core/configuration/playlistassignments.h"
+
 #include <QObject>
 
 class SettingsStore;
 
 /// The general settings of a configuration that the bridge changes, kept in
 /// the configuration group's settings store.
-class GeneralSettings : public QObject
+class GeneralSettings : public QObject, public PlaylistAssignments
 {
     Q_OBJECT
+    Q_PROPERTY(int homePagePlaylistId READ homePagePlaylistId WRITE setHomePagePlaylistId)
+    Q_PROPERTY(int disabledModePlaylistId READ disabledModePlaylistId WRITE setDisabledModePlaylistId)
 
 public:
     /// When the machine dispenses although the cup sensor sees no cup; the machine's own numbering.

@@ -33,10 +33,12 @@ void ScreenSaverSettings::load(const SettingsStore& store)
     m_idVideoPlaylist = m_storedIdVideoPlaylist = store.value(kPlaylistId, m_idVideoPlaylist).toInt();
 }
 
-bool ScreenSaverSettings::save(SettingsStore& store)
+bool ScreenSaverSettings::save(SettingsStore& store, QJsonObject alongside)
 {
-    if (!store.setValues(
-            QJsonObject { { kEnable, m_enable }, { kTime, m_time }, { kPlaylistId, m_idVideoPlaylist } }))
+    alongside.insert(kEnable, m_enable);
+    alongside.insert(kTime, m_time);
+    alongside.insert(kPlaylistId, m_idVideoPlaylist);
+    if (!store.setValues(alongside))
         return false;
     const bool enableChange = std::exchange(m_storedEnable, m_enable) != m_enable;
     const bool timeChange = std::exchange(m_storedTime, m_time) != m_time;

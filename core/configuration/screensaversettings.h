@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QObject>
 
 class Configuration;
@@ -34,9 +35,10 @@ public:
     VideoPlaylist* playlist() const;
 
     void load(const SettingsStore& store);
-    /// Stores the values; on success, emits the signal of each that differs
-    /// from the last stored one. False, with nothing stored or emitted, when refused.
-    bool save(SettingsStore& store);
+    /// Stores the values, and `alongside` with them; on success, emits the
+    /// signal of each that differs from the last stored one. False, with
+    /// nothing stored or emitted, when refused.
+    bool save(SettingsStore& store, QJsonObject alongside = {});
 
 signals:
     void playlistChanged();

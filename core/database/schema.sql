@@ -75,7 +75,14 @@ CREATE TABLE IF NOT EXISTS Product_Prices (product_id INTEGER NOT NULL, band INT
     payment_type INTEGER NOT NULL, price INTEGER NOT NULL, executive_line INTEGER NOT NULL,
     PRIMARY KEY (product_id, band, payment_type));
 CREATE TABLE IF NOT EXISTS VideoPlaylists (id INTEGER PRIMARY KEY, name TEXT NOT NULL,
-    typeFlags INTEGER NOT NULL DEFAULT 0);
+    typeFlags INTEGER NOT NULL DEFAULT 0, mode INTEGER NOT NULL DEFAULT 0, type INTEGER NOT NULL DEFAULT 0,
+    amiclo_id TEXT NOT NULL DEFAULT '', random INTEGER NOT NULL DEFAULT 0,
+    management_option INTEGER NOT NULL DEFAULT 0, extra_text TEXT);
+-- Playlists' media items; a playlist lists them in position order, and an item may be listed by several.
+CREATE TABLE IF NOT EXISTS Playlist_Media_Items (id INTEGER PRIMARY KEY, type INTEGER NOT NULL,
+    source TEXT NOT NULL, name TEXT NOT NULL, time_in_sec INTEGER NOT NULL, extra_text TEXT);
+CREATE TABLE IF NOT EXISTS VideoPlaylist_Medias (id INTEGER PRIMARY KEY, playlist_id INTEGER NOT NULL,
+    position INTEGER NOT NULL, media_id INTEGER NOT NULL);
 CREATE TABLE IF NOT EXISTS Product_Filters (id INTEGER PRIMARY KEY, position INTEGER NOT NULL,
     name TEXT NOT NULL, attribute_bit INTEGER NOT NULL, filter_number INTEGER NOT NULL,
     first_flag INTEGER NOT NULL, second_flag INTEGER NOT NULL);

@@ -93,12 +93,14 @@ public:
     virtual nonstd::optional<lea::PlaylistDbId> playlistForAmiCloId(lea::AmiCloId amiCloId) const = 0;
     virtual std::map<lea::PlaylistDbId, Playlist> allPlaylists() const = 0;
     virtual nonstd::optional<lea::PlaylistDbId> playlistByUsage(Usage usage) const = 0;
-    virtual lea::PlaylistDbId createPlaylist(const Playlist& playlist) = 0;
+    /// The new playlist's id; empty when it could not be stored.
+    virtual nonstd::optional<lea::PlaylistDbId> createPlaylist(const Playlist& playlist) = 0;
     /// The AmiClo identifier is cleared unless `keepAmiCloId`.
     virtual void updatePlaylist(lea::PlaylistDbId id, const Playlist& playlist, bool keepAmiCloId) = 0;
     virtual void deletePlaylist(lea::PlaylistDbId id) = 0;
     virtual nonstd::optional<Media> media(lea::PlaylistMediaDbId id) const = 0;
-    virtual lea::PlaylistMediaDbId createMedia(
+    /// The new media item's id; empty when it could not be stored.
+    virtual nonstd::optional<lea::PlaylistMediaDbId> createMedia(
         const Media& media, lea::PlaylistDbId playlistId, unsigned char position)
         = 0;
     virtual void updateMedia(lea::PlaylistMediaDbId id, const Media& media, lea::PlaylistDbId playlistId) = 0;

@@ -15,6 +15,7 @@ struct Guard
         None, ///< nothing: it does not need the configuration
         Configuration, ///< the guard's entry
         Asserted, ///< the assertion that a configuration is loaded
+        ReleaseAsserted, ///< the release assertion that a configuration is loaded
         Unsupported, ///< the release assertion of an operation this machine does not offer
     };
     Guard(bool guarded)
@@ -68,7 +69,10 @@ protected:
         const QString operation = QStringLiteral("::%1(").arg(QLatin1String(entry.operation));
         switch (entry.guard.kind) {
         case Guard::Asserted:
-            EXPECT_EQ(entries[0].kind, LogEntry::Kind::Assertion);
+        case Guard::ReleaseAsserted:
+            EXPECT_EQ(entries[0].kind,
+                entry.guard.kind == Guard::Asserted ? LogEntry::Kind::Assertion
+                                                    : LogEntry::Kind::ReleaseAssertion);
             EXPECT_EQ(entries[0].items.mid(0, 2),
                 (QStringList { QStringLiteral("gCoreEnv->configuration()"),
                     QStringLiteral("Configuration is not loaded. Abort.") }));
