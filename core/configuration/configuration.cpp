@@ -6,11 +6,13 @@
 #include "core/configuration/configurationloader.h"
 #include "core/configuration/directselectionsettings.h"
 #include "core/configuration/displaydisabledmodes.h"
+#include "core/configuration/dstgeneralsettings.h"
+#include "core/configuration/feedsettings.h"
+#include "core/configuration/newdigitalsettings.h"
 #include "core/configuration/screensaversettings.h"
 #include "core/configuration/speakersetup.h"
-#include "core/configuration/newdigitalsettings.h"
 #include "core/configuration/televendsettings.h"
-#include "core/configuration/dstgeneralsettings.h"
+#include "core/configuration/webviews.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
@@ -41,6 +43,8 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     , m_quickSelection(new quickselection::QuickSelectionManager(this))
 {
     m_loader->setDatabase(group.database());
+    m_feedSettings = new FeedSettings(*group.settingsStore(), this);
+    m_webViews = new webview::WebViews(*group.settingsStore(), this);
     const SettingsStore& store = *group.settingsStore();
     m_endLineTestEnabled = store.value(kEndLineTestEnabled, false).toBool();
     m_hasSecondCupTurret = store.value(QStringLiteral("cups/secondTurret"), false).toBool();

@@ -48,6 +48,7 @@ const std::map<QString, QString> kImplemented = {
     { "lea::interface::NativeUI", "bridge::interface::NativeUI" },
     { "lea::interface::Selection", "bridge::interface::Selection" },
     { "lea::interface::Screensaver", "bridge::interface::Screensaver" },
+    { "lea::interface::NewsFeed", "bridge::interface::NewsFeed" },
     { "lea::hardware::Fan", "bridge::hardware::Fan" },
     { "lea::hardware::DispensingCalibration", "bridge::hardware::DispensingCalibration" },
     { "lea::hardware::TestComponents", "bridge::hardware::TestComponents" },
