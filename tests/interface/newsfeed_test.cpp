@@ -255,7 +255,7 @@ TEST_F(NewsFeedTest, ChangesAreAnnouncedOncePerChangeWhicheverConfigurationIsLoa
     struct Step
     {
         Settings settings;
-        int signals;
+        int announced;
     };
     const Step steps[] = {
         { band(kEditorUrls, 0, { "A" }), 2 }, // the RSS switch and the texts
@@ -266,7 +266,7 @@ TEST_F(NewsFeedTest, ChangesAreAnnouncedOncePerChangeWhicheverConfigurationIsLoa
     for (const Step& step : steps) {
         changed.clear();
         early->setSettings(step.settings);
-        EXPECT_EQ(changed.size(), step.signals);
+        EXPECT_EQ(changed.size(), step.announced);
     }
     EXPECT_EQ(all.size(), 0);
     emit gCoreEnv->configurationManager()->textsFeedsSettingsChanged();
@@ -299,6 +299,7 @@ TEST_P(NewsFeedRefusalTest, ChangesNothing)
     clearLog();
     QSignalSpy changed(accessor.get(), &LeaNewsFeed::settingsChanged);
     refusal.write(*accessor);
+    machine().guiManager().setCurrentLanguage(QLocale::English);
     EXPECT_EQ(changed.size(), 0);
     const QList<LogEntry> entries = logEntriesContaining(refusal.log.value(0));
     ASSERT_EQ(entries.size(), 1);
@@ -331,7 +332,7 @@ const Refusal kRefusals[] = {
         [](NewsFeed& n) { n.setWebViewsSettings(webViews({ "a" })); },
         { "No interface language to name the web views in" } },
     { "RefusedWebViews",
-        [](NewsFeedTest& t) { static_cast<NewsFeedRefusalTest&>(t).refuseSettingOf("webViews/enabled"); },
+        [](NewsFeedTest& t) { static_cast<NewsFeedRefusalTest&>(t).refuseSettingOf("webViews/urls"); },
         [](NewsFeed& n) { n.setWebViewsSettings(webViews({ "a" })); }, { "Failed to save the web views" } },
     { "RefusedNames", [](NewsFeedTest& t) { static_cast<NewsFeedRefusalTest&>(t).refuseNames(); },
         [](NewsFeed& n) {
