@@ -24,6 +24,12 @@ using Settings = LeaNewsFeed::Settings;
 using WebViewsSettings = LeaNewsFeed::WebViewsSettings;
 using webview::HostRelativeUrl;
 
+/// Names the table's row in failure messages.
+template <class Case> auto PrintTo(const Case& entry, std::ostream* os) -> decltype(void(entry.name))
+{
+    *os << entry.name;
+}
+
 const QString kVendorFeed = QStringLiteral("https://news.example.com/rss");
 
 auto fields(const Settings& s)
