@@ -6,6 +6,7 @@
 #include "bridge/interface/logo.h"
 #include "bridge/interface/loyaltyqrcode.h"
 #include "bridge/interface/nativeui.h"
+#include "bridge/interface/newsfeed.h"
 #include "bridge/interface/playlists.h"
 #include "bridge/interface/receiptqrcode.h"
 #include "bridge/interface/screensaver.h"
@@ -22,7 +23,7 @@ namespace interface {
 using Factory = lea::helpers::ConcreteFactory<lea::interface::Factory, bridge::interface::EnergySaving,
     bridge::interface::NativeUI, bridge::interface::Playlists, bridge::interface::Screensaver,
     bridge::interface::UIOptions, bridge::interface::Selection, lea::interface::FooterLogo,
-    bridge::interface::Logo, lea::interface::NewsFeed, bridge::interface::EnergySavingParametersLimits,
+    bridge::interface::Logo, bridge::interface::NewsFeed, bridge::interface::EnergySavingParametersLimits,
     bridge::interface::SelectionQRCode, bridge::interface::ReceiptQRCode, bridge::interface::Dispensing,
     bridge::interface::LoyaltyQRCode>;
 

@@ -7,11 +7,13 @@
 #include "core/configuration/directselectionsettings.h"
 #include "core/configuration/displaydisabledmodes.h"
 #include "core/configuration/dstgeneralsettings.h"
+#include "core/configuration/feedsettings.h"
 #include "core/configuration/newdigitalsettings.h"
 #include "core/configuration/playlistsettings.h"
 #include "core/configuration/screensaversettings.h"
 #include "core/configuration/speakersetup.h"
 #include "core/configuration/televendsettings.h"
+#include "core/configuration/webviews.h"
 #include "core/coreenvironment.h"
 #include "core/machine/failure.h"
 #include "core/machine/machine.h"
@@ -45,6 +47,8 @@ Configuration::Configuration(ConfigurationGroup& group, QObject* parent)
     m_playlistSettings = new PlaylistSettings(*m_loader, this);
     connect(m_playlistSettings, &PlaylistSettings::playlistsChanged, this, &Configuration::playlistsChanged);
     m_generalSettings->setPlaylists(m_playlistSettings);
+    m_feedSettings = new FeedSettings(*group.settingsStore(), this);
+    m_webViews = new webview::WebViews(*group.settingsStore(), this);
     const SettingsStore& store = *group.settingsStore();
     m_endLineTestEnabled = store.value(kEndLineTestEnabled, false).toBool();
     m_hasSecondCupTurret = store.value(QStringLiteral("cups/secondTurret"), false).toBool();

@@ -45,6 +45,10 @@ class Category;
 class ConfigurationGroup;
 class ConfigurationLoader;
 class DSTGeneralSettings;
+class FeedSettings;
+namespace webview {
+class WebViews;
+} // namespace webview
 class Recipe;
 class RecipeCustomization;
 
@@ -97,6 +101,9 @@ public:
     /// Stores the offset; false, with it unchanged, when the store refuses.
     bool setTimeZoneOffset(int hours);
     DSTGeneralSettings* dstGeneralSettings() const { return m_dstGeneralSettings; }
+    /// The news band: RSS feeds or fixed texts, stored through NewsFeeds::save().
+    FeedSettings* feedSettings() const { return m_feedSettings; }
+    webview::WebViews* webViews() const { return m_webViews; }
     const ConfigurationInformation& information() const { return m_information; }
     void setInformation(const ConfigurationInformation& information) { m_information = information; }
     void setHasSecondCupTurret(bool hasSecondCupTurret) { m_hasSecondCupTurret = hasSecondCupTurret; }
@@ -342,4 +349,6 @@ private:
     bool m_instantBoilerAvailable = true;
     bool m_steamBoilerAvailable = false;
     bool m_espressoBoilerForInstantAvailable = false;
+    FeedSettings* m_feedSettings = nullptr;
+    webview::WebViews* m_webViews = nullptr;
 };

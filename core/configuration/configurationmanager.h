@@ -65,6 +65,9 @@ public:
 
 signals:
     void configurationGroupNotUpdated();
+    /// The news band or the web views were changed from outside the interface
+    /// (simulator hook: emit it).
+    void textsFeedsSettingsChanged();
 
 private:
     std::deque<std::unique_ptr<ConfigurationTask>> m_queue;

@@ -6,6 +6,7 @@ class GuiCustomization;
 class GuiManager;
 class GuiSettings;
 class Maintenance;
+class NewsFeeds;
 
 /// The core's user-interface side.
 class GuiEnvironment : public QObject
@@ -21,12 +22,16 @@ public:
     GuiSettings* guiSettings() const { return m_guiSettings; }
     /// The maintenance settings; read from the active group's store by Maintenance::load().
     Maintenance* maintenance() const { return m_maintenance; }
+    /// The news band's editor; null on a machine without one.
+    NewsFeeds* newsFeeds() const { return m_newsFeeds; }
+    void setNewsFeedsFitted(bool fitted);
 
 private:
     GuiManager* m_guiManager;
     GuiCustomization* m_guiCustomization;
     Maintenance* m_maintenance;
     GuiSettings* m_guiSettings;
+    NewsFeeds* m_newsFeeds = nullptr;
 };
 
 extern GuiEnvironment* gGuiEnv;

@@ -49,6 +49,7 @@ const std::map<QString, QString> kImplemented = {
     { "lea::interface::Selection", "bridge::interface::Selection" },
     { "lea::interface::Screensaver", "bridge::interface::Screensaver" },
     { "lea::interface::Playlists", "bridge::interface::Playlists" },
+    { "lea::interface::NewsFeed", "bridge::interface::NewsFeed" },
     { "lea::hardware::Fan", "bridge::hardware::Fan" },
     { "lea::hardware::DispensingCalibration", "bridge::hardware::DispensingCalibration" },
     { "lea::hardware::TestComponents", "bridge::hardware::TestComponents" },
