@@ -6,6 +6,7 @@
 #include "core/machine/machine.h"
 #include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <functional>
 #include <QSignalSpy>
@@ -29,27 +30,16 @@ const GuardCase<Televend> kGuards[] = {
 };
 GUARD_TEST(TelevendGuard, LeaTelevend, Televend, kGuards);
 
-class TelevendTest : public MachineTest
-{
-protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        televend = createAccessor<LeaTelevend, Televend>();
-        ASSERT_TRUE(televend);
-    }
-    std::unique_ptr<Televend> televend;
-};
+using TelevendTest = SettingsAccessorTest<LeaTelevend, Televend>;
 
 TEST_F(TelevendTest, EnabledFollowsTheSettingsOfWhicheverConfigurationIsLoaded)
 {
-    QSignalSpy enabled(televend.get(), &LeaTelevend::enabledChanged);
+    QSignalSpy enabled(accessor.get(), &LeaTelevend::enabledChanged);
     TelevendSettings& settings = *gCoreEnv->configuration()->televendSettings();
     settings.setEnabled(true);
     ASSERT_EQ(enabled.count(), 1);
     EXPECT_TRUE(enabled.takeFirst().at(0).toBool());
-    EXPECT_TRUE(televend->enabled());
+    EXPECT_TRUE(accessor->enabled());
     EXPECT_TRUE(properties().enabled());
 
     // Another configuration: the signal follows its settings and its value is announced.
@@ -66,7 +56,7 @@ TEST_F(TelevendTest, EnabledFollowsTheSettingsOfWhicheverConfigurationIsLoaded)
     unloadConfiguration();
     EXPECT_EQ(enabled.count(), 2);
     EXPECT_FALSE(enabled.last().at(0).toBool());
-    EXPECT_FALSE(televend->enabled());
+    EXPECT_FALSE(accessor->enabled());
     EXPECT_FALSE(properties().enabled());
 }
 
@@ -178,8 +168,8 @@ TEST_P(TelevendReports, ReachThePropertiesWhichNotifyOnlyAChange)
     const Report& report = GetParam();
     const auto [send, stored] = report.prepare();
     QSignalSpy changed(&properties(), report.changed);
-    send(*televend);
-    send(*televend);
+    send(*accessor);
+    send(*accessor);
     EXPECT_TRUE(stored());
     EXPECT_EQ(changed.count(), report.alwaysNotifies ? 2 : 1);
 }
@@ -189,9 +179,9 @@ INSTANTIATE_TEST_SUITE_P(Reports, TelevendReports, ::testing::ValuesIn(kReports)
 
 TEST_F(TelevendTest, PidIsTheReportedOneAndItsChangeIsAnnounced)
 {
-    QSignalSpy pidChanged(televend.get(), &LeaTelevend::pidChanged);
-    televend->onPidChanged("PID-42");
-    EXPECT_EQ(televend->pid(), "PID-42");
+    QSignalSpy pidChanged(accessor.get(), &LeaTelevend::pidChanged);
+    accessor->onPidChanged("PID-42");
+    EXPECT_EQ(accessor->pid(), "PID-42");
     EXPECT_EQ(pidChanged.count(), 1);
 }
 
@@ -204,7 +194,7 @@ TEST_F(TelevendTest, CloudConnectionReachesTheMachine)
         { LeaTelevend::NotConnected, false },
     };
     for (const auto& [status, connected] : steps) {
-        televend->cloudConnectionStatusChanged(status);
+        accessor->cloudConnectionStatusChanged(status);
         EXPECT_EQ(properties().cloudConnectionStatus(), int(status));
         EXPECT_EQ(gCoreEnv->machine()->isTelevendCloudConnected(), connected) << int(status);
     }
@@ -213,11 +203,11 @@ TEST_F(TelevendTest, CloudConnectionReachesTheMachine)
 TEST_F(TelevendTest, OperatorRequestsReachTheClientAndItsAnswersTheProperties)
 {
     std::vector<LeaTelevend::ActionType> actions;
-    QObject::connect(televend.get(), &LeaTelevend::sendAction, televend.get(),
+    QObject::connect(accessor.get(), &LeaTelevend::sendAction, accessor.get(),
         [&](LeaTelevend::ActionType action) { actions.push_back(action); });
-    QSignalSpy reset(televend.get(), &LeaTelevend::sendFactoryReset);
-    QSignalSpy activation(televend.get(), &LeaTelevend::sendActivation);
-    QSignalSpy networkLog(televend.get(), &LeaTelevend::updateNetworkLog);
+    QSignalSpy reset(accessor.get(), &LeaTelevend::sendFactoryReset);
+    QSignalSpy activation(accessor.get(), &LeaTelevend::sendActivation);
+    QSignalSpy networkLog(accessor.get(), &LeaTelevend::updateNetworkLog);
     properties().sendActionPullPrices();
     properties().sendFactoryResetFromQml(true);
     properties().sendActivationFromQml("10.0.0.1", "code");
@@ -229,15 +219,15 @@ TEST_F(TelevendTest, OperatorRequestsReachTheClientAndItsAnswersTheProperties)
 
     QSignalSpy ack(&properties(), &Properties::ackReceived);
     QSignalSpy nak(&properties(), &Properties::nakReceived);
-    televend->onAckReceived("prices");
-    televend->onNakReceived("refill");
+    accessor->onAckReceived("prices");
+    accessor->onNakReceived("refill");
     EXPECT_EQ(ack.value(0), QVariantList { "prices" });
     EXPECT_EQ(nak.value(0), QVariantList { "refill" });
 }
 
 TEST_F(TelevendTest, ANegativePageSizeIsLoggedAndNotPassedOn)
 {
-    QSignalSpy networkLog(televend.get(), &LeaTelevend::updateNetworkLog);
+    QSignalSpy networkLog(accessor.get(), &LeaTelevend::updateNetworkLog);
     emit properties().updateNetworkLog(-1);
     EXPECT_EQ(networkLog.count(), 0);
     ASSERT_EQ(logEntries().size(), 1);

@@ -116,16 +116,17 @@ TEST_F(CupDispenserTest, ATimingTheMachineCannotHoldIsRefusedWithBothKept)
 TEST_F(CupDispenserTest, ARefusedSaveKeepsBothTimingsAnnouncesAndSendsNothing)
 {
     accessor->setSettings({ 7, 8 });
-    refuseSetting(QStringLiteral("cupDispenser/waitingCupPresenceTime"));
     QSignalSpy sent(erogationManager(), &ErogationManager::cupDispenserParametersSent);
     QSignalSpy settling(core(), &CupDispenserSettings::cupSettlingTimeChanged);
     QSignalSpy waiting(core(), &CupDispenserSettings::waitingCupPresenceTimeChanged);
-    accessor->setSettings({ 1, 2 });
-    EXPECT_EQ(fields(accessor->settings()), fields(Settings { 7, 8 }));
+    expectRefusedSaveKeeps(
+        QStringLiteral("cupDispenser/waitingCupPresenceTime"),
+        QStringLiteral("Failed to save cup dispenser settings"),
+        [&] {
+            accessor->setSettings({ 1, 2 });
+        },
+        [&] { return fields(accessor->settings()); });
     EXPECT_EQ(sent.size() + settling.size() + waiting.size(), 0);
-    EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save cup dispenser settings")).size(), 1);
-    reload();
-    EXPECT_EQ(fields(accessor->settings()), fields(Settings { 7, 8 }));
 }
 
 using CupDispenser = bridge::hardware::CupDispenser;

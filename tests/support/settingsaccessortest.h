@@ -29,5 +29,22 @@ protected:
         loadConfiguration();
     }
 
+    /// Refuses the setting `key`, calls `write` and checks that `failure` is logged once and that
+    /// `read` gives what it gave before, in memory and after a reload; then accepts writes again.
+    template <class Write, class Read>
+    void expectRefusedSaveKeeps(const QString& key, const QString& failure, Write&& write, Read&& read)
+    {
+        SCOPED_TRACE(key.toStdString());
+        const auto before = read();
+        refuseSetting(key);
+        clearLog();
+        write();
+        EXPECT_EQ(logEntriesContaining(failure).size(), 1);
+        EXPECT_EQ(read(), before);
+        reload();
+        EXPECT_EQ(read(), before);
+        acceptWrites();
+    }
+
     std::unique_ptr<Concrete> accessor;
 };
