@@ -2,31 +2,21 @@
 
 #include "core/configuration/configurationgroup.h"
 #include "core/settings/settingsstore.h"
-#include "support/accessors.h"
-#include "support/machinetest.h"
+#include "support/accessortest.h"
 
-#include <memory>
-
-/// A loaded configuration and an accessor of `Interface`, made as the
-/// interface layer makes it and checked to be the bridge's `Concrete`.
-template <class Interface, class Concrete = Interface> class SettingsAccessorTest : public MachineTest
+/// AccessorTest with a loaded configuration made before the accessor.
+template <class Interface, class Concrete = Interface>
+class SettingsAccessorTest : public AccessorTest<Interface, Concrete>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        accessor = createAccessor<Interface, Concrete>();
-        ASSERT_TRUE(accessor);
-        clearLog();
-    }
+    void prepare() override { this->loadConfiguration(); }
 
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
+    SettingsStore& store() const { return *this->machine().core().configurationGroup()->settingsStore(); }
     /// Reads the settings table again and builds a new configuration from it.
     void reload()
     {
         store().reload();
-        loadConfiguration();
+        this->loadConfiguration();
     }
 
     /// Refuses the setting `key`, calls `write` and checks that `failure` is logged once and that
@@ -36,15 +26,13 @@ protected:
     {
         SCOPED_TRACE(key.toStdString());
         const auto before = read();
-        refuseSetting(key);
-        clearLog();
+        this->refuseSetting(key);
+        this->clearLog();
         write();
-        EXPECT_EQ(logEntriesContaining(failure).size(), 1);
+        EXPECT_EQ(this->logEntriesContaining(failure).size(), 1);
         EXPECT_EQ(read(), before);
         reload();
         EXPECT_EQ(read(), before);
-        acceptWrites();
+        this->acceptWrites();
     }
-
-    std::unique_ptr<Concrete> accessor;
 };
