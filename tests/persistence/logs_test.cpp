@@ -9,6 +9,7 @@
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
 #include "core/settings/settingsstore.h"
+#include "support/accessortest.h"
 #include "support/guardtest.h"
 
 #include <QDir>
@@ -28,18 +29,10 @@ const QString kHandleExpression = QStringLiteral(
     "std::find_if(m_customLogs.begin(), m_customLogs.end(), [ptr](const std::unique_ptr<RotatingLogFile>& "
     "knownPtr) { return ptr == knownPtr.get(); }) != m_customLogs.end()");
 
-class LogsTest : public MachineTest
+class LogsTest : public AccessorTest<LeaLogs, Logs>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        m_logs = createAccessor<LeaLogs, Logs>();
-        ASSERT_TRUE(m_logs);
-        clearLog();
-    }
-
-    Logs& logs() const { return *m_logs; }
+    Logs& logs() const { return *accessor; }
 
     LeaLogs::CustomLogConfig config(const QString& name, uint32_t limit = 0, bool syncEachWrite = false) const
     {
@@ -73,9 +66,6 @@ protected:
     }
 
     static SettingsStore& settings() { return *gCoreEnv->configurationGroup()->settingsStore(); }
-
-private:
-    std::unique_ptr<Logs> m_logs;
 };
 
 // --- push: every level and module, both ways -------------------------------------------------------
