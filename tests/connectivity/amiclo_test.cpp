@@ -2,7 +2,7 @@
 #include "bridge/qml/amicloproperties.h"
 #include "core/gui/guienvironment.h"
 #include "core/gui/guimanager.h"
-#include "support/accessortest.h"
+#include "support/machineaccessortest.h"
 
 #include <functional>
 #include <QSignalSpy>
@@ -12,7 +12,7 @@ namespace {
 using LeaAmiClo = lea::connectivity::AmiClo;
 using bridge::qml::AmiCloProperties;
 
-class AmiCloTest : public AccessorTest<LeaAmiClo, bridge::connectivity::AmiClo>
+class AmiCloTest : public MachineAccessorTest<LeaAmiClo, bridge::connectivity::AmiClo>
 {
 protected:
     static QVariant shown(const char* property) { return AmiCloProperties::instance()->property(property); }

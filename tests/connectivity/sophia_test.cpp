@@ -2,7 +2,7 @@
 #include "bridge/qml/sophiaproperties.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/generalsettings.h"
-#include "support/accessortest.h"
+#include "support/machineaccessortest.h"
 
 #include <QSignalSpy>
 #include <stdexcept>
@@ -12,7 +12,7 @@ namespace {
 using LeaSophia = lea::connectivity::Sophia;
 using bridge::qml::SophiaProperties;
 
-class SophiaTest : public AccessorTest<LeaSophia, bridge::connectivity::Sophia>
+class SophiaTest : public MachineAccessorTest<LeaSophia, bridge::connectivity::Sophia>
 {
 protected:
     static SophiaProperties* properties() { return SophiaProperties::instance(); }

@@ -4,7 +4,7 @@
 #include "core/gui/guimodule.h"
 #include "core/gui/screensavermodule.h"
 #include "core/gui/useractivitymonitoring.h"
-#include "support/accessortest.h"
+#include "support/machineaccessortest.h"
 #include "support/qtmessagecapture.h"
 
 #include <functional>
@@ -15,7 +15,7 @@ namespace {
 using LeaNativeUI = lea::interface::NativeUI;
 using NativeUI = bridge::interface::NativeUI;
 
-class NativeUITest : public AccessorTest<LeaNativeUI, NativeUI>
+class NativeUITest : public MachineAccessorTest<LeaNativeUI, NativeUI>
 {
 protected:
     static GuiManager& gui() { return *gGuiEnv->guiManager(); }

@@ -8,8 +8,8 @@
 #include "core/configuration/generalsettings.h"
 #include "core/configuration/speakersetup.h"
 #include "core/selection/quickselectionmanager.h"
-#include "support/accessortest.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <functional>
 #include <QSignalSpy>
@@ -57,7 +57,7 @@ const GuardCase<bridge::interface::ReceiptQRCode> kReceiptQRCodeGuards[] = {
 GUARD_TEST(ReceiptQRCodeGuard, lea::interface::ReceiptQRCode, bridge::interface::ReceiptQRCode,
     kReceiptQRCodeGuards);
 
-class UIOptionsTest : public AccessorTest<LeaUIOptions, UIOptions>
+class UIOptionsTest : public MachineAccessorTest<LeaUIOptions, UIOptions>
 {
 protected:
     void prepare() override { configuration = loadConfiguration(); }

@@ -7,8 +7,8 @@
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
 #include "core/settings/settingsstore.h"
-#include "support/accessortest.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <climits>
 #include <QSignalSpy>
@@ -27,7 +27,7 @@ auto fields(const Settings& s)
 
 const QDateTime kNow(QDate(2026, 3, 5), QTime(7, 30));
 
-class MaintenanceTest : public AccessorTest<LeaMaintenance, Maintenance>
+class MaintenanceTest : public MachineAccessorTest<LeaMaintenance, Maintenance>
 {
 protected:
     void prepare() override

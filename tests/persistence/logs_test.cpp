@@ -9,8 +9,8 @@
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
 #include "core/settings/settingsstore.h"
-#include "support/accessortest.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +29,7 @@ const QString kHandleExpression = QStringLiteral(
     "std::find_if(m_customLogs.begin(), m_customLogs.end(), [ptr](const std::unique_ptr<RotatingLogFile>& "
     "knownPtr) { return ptr == knownPtr.get(); }) != m_customLogs.end()");
 
-class LogsTest : public AccessorTest<LeaLogs, Logs>
+class LogsTest : public MachineAccessorTest<LeaLogs, Logs>
 {
 protected:
     Logs& logs() const { return *accessor; }
@@ -111,6 +111,7 @@ TEST_F(LogsTest, PushReachesTheCoreLogAtTheLevelUnderTheModuleAndConvertsBack)
         EXPECT_EQ(logEntries()[0].level, c.core) << c.lea;
         EXPECT_EQ(logEntries()[0].text, QStringLiteral("\"level line\""));
         EXPECT_EQ(bridge::persistence::LogLevelEnumConverter::toExternalOpt(c.core), c.lea);
+        EXPECT_EQ(bridge::persistence::LogLevelEnumConverter::toInternalOpt(c.lea), c.core);
     }
     for (const ModuleCase& c : kModules) {
         clearLog();
@@ -122,8 +123,9 @@ TEST_F(LogsTest, PushReachesTheCoreLogAtTheLevelUnderTheModuleAndConvertsBack)
     }
 }
 
-TEST(LogModuleConverter, CoreModulesWithoutInterfaceValueGiveNone)
+TEST(LogModuleConverter, CoreModulesAndTheInfoLevelWithoutInterfaceValueGiveNone)
 {
+    EXPECT_FALSE(bridge::persistence::LogLevelEnumConverter::toExternalOpt(LogLevel::Info));
     for (const LogModule* module : { &Log::None, &Log::Recipe, &Log::Machine, &Log::MultiMachines })
         EXPECT_FALSE(bridge::persistence::LogModuleConverter::toExternalOpt(*module))
             << qPrintable(module->name());

@@ -8,8 +8,8 @@
 #include "core/machine/erogationmanager.h"
 #include "core/machine/machine.h"
 #include "core/multimachines/slavemachinessettings.h"
-#include "support/accessortest.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -38,7 +38,8 @@ auto fields(const C::ConfigurationSettings& s)
 const MachineIdentity kIdentity { QStringLiteral("SN-0042"), QStringLiteral("KX7"), QStringLiteral("A-17"),
     QDateTime(QDate(2023, 6, 1), QTime(9, 30), Qt::UTC) };
 
-class CharacteristicsTest : public AccessorTest<LeaCharacteristics, bridge::staticsettings::Characteristics>
+class CharacteristicsTest
+    : public MachineAccessorTest<LeaCharacteristics, bridge::staticsettings::Characteristics>
 {
 protected:
     void prepare() override { gCoreEnv->machine()->setIdentity(kIdentity); }

@@ -3,8 +3,8 @@
 #include "core/configuration/configurationgroup.h"
 #include "core/gui/guimanager.h"
 #include "core/settings/settingsstore.h"
-#include "support/accessortest.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <gmock/gmock.h>
 #include <QCoreApplication>
@@ -38,7 +38,7 @@ Settings record(L user, L technician, L current, std::vector<L> deselected)
 const std::vector<L> kOffered { QLocale::English, QLocale::German, QLocale::French };
 const L kNone = QLocale::AnyLanguage;
 
-class LanguagesTest : public AccessorTest<LeaLanguages, bridge::staticsettings::Languages>
+class LanguagesTest : public MachineAccessorTest<LeaLanguages, bridge::staticsettings::Languages>
 {
 protected:
     SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }

@@ -1,8 +1,8 @@
 #include "bridge/staticsettings/paths.h"
 #include "core/configuration/path.h"
 #include "core/hardwareenvironment.h"
-#include "support/accessortest.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +58,7 @@ const PathCase kPaths[] = {
         true },
 };
 
-class PathsTest : public AccessorTest<LeaPaths, bridge::staticsettings::Paths>
+class PathsTest : public MachineAccessorTest<LeaPaths, bridge::staticsettings::Paths>
 {
 protected:
     QString root() const { return gCoreEnv->path()->root(); }

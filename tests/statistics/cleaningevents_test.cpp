@@ -2,8 +2,8 @@
 #include "core/machine/machine.h"
 #include "core/machine/machineclock.h"
 #include "lea/maintenance/cleaning.h"
-#include "support/accessortest.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <tuple>
 #include <vector>
@@ -20,7 +20,7 @@ EventFields fields(const Event& e)
     return std::make_tuple(e.type, e.time, e.remote, e.mode, e.status);
 }
 
-class CleaningEventsTest : public AccessorTest<ls::CleaningEvents, bridge::statistics::CleaningEvents>
+class CleaningEventsTest : public MachineAccessorTest<ls::CleaningEvents, bridge::statistics::CleaningEvents>
 {
 protected:
     void prepare() override
@@ -30,7 +30,7 @@ protected:
     }
     void SetUp() override
     {
-        AccessorTest::SetUp();
+        MachineAccessorTest::SetUp();
         // The signal passes its record by non-const reference: a spy cannot hold it.
         QObject::connect(accessor.get(), &ls::CleaningEvents::cleaningEventData,
             [this](Event& event) { received.push_back(fields(event)); });

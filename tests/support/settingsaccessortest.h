@@ -2,11 +2,11 @@
 
 #include "core/configuration/configurationgroup.h"
 #include "core/settings/settingsstore.h"
-#include "support/accessortest.h"
+#include "support/machineaccessortest.h"
 
-/// AccessorTest with a loaded configuration made before the accessor.
+/// MachineAccessorTest with a loaded configuration made before the accessor.
 template <class Interface, class Concrete = Interface>
-class SettingsAccessorTest : public AccessorTest<Interface, Concrete>
+class SettingsAccessorTest : public MachineAccessorTest<Interface, Concrete>
 {
 protected:
     void prepare() override { this->loadConfiguration(); }

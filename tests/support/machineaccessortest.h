@@ -8,7 +8,7 @@
 /// An accessor of `Interface`, made as the interface layer makes it and
 /// checked to be the bridge's `Concrete`, on a machine with no configuration
 /// loaded unless the test loads one.
-template <class Interface, class Concrete = Interface> class AccessorTest : public MachineTest
+template <class Interface, class Concrete = Interface> class MachineAccessorTest : public MachineTest
 {
 protected:
     void SetUp() override
