@@ -67,7 +67,8 @@ struct Report
     const char* name;
     void (Properties::*changed)();
     bool alwaysNotifies;
-    std::function<std::pair<std::function<void(Televend&)>, std::function<bool()>>()> prepare;
+    using Prepare = std::function<std::pair<std::function<void(Televend&)>, std::function<bool()>>()>;
+    Prepare prepare;
 };
 
 void PrintTo(const Report& report, std::ostream* os)
@@ -75,9 +76,15 @@ void PrintTo(const Report& report, std::ostream* os)
     *os << report.name;
 }
 
-LeaTelevend::ApiVersion nextVersion(const QString& current)
+// An API version report: the next major number, shown as "<major>.2.3".
+Report::Prepare apiVersion(
+    QString (Properties::*read)() const, void (LeaTelevend::*relay)(const LeaTelevend::ApiVersion&))
 {
-    return { current.section('.', 0, 0).toInt() + 1, 2, 3 };
+    return [read, relay] {
+        const LeaTelevend::ApiVersion value { (properties().*read)().section('.', 0, 0).toInt() + 1, 2, 3 };
+        return std::make_pair([value, relay](Televend& t) { (t.*relay)(value); },
+            [value, read] { return (properties().*read)() == QString::number(value.majorNumber) + ".2.3"; });
+    };
 }
 
 const Report kReports[] = {
@@ -112,37 +119,13 @@ const Report kReports[] = {
                 [value] { return properties().pendingVends() == value; });
         } },
     { "localVamApiVersion", &Properties::localVamApiVersionChanged, true,
-        [] {
-            const LeaTelevend::ApiVersion value = nextVersion(properties().localVamApiVersion());
-            return std::make_pair([value](Televend& t) { t.localVamApiVersionChanged(value); },
-                [value] {
-                    return properties().localVamApiVersion() == QString::number(value.majorNumber) + ".2.3";
-                });
-        } },
+        apiVersion(&Properties::localVamApiVersion, &LeaTelevend::localVamApiVersionChanged) },
     { "localTamApiVersion", &Properties::localTamApiVersionChanged, true,
-        [] {
-            const LeaTelevend::ApiVersion value = nextVersion(properties().localTamApiVersion());
-            return std::make_pair([value](Televend& t) { t.localTamApiVersionChanged(value); },
-                [value] {
-                    return properties().localTamApiVersion() == QString::number(value.majorNumber) + ".2.3";
-                });
-        } },
+        apiVersion(&Properties::localTamApiVersion, &LeaTelevend::localTamApiVersionChanged) },
     { "remoteVamApiVersion", &Properties::remoteVamApiVersionChanged, true,
-        [] {
-            const LeaTelevend::ApiVersion value = nextVersion(properties().remoteVamApiVersion());
-            return std::make_pair([value](Televend& t) { t.remoteVamApiVersionChanged(value); },
-                [value] {
-                    return properties().remoteVamApiVersion() == QString::number(value.majorNumber) + ".2.3";
-                });
-        } },
+        apiVersion(&Properties::remoteVamApiVersion, &LeaTelevend::remoteVamApiVersionChanged) },
     { "remoteTamApiVersion", &Properties::remoteTamApiVersionChanged, true,
-        [] {
-            const LeaTelevend::ApiVersion value = nextVersion(properties().remoteTamApiVersion());
-            return std::make_pair([value](Televend& t) { t.remoteTamApiVersionChanged(value); },
-                [value] {
-                    return properties().remoteTamApiVersion() == QString::number(value.majorNumber) + ".2.3";
-                });
-        } },
+        apiVersion(&Properties::remoteTamApiVersion, &LeaTelevend::remoteTamApiVersionChanged) },
     { "activationErrorDropped", &Properties::activationStatusChanged, false,
         [] {
             // Same status number; only the presence of the error differs.
