@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Integrations, ERSStatuses,
     ::testing::Values(
         StatusSetter { "QRCodePS", &LeaErs::setQRCodePSStatus, &ERSProtocolProperties::qrCodePaymentSystem },
         StatusSetter { "Macas", &LeaErs::setMacasStatus, &ERSProtocolProperties::macas }),
-    [](const ::testing::TestParamInfo<StatusSetter>& info) { return std::string(info.param.name); });
+    caseName<StatusSetter>);
 
 TEST_F(ERSProtocolTest, OperationsNotOfferedOnlyReportTheCall)
 {

@@ -157,8 +157,7 @@ TEST_P(TelevendReports, ReachThePropertiesWhichNotifyOnlyAChange)
     EXPECT_EQ(changed.count(), report.alwaysNotifies ? 2 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Reports, TelevendReports, ::testing::ValuesIn(kReports),
-    [](const ::testing::TestParamInfo<Report>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Reports, TelevendReports, ::testing::ValuesIn(kReports), caseName<Report>);
 
 TEST_F(TelevendTest, PidIsTheReportedOneAndItsChangeIsAnnounced)
 {

@@ -88,8 +88,8 @@ const ChangeCase changeCases[] = {
     { "WaitingOnly", { 2, 5 }, 0, 1 },
     { "Both", { 4, 5 }, 1, 1 },
 };
-INSTANTIATE_TEST_SUITE_P(Changes, CupDispenserChangeTest, ::testing::ValuesIn(changeCases),
-    [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Changes, CupDispenserChangeTest, ::testing::ValuesIn(changeCases), caseName<ChangeCase>);
 
 // Ten times these does not fit the machine's integers: refused, not cut.
 TEST_F(CupDispenserTest, ATimingTheMachineCannotHoldIsRefusedWithBothKept)

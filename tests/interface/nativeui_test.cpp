@@ -58,8 +58,7 @@ TEST_P(NativeUIRelayTest, RelaysOnceAndReadsTheLayer)
     EXPECT_TRUE(GetParam().visible(accessor->modulesVisibility()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Events, NativeUIRelayTest, ::testing::ValuesIn(kLayerEvents),
-    [](const ::testing::TestParamInfo<LayerEvent>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Events, NativeUIRelayTest, ::testing::ValuesIn(kLayerEvents), caseName<LayerEvent>);
 
 TEST_F(NativeUITest, LeavingTheTechnicalMenuHidesItOnlyWhenShown)
 {

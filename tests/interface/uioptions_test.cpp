@@ -147,7 +147,6 @@ TEST_P(UIOptionsRelayTest, FollowsTheLoadedConfigurationOnly)
     EXPECT_EQ(informations.count() + disability.count(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sources, UIOptionsRelayTest, ::testing::ValuesIn(kRelays),
-    [](const ::testing::TestParamInfo<Relay>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sources, UIOptionsRelayTest, ::testing::ValuesIn(kRelays), caseName<Relay>);
 
 } // namespace

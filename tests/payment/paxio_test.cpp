@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, PaxioPreselections,
         PreselectionCase { "AscendingKeys", { { 5, 50 }, { 2, 20 } }, { { 2, 0, 20 }, { 1, 0, 50 } } },
         PreselectionCase { "HighestKey", { { 0xFFFF, 0xFFFF } }, { { 3, 0x0FFF, 0xFFFF } } },
         PreselectionCase { "None", {}, {} }),
-    [](const ::testing::TestParamInfo<PreselectionCase>& info) { return std::string(info.param.name); });
+    caseName<PreselectionCase>);
 
 TEST_F(PaxioTest, ASelectionWithANegativeItemNumberIsLoggedAndDropped)
 {

@@ -165,8 +165,8 @@ TEST_P(InvalidPushTest, ThrowsNamingTheConverterAndWritesNothing)
     EXPECT_TRUE(logEntries().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, InvalidPushTest, ::testing::ValuesIn(kInvalidPushes),
-    [](const ::testing::TestParamInfo<InvalidPushCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Values, InvalidPushTest, ::testing::ValuesIn(kInvalidPushes), caseName<InvalidPushCase>);
 
 // --- histories --------------------------------------------------------------------------------------
 
@@ -212,8 +212,7 @@ TEST_P(EventsHistoryTest, ExportsTheRecordedEvents)
     EXPECT_EQ(logs().exportEventsHistory(entry.from, entry.to, entry.first, entry.second), entry.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Filters, EventsHistoryTest, ::testing::ValuesIn(kEvents),
-    [](const ::testing::TestParamInfo<EventsCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Filters, EventsHistoryTest, ::testing::ValuesIn(kEvents), caseName<EventsCase>);
 
 TEST_F(LogsTest, FailureHistoryListsLoggedFailuresOnePerLine)
 {
@@ -273,8 +272,7 @@ TEST_P(DamagedHistoryTest, RowThatDoesNotParseIsLoggedAndSkipped)
     EXPECT_EQ(logEntriesContaining(QStringLiteral("is not a list of rows")).size(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Histories, DamagedHistoryTest, ::testing::ValuesIn(kDamaged),
-    [](const ::testing::TestParamInfo<DamagedCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Histories, DamagedHistoryTest, ::testing::ValuesIn(kDamaged), caseName<DamagedCase>);
 
 // --- assertions ---------------------------------------------------------------------------------------
 
@@ -432,8 +430,8 @@ TEST_P(ForeignHandleTest, HandleOfAnotherAccessorIsReportedAndRefused)
     EXPECT_EQ(handleReports(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Operations, ForeignHandleTest, ::testing::ValuesIn(kForeignUses),
-    [](const ::testing::TestParamInfo<ForeignHandleCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Operations, ForeignHandleTest, ::testing::ValuesIn(kForeignUses), caseName<ForeignHandleCase>);
 
 TEST_F(LogsTest, InvalidOrderThrowsBeforeTheHandleIsLookedAt)
 {

@@ -133,8 +133,7 @@ TEST_P(MachineClockFromUtc, MovesByTheOffsetAndTheSummerHourAndTurnsBack)
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, MachineClockFromUtc, ::testing::ValuesIn(kClock),
-    [](const ::testing::TestParamInfo<ClockCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rules, MachineClockFromUtc, ::testing::ValuesIn(kClock), caseName<ClockCase>);
 
 TEST_F(DateTest, TheClockKeepsItsDateWhenTheInternetDateIsIgnored)
 {
@@ -215,8 +214,7 @@ TEST_P(InvalidRule, SwitchesAutomaticSummerTimeOffAndKeepsTheStoredRule)
     EXPECT_EQ(stored(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, InvalidRule, ::testing::ValuesIn(kInvalid),
-    [](const ::testing::TestParamInfo<InvalidRuleCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, InvalidRule, ::testing::ValuesIn(kInvalid), caseName<InvalidRuleCase>);
 
 TEST_F(DateTest, ARefusedSaveKeepsRuleAndSwitch)
 {

@@ -111,8 +111,7 @@ TEST_P(CleaningEventsRelay, ConvertsEachValueOrLogsAndEmitsNothing)
         << qPrintable(entries[0].text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Events, CleaningEventsRelay, ::testing::ValuesIn(kCoreEvents),
-    [](const ::testing::TestParamInfo<CoreEvent>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Events, CleaningEventsRelay, ::testing::ValuesIn(kCoreEvents), caseName<CoreEvent>);
 
 TEST_F(CleaningEventsTest, TheTimeKeepsTheLow32BitsOfTheSecondsSinceTheEpoch)
 {
