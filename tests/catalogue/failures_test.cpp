@@ -74,5 +74,5 @@ TEST_P(CatalogueWriteFailure, LeavesTheDatabaseAsItWas)
     EXPECT_FALSE(logEntriesContaining(QStringLiteral("refused")).isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Writes, CatalogueWriteFailure, ::testing::ValuesIn(kFailures),
-    [](const ::testing::TestParamInfo<InjectedFailure>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Writes, CatalogueWriteFailure, ::testing::ValuesIn(kFailures), caseName<InjectedFailure>);

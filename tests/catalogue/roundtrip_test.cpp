@@ -142,8 +142,7 @@ TEST_P(CatalogueRoundTrip, SavedChangeComesBackFromTheDatabase)
     EXPECT_EQ(GetParam().visit(reload(), ids, false), saved);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, CatalogueRoundTrip, ::testing::ValuesIn(kRoundTrips),
-    [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, CatalogueRoundTrip, ::testing::ValuesIn(kRoundTrips), caseName<RoundTrip>);
 
 TEST_F(CatalogueTest, ReloadPostEditorReplacesTheConfigurationWithTheStoredOne)
 {

@@ -2,8 +2,7 @@
 #include "bridge/qml/amicloproperties.h"
 #include "core/gui/guienvironment.h"
 #include "core/gui/guimanager.h"
-#include "support/accessors.h"
-#include "support/machinetest.h"
+#include "support/machineaccessortest.h"
 
 #include <functional>
 #include <QSignalSpy>
@@ -13,19 +12,10 @@ namespace {
 using LeaAmiClo = lea::connectivity::AmiClo;
 using bridge::qml::AmiCloProperties;
 
-class AmiCloTest : public MachineTest
+class AmiCloTest : public MachineAccessorTest<LeaAmiClo, bridge::connectivity::AmiClo>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        amiClo = createAccessor<LeaAmiClo>();
-        ASSERT_TRUE(dynamic_cast<bridge::connectivity::AmiClo*>(amiClo.get()));
-    }
-
     static QVariant shown(const char* property) { return AmiCloProperties::instance()->property(property); }
-
-    std::unique_ptr<LeaAmiClo> amiClo;
 };
 
 TEST_F(AmiCloTest, EveryClientReportLandsInItsProperty)
@@ -53,7 +43,7 @@ TEST_F(AmiCloTest, EveryClientReportLandsInItsProperty)
             { { "profileUuid", "" }, { "profileName", "Gold" }, { "profileOctetsPerCredit", 14ull } } },
     };
     for (const auto& [report, expected] : reports) {
-        report(*amiClo);
+        report(*accessor);
         for (const auto& [property, value] : expected)
             EXPECT_EQ(shown(property), value) << property;
     }
@@ -61,7 +51,7 @@ TEST_F(AmiCloTest, EveryClientReportLandsInItsProperty)
 
 TEST_F(AmiCloTest, TheMachineActivatingAConfigurationIsAnnounced)
 {
-    QSignalSpy running(amiClo.get(), &LeaAmiClo::beverageConfigurationActivationRunning);
+    QSignalSpy running(accessor.get(), &LeaAmiClo::beverageConfigurationActivationRunning);
     emit gGuiEnv->guiManager()->taskRunnerActivated(true);
     emit gGuiEnv->guiManager()->taskRunnerActivated(false);
     ASSERT_EQ(running.count(), 2);

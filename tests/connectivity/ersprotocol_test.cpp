@@ -8,6 +8,7 @@
 #include "core/settings/settingsstore.h"
 #include "core/tools/envvars.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <functional>
 #include <limits>
@@ -31,32 +32,20 @@ const GuardCase<ERSProtocol> kGuards[] = {
 };
 GUARD_TEST(ERSProtocolGuard, LeaErs, ERSProtocol, kGuards);
 
-class ERSProtocolTest : public MachineTest
-{
-protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        ers = createAccessor<LeaErs, ERSProtocol>();
-        ASSERT_TRUE(ers);
-    }
-    static SettingsStore& store() { return *gCoreEnv->configurationGroup()->settingsStore(); }
-    std::unique_ptr<ERSProtocol> ers;
-};
+using ERSProtocolTest = SettingsAccessorTest<LeaErs, ERSProtocol>;
 
 TEST_F(ERSProtocolTest, SelectionNumbersRoundTripThroughTheCoreAndNameOneProductEach)
 {
-    ers->setSelectionNumber(ProductDbId(0), 1);
-    ers->setSelectionNumber(ProductDbId(4), 2);
-    ers->setSelectionNumber(ProductDbId(5), 2); // taken from product 4
+    accessor->setSelectionNumber(ProductDbId(0), 1);
+    accessor->setSelectionNumber(ProductDbId(4), 2);
+    accessor->setSelectionNumber(ProductDbId(5), 2); // taken from product 4
     store().reload();
-    EXPECT_EQ(ers->selectionNumber(ProductDbId(0)), nonstd::optional<unsigned char>(1));
-    EXPECT_EQ(ers->selectionNumber(ProductDbId(5)), nonstd::optional<unsigned char>(2));
-    EXPECT_FALSE(ers->selectionNumber(ProductDbId(4)));
-    EXPECT_EQ(ers->dbId(1), nonstd::optional<ProductDbId>(ProductDbId(0)));
-    EXPECT_EQ(ers->dbId(2), nonstd::optional<ProductDbId>(ProductDbId(5)));
-    EXPECT_FALSE(ers->dbId(3));
+    EXPECT_EQ(accessor->selectionNumber(ProductDbId(0)), nonstd::optional<unsigned char>(1));
+    EXPECT_EQ(accessor->selectionNumber(ProductDbId(5)), nonstd::optional<unsigned char>(2));
+    EXPECT_FALSE(accessor->selectionNumber(ProductDbId(4)));
+    EXPECT_EQ(accessor->dbId(1), nonstd::optional<ProductDbId>(ProductDbId(0)));
+    EXPECT_EQ(accessor->dbId(2), nonstd::optional<ProductDbId>(ProductDbId(5)));
+    EXPECT_FALSE(accessor->dbId(3));
     EXPECT_TRUE(logEntries().isEmpty());
 }
 
@@ -64,15 +53,15 @@ TEST_F(ERSProtocolTest, IdsWithoutCoreCounterpartNameNothing)
 {
     // A product that was never stored has a negative id in the core.
     ASSERT_TRUE(SelectionNumberAdapter::setSelectionNumber(-5, 9));
-    EXPECT_FALSE(ers->dbId(9));
+    EXPECT_FALSE(accessor->dbId(9));
     ASSERT_EQ(logEntries().size(), 1);
     EXPECT_EQ(logEntries()[0].kind, LogEntry::Kind::Assertion);
     EXPECT_EQ(logEntries()[0].items.mid(0, 2), (QStringList { "coreId >= 0", "Expected valid identifier" }));
 
     clearLog();
     const ProductDbId beyond(unsigned(std::numeric_limits<int>::max()) + 1u);
-    EXPECT_FALSE(ers->selectionNumber(beyond));
-    ers->setSelectionNumber(beyond, 9);
+    EXPECT_FALSE(accessor->selectionNumber(beyond));
+    accessor->setSelectionNumber(beyond, 9);
     EXPECT_EQ(SelectionNumberAdapter::try_id(9), nonstd::optional<int>(-5));
     ASSERT_EQ(logEntries().size(), 1);
     EXPECT_EQ(logEntries()[0].items.value(1), "Invalid product id");
@@ -80,13 +69,13 @@ TEST_F(ERSProtocolTest, IdsWithoutCoreCounterpartNameNothing)
 
 TEST_F(ERSProtocolTest, ARefusedSaveIsLoggedAndKeepsTheNumbers)
 {
-    ers->setSelectionNumber(ProductDbId(3), 7);
+    accessor->setSelectionNumber(ProductDbId(3), 7);
     refuseSetting("ers/selectionNumbers");
     clearLog();
-    ers->setSelectionNumber(ProductDbId(4), 7);
+    accessor->setSelectionNumber(ProductDbId(4), 7);
     store().reload();
-    EXPECT_EQ(ers->dbId(7), nonstd::optional<ProductDbId>(ProductDbId(3)));
-    EXPECT_FALSE(ers->selectionNumber(ProductDbId(4)));
+    EXPECT_EQ(accessor->dbId(7), nonstd::optional<ProductDbId>(ProductDbId(3)));
+    EXPECT_FALSE(accessor->selectionNumber(ProductDbId(4)));
     const QList<LogEntry> failures = logEntriesContaining("Failed to save selection number");
     ASSERT_EQ(failures.size(), 1);
     EXPECT_EQ(failures[0].level, LogLevel::Error);
@@ -111,14 +100,14 @@ TEST_P(ERSStatuses, EveryKnownStatusIsShownAndAnUnknownOneThrowsAndChangesNothin
     ErsStatusGroup& group = *(ERSProtocolProperties::instance()->*setter.group)();
     for (const LeaErs::Status status : { LeaErs::Offline, LeaErs::Inactive, LeaErs::Initializing,
              LeaErs::Ready, LeaErs::Busy, LeaErs::Error }) {
-        ((*ers).*setter.set)(status);
+        ((*accessor).*setter.set)(status);
         EXPECT_EQ(group.status(), int(status));
     }
     for (const int unknown : { 6, -1 }) {
         const std::string expected = "Invalid external enum value " + std::to_string(unknown) + " ("
             + bridge::connectivity::ErsStatusEnumConverter::converter() + ")";
         EXPECT_EQ(
-            exceptionText<std::invalid_argument>([&] { ((*ers).*setter.set)(LeaErs::Status(unknown)); }),
+            exceptionText<std::invalid_argument>([&] { ((*accessor).*setter.set)(LeaErs::Status(unknown)); }),
             expected);
         EXPECT_EQ(group.status(), int(LeaErs::Error));
     }
@@ -128,14 +117,14 @@ INSTANTIATE_TEST_SUITE_P(Integrations, ERSStatuses,
     ::testing::Values(
         StatusSetter { "QRCodePS", &LeaErs::setQRCodePSStatus, &ERSProtocolProperties::qrCodePaymentSystem },
         StatusSetter { "Macas", &LeaErs::setMacasStatus, &ERSProtocolProperties::macas }),
-    [](const ::testing::TestParamInfo<StatusSetter>& info) { return std::string(info.param.name); });
+    caseName<StatusSetter>);
 
 TEST_F(ERSProtocolTest, OperationsNotOfferedOnlyReportTheCall)
 {
     const int qrCode = ERSProtocolProperties::instance()->qrCodePaymentSystem()->status();
     const int macas = ERSProtocolProperties::instance()->macas()->status();
-    ers->setCoffeeAppealStatus(LeaErs::Ready);
-    ers->setVireoProUpStatus(LeaErs::Ready);
+    accessor->setCoffeeAppealStatus(LeaErs::Ready);
+    accessor->setVireoProUpStatus(LeaErs::Ready);
     ASSERT_EQ(logEntries().size(), 2);
     EXPECT_EQ(logEntries()[0].items,
         (QStringList {
@@ -157,18 +146,18 @@ TEST_F(ERSProtocolTest, SettingsAndAvailabilityFollowTheMachine)
     Machine& core = *gCoreEnv->machine();
     core.setErsTerminalId("T-17");
     core.setErsPaymentSystem(4);
-    EXPECT_FALSE(ers->available());
+    EXPECT_FALSE(accessor->available());
     core.setSelectionQrCodeActive(true);
-    LeaErs::Settings settings = ers->settings();
+    LeaErs::Settings settings = accessor->settings();
     EXPECT_TRUE(settings.selectionQrCodeActive);
     EXPECT_FALSE(settings.coffeeAppealActive || settings.vireoProUpActive || settings.macasActive);
     EXPECT_EQ(settings.terminalId, "T-17");
     EXPECT_EQ(settings.paymentSystem, 4);
-    EXPECT_TRUE(ers->available());
+    EXPECT_TRUE(accessor->available());
 
     core.setSelectionQrCodeActive(false);
     EnvVars::set(EnvVars::Macas, true);
-    settings = ers->settings();
+    settings = accessor->settings();
     EnvVars::set(EnvVars::Macas, false);
     EXPECT_TRUE(settings.macasActive);
     EXPECT_FALSE(settings.selectionQrCodeActive);
@@ -182,7 +171,7 @@ TEST_F(ERSProtocolTest, EachCoreSourceAnnouncesTheAvailability)
         { "UART", [] { gCoreEnv->machine()->uartManager()->setActiveFeature(UARTTouchlessPayment); } },
     };
     for (const auto& [name, cause] : sources) {
-        QSignalSpy available(ers.get(), &LeaErs::availableChanged);
+        QSignalSpy available(accessor.get(), &LeaErs::availableChanged);
         cause();
         EXPECT_EQ(available.count(), 1) << name;
     }

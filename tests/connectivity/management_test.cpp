@@ -114,8 +114,7 @@ TEST_P(ManagementSwitch, IsReadAgainWithEveryConfigurationAndOffWithoutOne)
     expectNeverSophiaNorTouchless(*management);
 }
 
-INSTANTIATE_TEST_SUITE_P(Switches, ManagementSwitch, ::testing::ValuesIn(kSwitches),
-    [](const ::testing::TestParamInfo<Switch>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Switches, ManagementSwitch, ::testing::ValuesIn(kSwitches), caseName<Switch>);
 
 TEST_F(ManagementTest, TheRemoteSelectorSwitchesPaxioOnAndIsAnnouncedOnEveryCashlessChange)
 {

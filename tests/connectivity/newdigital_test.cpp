@@ -5,6 +5,7 @@
 #include "core/configuration/newdigitalsettings.h"
 #include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <QSignalSpy>
 
@@ -14,37 +15,21 @@ using LeaNewDigital = lea::connectivity::NewDigital;
 using NewDigital = bridge::connectivity::NewDigital;
 using bridge::qml::NewDigitalProperties;
 
-class NewDigitalTest : public MachineTest
+class NewDigitalTest : public SettingsAccessorTest<LeaNewDigital, NewDigital>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        newDigital = createAccessor<LeaNewDigital>();
-        ASSERT_TRUE(dynamic_cast<NewDigital*>(newDigital.get()));
-        clearLog();
-    }
-
     static NewDigitalProperties* properties() { return NewDigitalProperties::instance(); }
     NewDigitalSettings* settings() const { return gCoreEnv->configuration()->newDigitalSettings(); }
-    void reload()
-    {
-        gCoreEnv->configurationGroup()->settingsStore()->reload();
-        loadConfiguration();
-    }
-
-    std::unique_ptr<LeaNewDigital> newDigital;
 };
 
 TEST_F(NewDigitalTest, SettingsRoundTripAnnouncedToTheClientAndShown)
 {
-    QSignalSpy deviceId(newDigital.get(), &LeaNewDigital::deviceIdChanged);
-    QSignalSpy secret(newDigital.get(), &LeaNewDigital::credentialsSecretChanged);
-    QSignalSpy verbose(newDigital.get(), &LeaNewDigital::verboseLogsEnabledChanged);
-    newDigital->setDeviceId(QStringLiteral("device-1"));
-    newDigital->setCredentialsSecret(QStringLiteral("s3cr3t"));
-    newDigital->setVerboseLogsEnabled(true);
+    QSignalSpy deviceId(accessor.get(), &LeaNewDigital::deviceIdChanged);
+    QSignalSpy secret(accessor.get(), &LeaNewDigital::credentialsSecretChanged);
+    QSignalSpy verbose(accessor.get(), &LeaNewDigital::verboseLogsEnabledChanged);
+    accessor->setDeviceId(QStringLiteral("device-1"));
+    accessor->setCredentialsSecret(QStringLiteral("s3cr3t"));
+    accessor->setVerboseLogsEnabled(true);
     EXPECT_EQ(deviceId.last().at(0).toString(), QStringLiteral("device-1"));
     EXPECT_EQ(secret.last().at(0).toString(), QStringLiteral("s3cr3t"));
     EXPECT_EQ(verbose.last().at(0), true);
@@ -52,32 +37,32 @@ TEST_F(NewDigitalTest, SettingsRoundTripAnnouncedToTheClientAndShown)
     EXPECT_TRUE(properties()->verboseLogsEnabled());
 
     reload();
-    EXPECT_EQ(newDigital->deviceId(), QStringLiteral("device-1"));
-    EXPECT_EQ(newDigital->credentialsSecret(), QStringLiteral("s3cr3t"));
-    EXPECT_TRUE(newDigital->verboseLogsEnabled());
+    EXPECT_EQ(accessor->deviceId(), QStringLiteral("device-1"));
+    EXPECT_EQ(accessor->credentialsSecret(), QStringLiteral("s3cr3t"));
+    EXPECT_TRUE(accessor->verboseLogsEnabled());
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
 TEST_F(NewDigitalTest, ARefusedSaveIsLoggedAndKeepsTheValue)
 {
-    newDigital->setDeviceId(QStringLiteral("kept"));
+    accessor->setDeviceId(QStringLiteral("kept"));
     refuseSetting(QStringLiteral("newDigital/deviceId"));
     refuseSetting(QStringLiteral("newDigital/verboseLogsEnabled"));
-    QSignalSpy deviceId(newDigital.get(), &LeaNewDigital::deviceIdChanged);
-    newDigital->setDeviceId(QStringLiteral("lost"));
-    newDigital->setVerboseLogsEnabled(true);
+    QSignalSpy deviceId(accessor.get(), &LeaNewDigital::deviceIdChanged);
+    accessor->setDeviceId(QStringLiteral("lost"));
+    accessor->setVerboseLogsEnabled(true);
     EXPECT_EQ(deviceId.count(), 0);
-    EXPECT_EQ(newDigital->deviceId(), QStringLiteral("kept"));
-    EXPECT_FALSE(newDigital->verboseLogsEnabled());
+    EXPECT_EQ(accessor->deviceId(), QStringLiteral("kept"));
+    EXPECT_FALSE(accessor->verboseLogsEnabled());
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save the device id")).size(), 1);
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save the verbose logs flag")).size(), 1);
     reload();
-    EXPECT_EQ(newDigital->deviceId(), QStringLiteral("kept"));
+    EXPECT_EQ(accessor->deviceId(), QStringLiteral("kept"));
 }
 
 TEST_F(NewDigitalTest, TheEnabledFlagFollowsTheConfigurationAndAnImportedSecretIsStored)
 {
-    QSignalSpy enabled(newDigital.get(), &LeaNewDigital::enabledChanged);
+    QSignalSpy enabled(accessor.get(), &LeaNewDigital::enabledChanged);
     ASSERT_TRUE(settings()->setEnabled(true));
     EXPECT_EQ(enabled.last().at(0), true);
     EXPECT_TRUE(properties()->enabled());
@@ -87,23 +72,23 @@ TEST_F(NewDigitalTest, TheEnabledFlagFollowsTheConfigurationAndAnImportedSecretI
     loadConfiguration();
     EXPECT_TRUE(properties()->enabled());
 
-    QSignalSpy imported(newDigital.get(), &LeaNewDigital::credentialsSecretImported);
-    QSignalSpy secret(newDigital.get(), &LeaNewDigital::credentialsSecretChanged);
+    QSignalSpy imported(accessor.get(), &LeaNewDigital::credentialsSecretImported);
+    QSignalSpy secret(accessor.get(), &LeaNewDigital::credentialsSecretChanged);
     settings()->importCredentialsSecret(QStringLiteral("downloaded"));
     EXPECT_EQ(imported.count(), 1);
     EXPECT_EQ(secret.last().at(0).toString(), QStringLiteral("downloaded"));
     reload();
-    EXPECT_EQ(newDigital->credentialsSecret(), QStringLiteral("downloaded"));
+    EXPECT_EQ(accessor->credentialsSecret(), QStringLiteral("downloaded"));
 }
 
 TEST_F(NewDigitalTest, CloudStatusReportsAreShown)
 {
-    newDigital->cloudConnectionStatusChanged(LeaNewDigital::Reconnecting);
+    accessor->cloudConnectionStatusChanged(LeaNewDigital::Reconnecting);
     EXPECT_EQ(properties()->cloudConnectionStatusString(), QStringLiteral("Reconnecting"));
     EXPECT_FALSE(properties()->isCloudConnected());
-    newDigital->cloudConnectionStatusChanged(LeaNewDigital::Connected);
+    accessor->cloudConnectionStatusChanged(LeaNewDigital::Connected);
     EXPECT_TRUE(properties()->isCloudConnected());
-    newDigital->networkLogChanged(QStringLiteral("nd log"));
+    accessor->networkLogChanged(QStringLiteral("nd log"));
     EXPECT_EQ(properties()->networkLog(), QStringLiteral("nd log"));
 }
 

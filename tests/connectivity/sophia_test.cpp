@@ -2,8 +2,7 @@
 #include "bridge/qml/sophiaproperties.h"
 #include "core/configuration/configuration.h"
 #include "core/configuration/generalsettings.h"
-#include "support/accessors.h"
-#include "support/machinetest.h"
+#include "support/machineaccessortest.h"
 
 #include <QSignalSpy>
 #include <stdexcept>
@@ -13,24 +12,15 @@ namespace {
 using LeaSophia = lea::connectivity::Sophia;
 using bridge::qml::SophiaProperties;
 
-class SophiaTest : public MachineTest
+class SophiaTest : public MachineAccessorTest<LeaSophia, bridge::connectivity::Sophia>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        sophia = createAccessor<LeaSophia>();
-        ASSERT_TRUE(dynamic_cast<bridge::connectivity::Sophia*>(sophia.get()));
-    }
-
     static SophiaProperties* properties() { return SophiaProperties::instance(); }
-
-    std::unique_ptr<LeaSophia> sophia;
 };
 
 TEST_F(SophiaTest, TheServerFollowsTheConfigurationsTestServerFlag)
 {
-    const LeaSophia::Settings production = sophia->settings();
+    const LeaSophia::Settings production = accessor->settings();
     EXPECT_FALSE(production.testServer);
     EXPECT_EQ(production.port, 12007);
     EXPECT_TRUE(production.reportStatistics);
@@ -39,7 +29,7 @@ TEST_F(SophiaTest, TheServerFollowsTheConfigurationsTestServerFlag)
     EXPECT_TRUE(production.comment.isEmpty());
 
     loadConfiguration()->generalSettings()->setIsSophiaTestServerEnabled(true);
-    const LeaSophia::Settings test = sophia->settings();
+    const LeaSophia::Settings test = accessor->settings();
     EXPECT_TRUE(test.testServer);
     EXPECT_EQ(test.port, 12007);
     EXPECT_NE(test.hostname, production.hostname);
@@ -56,15 +46,15 @@ TEST_F(SophiaTest, SettingsFromTheClientReachThePropertiesAndTheStoredFlag)
     LeaSophia::Settings settings;
     settings.hostname = QStringLiteral("relay.local");
     settings.port = 4242;
-    sophia->setSettings(settings);
+    accessor->setSettings(settings);
     EXPECT_EQ(properties()->hostname(), QStringLiteral("relay.local"));
     EXPECT_EQ(properties()->port(), 4242);
 
     // A changed flag is stored and brings its own server.
     settings.testServer = true;
-    sophia->setSettings(settings);
+    accessor->setSettings(settings);
     EXPECT_TRUE(loadConfiguration()->generalSettings()->isSophiaTestServerEnabled());
-    EXPECT_EQ(properties()->hostname(), sophia->settings().hostname);
+    EXPECT_EQ(properties()->hostname(), accessor->settings().hostname);
     EXPECT_EQ(properties()->port(), 12007);
 }
 
@@ -78,17 +68,17 @@ TEST_F(SophiaTest, ModemStatesCrossBothWaysAndAnUnknownOneIsRefused)
         { LeaSophia::WaitData, SophiaProperties::WaitData },
         { LeaSophia::Ready, SophiaProperties::Ready },
     };
-    QSignalSpy changed(sophia.get(), &LeaSophia::modemStateChanged);
+    QSignalSpy changed(accessor.get(), &LeaSophia::modemStateChanged);
     int changes = 0;
     for (const auto& [state, shown] : states) {
         changes += properties()->state() != shown;
-        sophia->setModemState(state);
+        accessor->setModemState(state);
         EXPECT_EQ(properties()->state(), shown);
-        EXPECT_EQ(sophia->modemState(), state);
+        EXPECT_EQ(accessor->modemState(), state);
     }
     EXPECT_EQ(changed.count(), changes);
     const auto before = properties()->state();
-    EXPECT_THROW(sophia->setModemState(static_cast<LeaSophia::ModemState>(42)), std::exception);
+    EXPECT_THROW(accessor->setModemState(static_cast<LeaSophia::ModemState>(42)), std::exception);
     EXPECT_EQ(properties()->state(), before);
 }
 
@@ -97,29 +87,29 @@ TEST_F(SophiaTest, ModemDataIsKeptAndAnnouncedOnEveryReport)
     QSignalSpy announced(properties(), &SophiaProperties::modemDataChanged);
     const LeaSophia::ModemData data { QStringLiteral("8931"), QStringLiteral("fw 2"), -71, 0,
         QStringLiteral("x") };
-    sophia->setModemData(data);
-    sophia->setModemData(data);
+    accessor->setModemData(data);
+    accessor->setModemData(data);
     EXPECT_EQ(announced.count(), 2);
-    const LeaSophia::ModemData read = sophia->modemData();
+    const LeaSophia::ModemData read = accessor->modemData();
     EXPECT_EQ(read.simIdentifier, data.simIdentifier);
     EXPECT_EQ(read.firmware, data.firmware);
     EXPECT_EQ(read.dbm, -71);
     EXPECT_EQ(read.bitErrorRate, 99);
     EXPECT_TRUE(read.comment.isEmpty());
 
-    sophia->setActive(true);
-    sophia->setIsConnected(true);
-    sophia->setNetworkLog(QStringLiteral("up"));
-    EXPECT_TRUE(sophia->active());
-    EXPECT_TRUE(sophia->isConnected());
+    accessor->setActive(true);
+    accessor->setIsConnected(true);
+    accessor->setNetworkLog(QStringLiteral("up"));
+    EXPECT_TRUE(accessor->active());
+    EXPECT_TRUE(accessor->isConnected());
     EXPECT_EQ(properties()->networkLog(), QStringLiteral("up"));
 }
 
 TEST_F(SophiaTest, TheOperatorsRequestsReachTheClient)
 {
-    QSignalSpy start(sophia.get(), &LeaSophia::modemDaemonStartAsked);
-    QSignalSpy stop(sophia.get(), &LeaSophia::modemDaemonStopAsked);
-    QSignalSpy pages(sophia.get(), &LeaSophia::updateNetworkLog);
+    QSignalSpy start(accessor.get(), &LeaSophia::modemDaemonStartAsked);
+    QSignalSpy stop(accessor.get(), &LeaSophia::modemDaemonStopAsked);
+    QSignalSpy pages(accessor.get(), &LeaSophia::updateNetworkLog);
     properties()->startModemDeamon();
     properties()->stopModemDeamon();
     emit properties()->updateNetworkLog(2);

@@ -11,6 +11,7 @@
 #include "core/settings/settingsstore.h"
 #include "support/accessors.h"
 #include "support/machinetest.h"
+#include "support/settingsaccessortest.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,31 +36,22 @@ struct NewDigitalService
     using Properties = bridge::qml::NewDigitalProperties;
 };
 
-template <class Service> class Telemetry : public MachineTest
+template <class Service>
+class Telemetry : public SettingsAccessorTest<typename Service::Interface, typename Service::Accessor>
 {
 protected:
     using Interface = typename Service::Interface;
     using Accessor = typename Service::Accessor;
     using Properties = typename Service::Properties;
 
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        accessor = createAccessor<Interface, Accessor>();
-        ASSERT_TRUE(accessor);
-        clearLog();
-    }
-
     static Properties* properties() { return Properties::instance(); }
     QString activeGroup() const { return gCoreEnv->configurationGroup()->database()->filePath(); }
-    SettingsStore& store() const { return *gCoreEnv->configurationGroup()->settingsStore(); }
 
     /// A file of `content` in a downloads folder apart from the configuration directory.
     QString download(const QString& name, const QByteArray& content) const
     {
-        QDir().mkpath(tempPath(QStringLiteral("downloads")));
-        const QString path = tempPath(QStringLiteral("downloads/") + name);
+        QDir().mkpath(this->tempPath(QStringLiteral("downloads")));
+        const QString path = this->tempPath(QStringLiteral("downloads/") + name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         return path;
@@ -67,13 +59,11 @@ protected:
     /// A sound configuration group in the downloads folder.
     QString downloadGroup(const QString& name) const
     {
-        QDir().mkpath(tempPath(QStringLiteral("downloads")));
-        const QString path = tempPath(QStringLiteral("downloads/") + name);
+        QDir().mkpath(this->tempPath(QStringLiteral("downloads")));
+        const QString path = this->tempPath(QStringLiteral("downloads/") + name);
         ConfigurationGroup group(path);
         return path;
     }
-
-    std::unique_ptr<Accessor> accessor;
 };
 
 using Services = ::testing::Types<AmiCloService, NewDigitalService>;

@@ -6,6 +6,7 @@
 #include "core/machine/machine.h"
 #include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <functional>
 #include <QSignalSpy>
@@ -29,27 +30,16 @@ const GuardCase<Televend> kGuards[] = {
 };
 GUARD_TEST(TelevendGuard, LeaTelevend, Televend, kGuards);
 
-class TelevendTest : public MachineTest
-{
-protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        televend = createAccessor<LeaTelevend, Televend>();
-        ASSERT_TRUE(televend);
-    }
-    std::unique_ptr<Televend> televend;
-};
+using TelevendTest = SettingsAccessorTest<LeaTelevend, Televend>;
 
 TEST_F(TelevendTest, EnabledFollowsTheSettingsOfWhicheverConfigurationIsLoaded)
 {
-    QSignalSpy enabled(televend.get(), &LeaTelevend::enabledChanged);
+    QSignalSpy enabled(accessor.get(), &LeaTelevend::enabledChanged);
     TelevendSettings& settings = *gCoreEnv->configuration()->televendSettings();
     settings.setEnabled(true);
     ASSERT_EQ(enabled.count(), 1);
     EXPECT_TRUE(enabled.takeFirst().at(0).toBool());
-    EXPECT_TRUE(televend->enabled());
+    EXPECT_TRUE(accessor->enabled());
     EXPECT_TRUE(properties().enabled());
 
     // Another configuration: the signal follows its settings and its value is announced.
@@ -66,7 +56,7 @@ TEST_F(TelevendTest, EnabledFollowsTheSettingsOfWhicheverConfigurationIsLoaded)
     unloadConfiguration();
     EXPECT_EQ(enabled.count(), 2);
     EXPECT_FALSE(enabled.last().at(0).toBool());
-    EXPECT_FALSE(televend->enabled());
+    EXPECT_FALSE(accessor->enabled());
     EXPECT_FALSE(properties().enabled());
 }
 
@@ -77,7 +67,8 @@ struct Report
     const char* name;
     void (Properties::*changed)();
     bool alwaysNotifies;
-    std::function<std::pair<std::function<void(Televend&)>, std::function<bool()>>()> prepare;
+    using Prepare = std::function<std::pair<std::function<void(Televend&)>, std::function<bool()>>()>;
+    Prepare prepare;
 };
 
 void PrintTo(const Report& report, std::ostream* os)
@@ -85,9 +76,15 @@ void PrintTo(const Report& report, std::ostream* os)
     *os << report.name;
 }
 
-LeaTelevend::ApiVersion nextVersion(const QString& current)
+// An API version report: the next major number, shown as "<major>.2.3".
+Report::Prepare apiVersion(
+    QString (Properties::*read)() const, void (LeaTelevend::*relay)(const LeaTelevend::ApiVersion&))
 {
-    return { current.section('.', 0, 0).toInt() + 1, 2, 3 };
+    return [read, relay] {
+        const LeaTelevend::ApiVersion value { (properties().*read)().section('.', 0, 0).toInt() + 1, 2, 3 };
+        return std::make_pair([value, relay](Televend& t) { (t.*relay)(value); },
+            [value, read] { return (properties().*read)() == QString::number(value.majorNumber) + ".2.3"; });
+    };
 }
 
 const Report kReports[] = {
@@ -122,37 +119,13 @@ const Report kReports[] = {
                 [value] { return properties().pendingVends() == value; });
         } },
     { "localVamApiVersion", &Properties::localVamApiVersionChanged, true,
-        [] {
-            const LeaTelevend::ApiVersion value = nextVersion(properties().localVamApiVersion());
-            return std::make_pair([value](Televend& t) { t.localVamApiVersionChanged(value); },
-                [value] {
-                    return properties().localVamApiVersion() == QString::number(value.majorNumber) + ".2.3";
-                });
-        } },
+        apiVersion(&Properties::localVamApiVersion, &LeaTelevend::localVamApiVersionChanged) },
     { "localTamApiVersion", &Properties::localTamApiVersionChanged, true,
-        [] {
-            const LeaTelevend::ApiVersion value = nextVersion(properties().localTamApiVersion());
-            return std::make_pair([value](Televend& t) { t.localTamApiVersionChanged(value); },
-                [value] {
-                    return properties().localTamApiVersion() == QString::number(value.majorNumber) + ".2.3";
-                });
-        } },
+        apiVersion(&Properties::localTamApiVersion, &LeaTelevend::localTamApiVersionChanged) },
     { "remoteVamApiVersion", &Properties::remoteVamApiVersionChanged, true,
-        [] {
-            const LeaTelevend::ApiVersion value = nextVersion(properties().remoteVamApiVersion());
-            return std::make_pair([value](Televend& t) { t.remoteVamApiVersionChanged(value); },
-                [value] {
-                    return properties().remoteVamApiVersion() == QString::number(value.majorNumber) + ".2.3";
-                });
-        } },
+        apiVersion(&Properties::remoteVamApiVersion, &LeaTelevend::remoteVamApiVersionChanged) },
     { "remoteTamApiVersion", &Properties::remoteTamApiVersionChanged, true,
-        [] {
-            const LeaTelevend::ApiVersion value = nextVersion(properties().remoteTamApiVersion());
-            return std::make_pair([value](Televend& t) { t.remoteTamApiVersionChanged(value); },
-                [value] {
-                    return properties().remoteTamApiVersion() == QString::number(value.majorNumber) + ".2.3";
-                });
-        } },
+        apiVersion(&Properties::remoteTamApiVersion, &LeaTelevend::remoteTamApiVersionChanged) },
     { "activationErrorDropped", &Properties::activationStatusChanged, false,
         [] {
             // Same status number; only the presence of the error differs.
@@ -178,20 +151,19 @@ TEST_P(TelevendReports, ReachThePropertiesWhichNotifyOnlyAChange)
     const Report& report = GetParam();
     const auto [send, stored] = report.prepare();
     QSignalSpy changed(&properties(), report.changed);
-    send(*televend);
-    send(*televend);
+    send(*accessor);
+    send(*accessor);
     EXPECT_TRUE(stored());
     EXPECT_EQ(changed.count(), report.alwaysNotifies ? 2 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Reports, TelevendReports, ::testing::ValuesIn(kReports),
-    [](const ::testing::TestParamInfo<Report>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Reports, TelevendReports, ::testing::ValuesIn(kReports), caseName<Report>);
 
 TEST_F(TelevendTest, PidIsTheReportedOneAndItsChangeIsAnnounced)
 {
-    QSignalSpy pidChanged(televend.get(), &LeaTelevend::pidChanged);
-    televend->onPidChanged("PID-42");
-    EXPECT_EQ(televend->pid(), "PID-42");
+    QSignalSpy pidChanged(accessor.get(), &LeaTelevend::pidChanged);
+    accessor->onPidChanged("PID-42");
+    EXPECT_EQ(accessor->pid(), "PID-42");
     EXPECT_EQ(pidChanged.count(), 1);
 }
 
@@ -204,7 +176,7 @@ TEST_F(TelevendTest, CloudConnectionReachesTheMachine)
         { LeaTelevend::NotConnected, false },
     };
     for (const auto& [status, connected] : steps) {
-        televend->cloudConnectionStatusChanged(status);
+        accessor->cloudConnectionStatusChanged(status);
         EXPECT_EQ(properties().cloudConnectionStatus(), int(status));
         EXPECT_EQ(gCoreEnv->machine()->isTelevendCloudConnected(), connected) << int(status);
     }
@@ -213,11 +185,11 @@ TEST_F(TelevendTest, CloudConnectionReachesTheMachine)
 TEST_F(TelevendTest, OperatorRequestsReachTheClientAndItsAnswersTheProperties)
 {
     std::vector<LeaTelevend::ActionType> actions;
-    QObject::connect(televend.get(), &LeaTelevend::sendAction, televend.get(),
+    QObject::connect(accessor.get(), &LeaTelevend::sendAction, accessor.get(),
         [&](LeaTelevend::ActionType action) { actions.push_back(action); });
-    QSignalSpy reset(televend.get(), &LeaTelevend::sendFactoryReset);
-    QSignalSpy activation(televend.get(), &LeaTelevend::sendActivation);
-    QSignalSpy networkLog(televend.get(), &LeaTelevend::updateNetworkLog);
+    QSignalSpy reset(accessor.get(), &LeaTelevend::sendFactoryReset);
+    QSignalSpy activation(accessor.get(), &LeaTelevend::sendActivation);
+    QSignalSpy networkLog(accessor.get(), &LeaTelevend::updateNetworkLog);
     properties().sendActionPullPrices();
     properties().sendFactoryResetFromQml(true);
     properties().sendActivationFromQml("10.0.0.1", "code");
@@ -229,15 +201,15 @@ TEST_F(TelevendTest, OperatorRequestsReachTheClientAndItsAnswersTheProperties)
 
     QSignalSpy ack(&properties(), &Properties::ackReceived);
     QSignalSpy nak(&properties(), &Properties::nakReceived);
-    televend->onAckReceived("prices");
-    televend->onNakReceived("refill");
+    accessor->onAckReceived("prices");
+    accessor->onNakReceived("refill");
     EXPECT_EQ(ack.value(0), QVariantList { "prices" });
     EXPECT_EQ(nak.value(0), QVariantList { "refill" });
 }
 
 TEST_F(TelevendTest, ANegativePageSizeIsLoggedAndNotPassedOn)
 {
-    QSignalSpy networkLog(televend.get(), &LeaTelevend::updateNetworkLog);
+    QSignalSpy networkLog(accessor.get(), &LeaTelevend::updateNetworkLog);
     emit properties().updateNetworkLog(-1);
     EXPECT_EQ(networkLog.count(), 0);
     ASSERT_EQ(logEntries().size(), 1);

@@ -205,7 +205,7 @@ TEST(SecureEnumConverter, FlagSetHoldsTheListedFlagsThatAreSet)
         EXPECT_EQ(lea::helpers::internalFlagsToExternalSetSecure<FlagConverter>(CoreFlag(flags)), expected);
 }
 
-TEST(AreaEnumConverters, StringTypesMatchUpTo21AndTheCoreInfoLevelHasNoInterfaceCounterpart)
+TEST(AreaEnumConverters, StringTypesMatchUpTo21)
 {
     using StringTypes = bridge::staticsettings::StringTypeEnumConverter;
     using Lea = lea::staticsettings::Languages;
@@ -214,17 +214,6 @@ TEST(AreaEnumConverters, StringTypesMatchUpTo21AndTheCoreInfoLevelHasNoInterface
     EXPECT_FALSE(StringTypes::toExternalOpt(TypedString::StringType(22)));
     EXPECT_FALSE(
         StringTypes::toInternalOpt(Lea::StringType(22)) || StringTypes::toInternalOpt(Lea::StringType(-1)));
-
-    using Levels = bridge::persistence::LogLevelEnumConverter;
-    using Logs = lea::persistence::Logs;
-    const std::pair<Logs::Level, LogLevel::Level> table[] = { { Logs::Trace, LogLevel::Trace },
-        { Logs::Debug, LogLevel::Debug }, { Logs::Warning, LogLevel::Warning },
-        { Logs::Error, LogLevel::Error }, { Logs::Fatal, LogLevel::Fatal } };
-    for (const auto& [external, internal] : table)
-        EXPECT_EQ(std::make_pair(Levels::toInternalOpt(external), Levels::toExternalOpt(internal)),
-            std::make_pair(
-                nonstd::optional<LogLevel::Level>(internal), nonstd::optional<Logs::Level>(external)));
-    EXPECT_FALSE(Levels::toExternalOpt(LogLevel::Info));
 }
 
 // A converter header missing from its area's list would escape the suite above.

@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Maps, MachineLimitsTest,
         MachineLimitsCase { "noMax", range(750, QVariant()), nonstd::nullopt },
         MachineLimitsCase { "noMin", range(QVariant(), 980), nonstd::nullopt },
         MachineLimitsCase { "empty", Map {}, nonstd::nullopt }),
-    [](const ::testing::TestParamInfo<MachineLimitsCase>& info) { return std::string(info.param.name); });
+    caseName<MachineLimitsCase>);
 
 using BoilerLimits = bridge::hardware::BoilerParametersLimits;
 const GuardCase<BoilerLimits> kGuarded[] = {

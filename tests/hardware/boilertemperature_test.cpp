@@ -340,21 +340,16 @@ TEST_F(BoilerTemperatureTest, ARefusedRecordChangesNothing)
 // The settings are stored together: a refusal of any of them keeps all.
 TEST_F(BoilerTemperatureTest, ARefusedSaveIsLoggedAndKeepsTheLoadedSettings)
 {
-    const Settings before = accessor->settings();
     for (const char* key :
-        { "espresso/firstCoffeeBoostTime", "instant/boilerTemperature", "machine/boostEspressoType" }) {
-        refuseSetting(QLatin1String(key));
-        clearLog();
-        accessor->setSettings(someSettings());
-        EXPECT_EQ(
-            logEntriesContaining(QStringLiteral("Failed to save boiler temperature settings")).size(), 1)
-            << key;
-        EXPECT_EQ(fields(accessor->settings()), fields(before)) << key;
-        EXPECT_FALSE(store().contains(QStringLiteral("machine/espressoTemperature"))) << key;
-        reload();
-        EXPECT_EQ(fields(accessor->settings()), fields(before)) << key;
-        acceptWrites();
-    }
+        { "espresso/firstCoffeeBoostTime", "instant/boilerTemperature", "machine/boostEspressoType" })
+        expectRefusedSaveKeeps(
+            QLatin1String(key), QStringLiteral("Failed to save boiler temperature settings"),
+            [&] { accessor->setSettings(someSettings()); },
+            [&] {
+                return std::make_pair(fields(accessor->settings()),
+                    store().contains(QStringLiteral("machine/espressoTemperature")));
+            });
+    EXPECT_FALSE(store().contains(QStringLiteral("machine/espressoTemperature")));
 }
 
 TEST_F(BoilerTemperatureTest, AStoredBoostTypeTheInterfaceDoesNotKnowThrowsOnReading)

@@ -88,8 +88,8 @@ const ChangeCase changeCases[] = {
     { "WaitingOnly", { 2, 5 }, 0, 1 },
     { "Both", { 4, 5 }, 1, 1 },
 };
-INSTANTIATE_TEST_SUITE_P(Changes, CupDispenserChangeTest, ::testing::ValuesIn(changeCases),
-    [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Changes, CupDispenserChangeTest, ::testing::ValuesIn(changeCases), caseName<ChangeCase>);
 
 // Ten times these does not fit the machine's integers: refused, not cut.
 TEST_F(CupDispenserTest, ATimingTheMachineCannotHoldIsRefusedWithBothKept)
@@ -116,16 +116,17 @@ TEST_F(CupDispenserTest, ATimingTheMachineCannotHoldIsRefusedWithBothKept)
 TEST_F(CupDispenserTest, ARefusedSaveKeepsBothTimingsAnnouncesAndSendsNothing)
 {
     accessor->setSettings({ 7, 8 });
-    refuseSetting(QStringLiteral("cupDispenser/waitingCupPresenceTime"));
     QSignalSpy sent(erogationManager(), &ErogationManager::cupDispenserParametersSent);
     QSignalSpy settling(core(), &CupDispenserSettings::cupSettlingTimeChanged);
     QSignalSpy waiting(core(), &CupDispenserSettings::waitingCupPresenceTimeChanged);
-    accessor->setSettings({ 1, 2 });
-    EXPECT_EQ(fields(accessor->settings()), fields(Settings { 7, 8 }));
+    expectRefusedSaveKeeps(
+        QStringLiteral("cupDispenser/waitingCupPresenceTime"),
+        QStringLiteral("Failed to save cup dispenser settings"),
+        [&] {
+            accessor->setSettings({ 1, 2 });
+        },
+        [&] { return fields(accessor->settings()); });
     EXPECT_EQ(sent.size() + settling.size() + waiting.size(), 0);
-    EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save cup dispenser settings")).size(), 1);
-    reload();
-    EXPECT_EQ(fields(accessor->settings()), fields(Settings { 7, 8 }));
 }
 
 using CupDispenser = bridge::hardware::CupDispenser;

@@ -129,8 +129,8 @@ TEST_P(CupSensorFieldTest, AFieldThatCannotBeStoredIsLoggedKeptAndTheOthersStore
     EXPECT_EQ(fields(accessor->settings()), fields(GetParam().result));
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, CupSensorFieldTest, ::testing::ValuesIn(unsupportedCases),
-    [](const ::testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Fields, CupSensorFieldTest, ::testing::ValuesIn(unsupportedCases), caseName<FieldCase>);
 
 // A value stored by other software that the interface does not name.
 TEST_F(CupSensorTest, ReadingAStoredValueTheInterfaceDoesNotNameThrows)

@@ -134,8 +134,7 @@ TEST_P(DiskSpaceBadOutput, IsAFailureNeverZero)
     expectFailure(*accessor, GetParam().reason);
 }
 
-INSTANTIATE_TEST_SUITE_P(Outputs, DiskSpaceBadOutput, ::testing::ValuesIn(badOutputs),
-    [](const ::testing::TestParamInfo<BadOutput>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Outputs, DiskSpaceBadOutput, ::testing::ValuesIn(badOutputs), caseName<BadOutput>);
 
 TEST_F(DiskSpaceTest, AHangingProgramIsKilledWhenItsTimeIsUp)
 {

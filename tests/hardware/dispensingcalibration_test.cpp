@@ -121,8 +121,8 @@ TEST_P(CalibrationForwardedTest, WithASimulatedActuatorBoardOnlyPumpCalibrations
     EXPECT_EQ(erogationRequests(), GetParam().needsBoard ? QStringList {} : expected());
 }
 
-INSTANTIATE_TEST_SUITE_P(Operations, CalibrationForwardedTest, ::testing::ValuesIn(kForwarded),
-    [](const ::testing::TestParamInfo<Forwarded>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Operations, CalibrationForwardedTest, ::testing::ValuesIn(kForwarded), caseName<Forwarded>);
 
 // Requests that never reach the manager: false, or the converter's exception.
 struct Refused
@@ -194,8 +194,7 @@ TEST_P(CalibrationRefusedTest, NeverReachesTheDispensingManager)
     EXPECT_EQ(erogationRequests(), QStringList {});
 }
 
-INSTANTIATE_TEST_SUITE_P(Requests, CalibrationRefusedTest, ::testing::ValuesIn(kRefused),
-    [](const ::testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Requests, CalibrationRefusedTest, ::testing::ValuesIn(kRefused), caseName<Refused>);
 
 // Without a configuration the catalogue's operations give false; the others
 // still reach the manager.

@@ -34,18 +34,13 @@ TEST_F(EspressoGroupTest, ARefusedSaveKeepsAllThreeSettings)
 {
     const Settings before { true, false, true };
     accessor->setSettings(before);
-    for (const char* key :
-        { "espresso/pregrinding", "espresso/grinderSensor", "machine/boostEspressoWater" }) {
-        SCOPED_TRACE(key);
-        refuseSetting(QLatin1String(key));
-        clearLog();
-        accessor->setSettings({ false, true, false });
-        EXPECT_EQ(fields(accessor->settings()), fields(before));
-        EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save espresso group settings")).size(), 1);
-        reload();
-        EXPECT_EQ(fields(accessor->settings()), fields(before));
-        acceptWrites();
-    }
+    for (const char* key : { "espresso/pregrinding", "espresso/grinderSensor", "machine/boostEspressoWater" })
+        expectRefusedSaveKeeps(
+            QLatin1String(key), QStringLiteral("Failed to save espresso group settings"),
+            [&] {
+                accessor->setSettings({ false, true, false });
+            },
+            [&] { return fields(accessor->settings()); });
 }
 
 TEST_F(EspressoGroupTest, SavingKeepsTheOtherMachineSettings)

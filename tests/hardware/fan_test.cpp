@@ -59,14 +59,14 @@ TEST_F(FanTest, ADurationBeyondThirtyTwoBitsIsRefusedNotCut)
 TEST_F(FanTest, ARefusedSaveKeepsTheSettingsAndSendsNothing)
 {
     accessor->setSettings({ true, false, 70000 });
-    refuseSetting(QStringLiteral("machine/fanDuration"));
     QSignalSpy sent(erogationManager(), &ErogationManager::fanSettingsSent);
-    accessor->setSettings({ false, true, 5 });
-    EXPECT_EQ(fields(accessor->settings()), fields(Settings { true, false, 70000 }));
+    expectRefusedSaveKeeps(
+        QStringLiteral("machine/fanDuration"), QStringLiteral("Failed to save fan settings"),
+        [&] {
+            accessor->setSettings({ false, true, 5 });
+        },
+        [&] { return fields(accessor->settings()); });
     EXPECT_EQ(sent.size(), 0);
-    EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save fan settings")).size(), 1);
-    reload();
-    EXPECT_EQ(fields(accessor->settings()), fields(Settings { true, false, 70000 }));
 }
 
 using Fan = bridge::hardware::Fan;

@@ -101,14 +101,10 @@ TEST_F(PumpsTest, AnInvalidIdentifierThrowsBeforeAnyPumpIsWritten)
 
 TEST_F(PumpsTest, ARefusedSaveKeepsEveryPumpAsItWasAndIsLogged)
 {
-    const PumpMap before = accessor->pumps();
     // The pump of interface number 9 is core logical pump 11, the physical pump 10.
-    refuseSetting(QStringLiteral("pumps/10"));
-    accessor->setPumps(everyPump());
-    EXPECT_EQ(accessor->pumps(), before);
-    EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save pumps")).size(), 1);
-    reload();
-    EXPECT_EQ(accessor->pumps(), before);
+    expectRefusedSaveKeeps(
+        QStringLiteral("pumps/10"), QStringLiteral("Failed to save pumps"),
+        [&] { accessor->setPumps(everyPump()); }, [&] { return accessor->pumps(); });
 }
 
 TEST_F(PumpsTest, LayoutWithoutLogicalPumpOrWithADuplicateShowsTheFirstAndSkipsMissingOnes)

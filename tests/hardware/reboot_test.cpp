@@ -51,7 +51,6 @@ TEST_P(RebootTest, AsksTheCoreForExactlyThatReboot)
     EXPECT_EQ(requests[0][0].value<RebootManager::Request>(), GetParam().request);
 }
 
-INSTANTIATE_TEST_SUITE_P(Operations, RebootTest, ::testing::ValuesIn(rebootCases),
-    [](const ::testing::TestParamInfo<RebootCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Operations, RebootTest, ::testing::ValuesIn(rebootCases), caseName<RebootCase>);
 
 } // namespace

@@ -105,8 +105,7 @@ const StatusCase statusCases[] = {
     { "Integer", 7, nonstd::nullopt,
         { "Core sensor id 0x", "b", " uses unhandled type ", "int", " value: ", "7" } },
 };
-INSTANTIATE_TEST_SUITE_P(Statuses, SensorStatus, ::testing::ValuesIn(statusCases),
-    [](const ::testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Statuses, SensorStatus, ::testing::ValuesIn(statusCases), caseName<StatusCase>);
 
 TEST_F(SensorsTest, InterfaceSensorElevenReadsCoreInputFortyEight)
 {

@@ -83,8 +83,8 @@ TEST_P(SlaveTemperatureText, IsReadOrLeftOut)
     EXPECT_EQ(slaves->temperatures_dC(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, SlaveTemperatureText, ::testing::ValuesIn(temperatureTexts),
-    [](const ::testing::TestParamInfo<TemperatureText>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SlaveTemperatureText, ::testing::ValuesIn(temperatureTexts), caseName<TemperatureText>);
 
 TEST_F(SlaveMachinesTest, AnUnreadableTemperatureIsLoggedAndTheOtherSlaveStillCounts)
 {

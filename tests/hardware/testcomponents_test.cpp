@@ -93,8 +93,7 @@ TEST_P(ComponentRefusedTest, ReturnsFalseAndStartsNothing)
     EXPECT_EQ(accessor->onGoingComponentTest(), running);
 }
 
-INSTANTIATE_TEST_SUITE_P(Requests, ComponentRefusedTest, ::testing::ValuesIn(kRefused),
-    [](const ::testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Requests, ComponentRefusedTest, ::testing::ValuesIn(kRefused), caseName<Refused>);
 
 TEST_F(TestComponentsTest, ACoreTestWithoutInterfacePartnerThrowsWhenReported)
 {

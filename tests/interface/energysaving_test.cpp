@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Records, EnergySavingBadRecordTest,
             "DeepBrightness", [](Settings& s) { s.deepMode.brightness = LeaEnergySaving::Brightness(-1); } },
         BadRecord { "ScheduleMode", [](Settings& s) { s.states.back().mode = LeaEnergySaving::Mode(5); } },
         BadRecord { "TimeBeyond32Bits", [](Settings& s) { s.wakeUpTimeFromDeepMode = int64_t(1) << 32; } }),
-    [](const ::testing::TestParamInfo<BadRecord>& info) { return std::string(info.param.name); });
+    caseName<BadRecord>);
 
 TEST_F(EnergySavingTest, ARefusedSaveLeavesTheLoadedSettingsAsTheyWere)
 {
@@ -290,6 +290,6 @@ INSTANTIATE_TEST_SUITE_P(Operations, EnergySavingLimitsTest,
         LimitCase {
             "salesThresholdValueSelfMode", &LimitsAccessor::salesThresholdValueSelfMode, nullptr, {} },
         LimitCase { "wakeUpTimeFromOff", &LimitsAccessor::wakeUpTimeFromOff, nullptr, {} }),
-    [](const ::testing::TestParamInfo<LimitCase>& info) { return std::string(info.param.name); });
+    caseName<LimitCase>);
 
 } // namespace

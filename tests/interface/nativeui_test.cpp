@@ -4,8 +4,7 @@
 #include "core/gui/guimodule.h"
 #include "core/gui/screensavermodule.h"
 #include "core/gui/useractivitymonitoring.h"
-#include "support/accessors.h"
-#include "support/machinetest.h"
+#include "support/machineaccessortest.h"
 #include "support/qtmessagecapture.h"
 
 #include <functional>
@@ -16,20 +15,10 @@ namespace {
 using LeaNativeUI = lea::interface::NativeUI;
 using NativeUI = bridge::interface::NativeUI;
 
-class NativeUITest : public MachineTest
+class NativeUITest : public MachineAccessorTest<LeaNativeUI, NativeUI>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        accessor = createAccessor<LeaNativeUI, NativeUI>();
-        ASSERT_TRUE(accessor);
-        clearLog();
-    }
-
     static GuiManager& gui() { return *gGuiEnv->guiManager(); }
-
-    std::unique_ptr<NativeUI> accessor;
 };
 
 // A change of the screen layer, the relay it must cause, and what the accessor then reads.
@@ -46,7 +35,8 @@ const LayerEvent kLayerEvents[] = {
         &LeaNativeUI::technicalMenuVisibilityChanged, [](const auto& v) { return v.technicalMenu; } },
     { "initLoadingShown", [] { gGuiEnv->guiManager()->initLoadingModule()->setVisible(true); },
         &LeaNativeUI::initLoadingVisibilityChanged, [](const auto& v) { return v.initLoading; } },
-    { "inactivity", [] { gGuiEnv->guiManager()->detectInactivity(); }, &LeaNativeUI::screensaverInactivityDetected,
+    { "inactivity", [] { gGuiEnv->guiManager()->detectInactivity(); },
+        &LeaNativeUI::screensaverInactivityDetected,
         [](const auto& v) { return !v.technicalMenu && !v.initLoading && !v.screenSaver; } },
     { "screenSaverExited",
         [] {
@@ -68,8 +58,7 @@ TEST_P(NativeUIRelayTest, RelaysOnceAndReadsTheLayer)
     EXPECT_TRUE(GetParam().visible(accessor->modulesVisibility()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Events, NativeUIRelayTest, ::testing::ValuesIn(kLayerEvents),
-    [](const ::testing::TestParamInfo<LayerEvent>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Events, NativeUIRelayTest, ::testing::ValuesIn(kLayerEvents), caseName<LayerEvent>);
 
 TEST_F(NativeUITest, LeavingTheTechnicalMenuHidesItOnlyWhenShown)
 {
@@ -109,7 +98,8 @@ TEST_F(NativeUITest, SelectionModeRoundTripsAndAnnouncesEachChange)
     EXPECT_EQ(gui().selectionMode(), GuiManager::SelectionMode1);
     EXPECT_EQ(accessor->selectionMode(), LeaNativeUI::SelectionMode1);
     EXPECT_EQ(spy.count(), 1);
-    EXPECT_THROW(accessor->setSelectionMode(static_cast<LeaNativeUI::SelectionMode>(2)), std::invalid_argument);
+    EXPECT_THROW(
+        accessor->setSelectionMode(static_cast<LeaNativeUI::SelectionMode>(2)), std::invalid_argument);
     gui().setSelectionMode(static_cast<GuiManager::SelectionMode>(5));
     EXPECT_THROW(accessor->selectionMode(), std::invalid_argument);
 }
@@ -122,7 +112,8 @@ TEST_F(NativeUITest, UnsupportedMessagesReportThemselves)
         ASSERT_EQ(capture.messages().size(), 1);
         EXPECT_EQ(capture.messages()[0].type, QtWarningMsg);
         EXPECT_EQ(capture.messages()[0].text,
-            QStringLiteral("virtual void bridge::interface::NativeUI::showCupPositionMessage() is not implemented."));
+            QStringLiteral(
+                "virtual void bridge::interface::NativeUI::showCupPositionMessage() is not implemented."));
     }
     EXPECT_TRUE(logEntries().isEmpty());
     accessor->showCreditMessage(lea::ProductDbId(3));

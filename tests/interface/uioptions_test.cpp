@@ -9,6 +9,7 @@
 #include "core/configuration/speakersetup.h"
 #include "core/selection/quickselectionmanager.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <functional>
 #include <QSignalSpy>
@@ -56,24 +57,18 @@ const GuardCase<bridge::interface::ReceiptQRCode> kReceiptQRCodeGuards[] = {
 GUARD_TEST(ReceiptQRCodeGuard, lea::interface::ReceiptQRCode, bridge::interface::ReceiptQRCode,
     kReceiptQRCodeGuards);
 
-class UIOptionsTest : public MachineTest
+class UIOptionsTest : public MachineAccessorTest<LeaUIOptions, UIOptions>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        configuration = loadConfiguration();
-        accessor = createAccessor<LeaUIOptions, UIOptions>();
-        ASSERT_TRUE(accessor);
-    }
+    void prepare() override { configuration = loadConfiguration(); }
 
     Configuration* configuration = nullptr;
-    std::unique_ptr<UIOptions> accessor;
 };
 
 TEST_F(UIOptionsTest, RecordsCarryTheConfigurationsValues)
 {
-    configuration->directSelectionSettings()->setSelectionModeSetup(DirectSelectionSettings::SelectionModeSetup2, true);
+    configuration->directSelectionSettings()->setSelectionModeSetup(
+        DirectSelectionSettings::SelectionModeSetup2, true);
     configuration->cupDispenserSettings()->setChooseWhereDelivery(true);
     const auto setup = accessor->setupUI();
     EXPECT_EQ(setup.selectionModeSetup, LeaUIOptions::SelectionModeSetup2);
@@ -124,12 +119,13 @@ struct Relay
 
 const Relay kRelays[] = {
     { "nutritionalInfo", [](Configuration& c) { c.generalSettings()->setShowNutritionalInfo(true); }, true },
-    { "recipeNutritionalInfo", [](Configuration& c) { c.generalSettings()->setShowRecipeNutritionalInfo(true); },
-        true },
+    { "recipeNutritionalInfo",
+        [](Configuration& c) { c.generalSettings()->setShowRecipeNutritionalInfo(true); }, true },
     { "quickSelectionEnabled", [](Configuration& c) { c.quickSelectionManager()->setEnabled(true); }, true },
     { "warningDelay", [](Configuration& c) { c.quickSelectionManager()->setWarningMessageDelay(5); }, true },
     { "volume", [](Configuration& c) { c.speakerSetup()->setVolume(4); }, true },
-    { "disabilityUI", [](Configuration& c) { c.displayDisabledModes()->setDisabilityUI(true, true); }, false },
+    { "disabilityUI", [](Configuration& c) { c.displayDisabledModes()->setDisabilityUI(true, true); },
+        false },
 };
 
 class UIOptionsRelayTest : public UIOptionsTest, public ::testing::WithParamInterface<Relay>
@@ -151,7 +147,6 @@ TEST_P(UIOptionsRelayTest, FollowsTheLoadedConfigurationOnly)
     EXPECT_EQ(informations.count() + disability.count(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sources, UIOptionsRelayTest, ::testing::ValuesIn(kRelays),
-    [](const ::testing::TestParamInfo<Relay>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sources, UIOptionsRelayTest, ::testing::ValuesIn(kRelays), caseName<Relay>);
 
 } // namespace

@@ -116,8 +116,8 @@ TEST_P(AutomaticRinsingRoundTrip, IsStoredSavedAnnouncedAndReadBackAfterAReload)
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Schedules, AutomaticRinsingRoundTrip, ::testing::ValuesIn(kRoundTrips),
-    [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Schedules, AutomaticRinsingRoundTrip, ::testing::ValuesIn(kRoundTrips), caseName<RoundTrip>);
 
 TEST_F(AutomaticRinsingTest, TheSwitchTurnsTheScheduleOffAndOnAgain)
 {

@@ -130,8 +130,7 @@ TEST_P(CleaningStart, StartsTheMachineWithTheConvertedTypeAndAmountOrNothing)
     EXPECT_EQ(events[0], std::make_tuple(start.started->first, CleaningSettings::ManualMode, false));
 }
 
-INSTANTIATE_TEST_SUITE_P(Requests, CleaningStart, ::testing::ValuesIn(kStarts),
-    [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Requests, CleaningStart, ::testing::ValuesIn(kStarts), caseName<StartCase>);
 
 /// One accessor's relay of a save announcement of the cleaning settings.
 struct Relay
@@ -172,8 +171,7 @@ TEST_P(CleaningRelay, EachSaveIsAnnouncedOnceAlsoAfterTheConfigurationIsReplaced
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Accessors, CleaningRelay, ::testing::ValuesIn(kRelays),
-    [](const ::testing::TestParamInfo<Relay>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Accessors, CleaningRelay, ::testing::ValuesIn(kRelays), caseName<Relay>);
 
 using Inactivity = bridge::maintenance::InactivityCleaning;
 const GuardCase<Inactivity> kInactivityGuarded[] = {

@@ -8,6 +8,7 @@
 #include "core/machine/machineclock.h"
 #include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <climits>
 #include <QSignalSpy>
@@ -26,17 +27,13 @@ auto fields(const Settings& s)
 
 const QDateTime kNow(QDate(2026, 3, 5), QTime(7, 30));
 
-class MaintenanceTest : public MachineTest
+class MaintenanceTest : public MachineAccessorTest<LeaMaintenance, Maintenance>
 {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        MachineTest::SetUp();
         gCoreEnv->clock()->setSimulatedTime(kNow);
         loadConfiguration();
-        accessor = createAccessor<LeaMaintenance, Maintenance>();
-        ASSERT_TRUE(accessor);
-        clearLog();
     }
 
     static ::Maintenance& core() { return *gGuiEnv->maintenance(); }
@@ -48,8 +45,6 @@ protected:
         store().reload();
         core().load();
     }
-
-    std::unique_ptr<Maintenance> accessor;
 };
 
 TEST_F(MaintenanceTest, TheScheduleRoundTripsThroughTheStore)

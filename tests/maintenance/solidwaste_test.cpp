@@ -115,12 +115,12 @@ TEST_F(SolidWasteTest, ARefusedSaveKeepsTheThresholds)
 {
     setGrams(true);
     accessor->setSettings({ Pair(900, 700), {}, {} });
-    refuseSetting(QStringLiteral("machine/wasteBucketWarning"));
-    clearLog();
-    accessor->setSettings({ Pair(500, 400), {}, {} });
-    EXPECT_EQ(fields(accessor->settings()), fields(Settings { Pair(900, 700), {}, {} }));
-    EXPECT_EQ(logEntriesContaining("Failed to save solid waste settings").size(), 1);
-    reload();
+    expectRefusedSaveKeeps(
+        QStringLiteral("machine/wasteBucketWarning"), QStringLiteral("Failed to save solid waste settings"),
+        [&] {
+            accessor->setSettings({ Pair(500, 400), {}, {} });
+        },
+        [&] { return fields(accessor->settings()); });
     EXPECT_EQ(fields(accessor->settings()), fields(Settings { Pair(900, 700), {}, {} }));
 }
 

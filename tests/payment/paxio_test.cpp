@@ -3,6 +3,7 @@
 #include "core/coreenvironment.h"
 #include "core/payment/payment.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <QSignalSpy>
 #include <tuple>
@@ -28,23 +29,19 @@ const GuardCase<Paxio> kGuards[] = {
 };
 GUARD_TEST(PaxioGuard, LeaPaxio, Paxio, kGuards);
 
-class PaxioTest : public MachineTest
+class PaxioTest : public SettingsAccessorTest<LeaPaxio, Paxio>
 {
 protected:
     void SetUp() override
     {
-        MachineTest::SetUp();
-        loadConfiguration();
-        paxio = createAccessor<LeaPaxio, Paxio>();
-        ASSERT_TRUE(paxio);
+        SettingsAccessorTest::SetUp();
         connect();
     }
     void connect()
     {
-        QObject::connect(paxio.get(), &LeaPaxio::remoteSelection, paxio.get(),
+        QObject::connect(accessor.get(), &LeaPaxio::remoteSelection, accessor.get(),
             [this](lea::connectivity::RemoteSelection& s) { selections.push_back(s); });
     }
-    std::unique_ptr<Paxio> paxio;
     std::vector<lea::connectivity::RemoteSelection> selections;
 };
 
@@ -76,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, PaxioPreselections,
         PreselectionCase { "AscendingKeys", { { 5, 50 }, { 2, 20 } }, { { 2, 0, 20 }, { 1, 0, 50 } } },
         PreselectionCase { "HighestKey", { { 0xFFFF, 0xFFFF } }, { { 3, 0x0FFF, 0xFFFF } } },
         PreselectionCase { "None", {}, {} }),
-    [](const ::testing::TestParamInfo<PreselectionCase>& info) { return std::string(info.param.name); });
+    caseName<PreselectionCase>);
 
 TEST_F(PaxioTest, ASelectionWithANegativeItemNumberIsLoggedAndDropped)
 {
@@ -90,15 +87,15 @@ TEST_F(PaxioTest, ASelectionWithANegativeItemNumberIsLoggedAndDropped)
 
 TEST_F(PaxioTest, FilesTravelBothWaysAndUnknownTypesAreRefused)
 {
-    paxio->fileToDevice(LeaPaxio::Firmware, "fw");
-    EXPECT_THROW(paxio->fileToDevice(LeaPaxio::FileType(3), "bad"), std::invalid_argument);
+    accessor->fileToDevice(LeaPaxio::Firmware, "fw");
+    EXPECT_THROW(accessor->fileToDevice(LeaPaxio::FileType(3), "bad"), std::invalid_argument);
     ASSERT_EQ(hi().sentFiles().size(), 1);
     EXPECT_EQ(hi().sentFiles()[0], qMakePair(HiManager::Firmware, QByteArray("fw")));
 
     std::vector<std::pair<LeaPaxio::FileType, QByteArray>> received, sent;
-    QObject::connect(paxio.get(), &LeaPaxio::fileFromDevice, paxio.get(),
+    QObject::connect(accessor.get(), &LeaPaxio::fileFromDevice, accessor.get(),
         [&](LeaPaxio::FileType type, const QByteArray& data) { received.emplace_back(type, data); });
-    QObject::connect(paxio.get(), &LeaPaxio::fileSentToDevice, paxio.get(),
+    QObject::connect(accessor.get(), &LeaPaxio::fileSentToDevice, accessor.get(),
         [&](LeaPaxio::FileType type, const QByteArray& data) { sent.emplace_back(type, data); });
     hi().receiveFile(HiManager::Audit, "audit");
     hi().confirmFileSent(HiManager::Configuration, "cfg");
@@ -118,7 +115,7 @@ TEST_F(PaxioTest, FilesTravelBothWaysAndUnknownTypesAreRefused)
 
 TEST_F(PaxioTest, TransferStateFollowsTheHostInterfaceAndNotifiesOnlyChanges)
 {
-    QSignalSpy transfer(paxio.get(), &LeaPaxio::fileTransferInProgressChanged);
+    QSignalSpy transfer(accessor.get(), &LeaPaxio::fileTransferInProgressChanged);
     const std::tuple<int, bool, int> steps[] = {
         { 1, false, 0 },
         { 3, true, 1 },
@@ -129,17 +126,17 @@ TEST_F(PaxioTest, TransferStateFollowsTheHostInterfaceAndNotifiesOnlyChanges)
     };
     for (const auto& [state, inProgress, notifications] : steps) {
         hi().setState(state);
-        EXPECT_EQ(paxio->isFileTransferInProgress(), inProgress) << state;
+        EXPECT_EQ(accessor->isFileTransferInProgress(), inProgress) << state;
         EXPECT_EQ(transfer.count(), notifications) << state;
     }
     // A new accessor reads the state it starts in.
     hi().setState(3);
     EXPECT_TRUE((createAccessor<LeaPaxio, Paxio>()->isFileTransferInProgress()));
 
-    QSignalSpy alignment(paxio.get(), &LeaPaxio::executiveAlignmentPendingChanged);
+    QSignalSpy alignment(accessor.get(), &LeaPaxio::executiveAlignmentPendingChanged);
     hi().setExecutiveAlignmentPending(true);
     EXPECT_EQ(alignment.count(), 1);
-    EXPECT_TRUE(paxio->isExecutiveAlignmentPending());
+    EXPECT_TRUE(accessor->isExecutiveAlignmentPending());
 }
 
 } // namespace

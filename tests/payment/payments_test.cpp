@@ -13,6 +13,7 @@
 #include "core/selection/userselectionmanager.h"
 #include "core/statistics/evadtsconfigurationreporthandler.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 #include "support/signalnames.h"
 
 #include <climits>
@@ -39,13 +40,13 @@ auto fields(const LeaPayments::MoneyEvent& e)
 class SignalRecorder : public SignalNames
 {
 public:
-    explicit SignalRecorder(LeaPayments& payments)
-        : SignalNames(payments,
+    explicit SignalRecorder(LeaPayments& accessor)
+        : SignalNames(accessor,
             { &LeaPayments::priceChanged, &LeaPayments::creditChanged, &LeaPayments::vendModeChanged,
                 &LeaPayments::externalVendRequest, &LeaPayments::exactChangeModeChanged })
     {
-        connect(&payments, &LeaPayments::terminateVendRequest, this, [this] { record("terminate"); });
-        connect(&payments, &LeaPayments::moneyEvent, this, [this](const LeaPayments::MoneyEvent& e) {
+        connect(&accessor, &LeaPayments::terminateVendRequest, this, [this] { record("terminate"); });
+        connect(&accessor, &LeaPayments::moneyEvent, this, [this](const LeaPayments::MoneyEvent& e) {
             record("moneyEvent");
             events.push_back(fields(e));
         });
@@ -53,16 +54,13 @@ public:
     std::vector<std::tuple<int, int, int, int, int>> events;
 };
 
-class PaymentsTest : public MachineTest
+class PaymentsTest : public SettingsAccessorTest<LeaPayments, Payments>
 {
 protected:
     void SetUp() override
     {
-        MachineTest::SetUp();
-        loadConfiguration();
-        payments = createAccessor<LeaPayments, Payments>();
-        ASSERT_TRUE(payments);
-        recorder = std::make_unique<SignalRecorder>(*payments);
+        SettingsAccessorTest::SetUp();
+        recorder = std::make_unique<SignalRecorder>(*accessor);
     }
     static Payment& core() { return *gCoreEnv->payment(); }
     static QList<AbstractPaymentDevice*> allDevices()
@@ -71,7 +69,6 @@ protected:
             core().cashlessDevice(1), core().parallelCoinValidatorDevice(),
             core().executiveChangeGiverDevice() };
     }
-    std::unique_ptr<Payments> payments;
     std::unique_ptr<SignalRecorder> recorder;
 };
 
@@ -91,13 +88,13 @@ TEST_F(PaymentsTest, CreditAndMoneyEventsReachTheInterfaceWithTheirDataUnchanged
 {
     core().addCredit(150);
     core().insertToken();
-    EXPECT_TRUE(payments->tokenVend());
+    EXPECT_TRUE(accessor->tokenVend());
     EXPECT_TRUE(core().chargeVend(100)); // the token pays
-    EXPECT_FALSE(payments->tokenVend());
+    EXPECT_FALSE(accessor->tokenVend());
     EXPECT_TRUE(core().chargeVend(100));
-    EXPECT_EQ(payments->credit(), 50);
+    EXPECT_EQ(accessor->credit(), 50);
     core().returnChange();
-    EXPECT_EQ(payments->credit(), 0);
+    EXPECT_EQ(accessor->credit(), 0);
     core().reportMoneyEvent({ payment::ExternalVend, -7, 0x7fffffff, -1, 99 });
     EXPECT_EQ(recorder->take(),
         (QStringList { "creditChanged", "moneyEvent", "vendModeChanged", "moneyEvent", "vendModeChanged",
@@ -132,7 +129,7 @@ TEST_F(PaymentsTest, CoreSignalsAreRelayedAndEveryPriceCauseGivesPriceChanged)
         cause();
         EXPECT_EQ(recorder->take(), QStringList { name });
     }
-    EXPECT_TRUE(payments->exactChangeMode());
+    EXPECT_TRUE(accessor->exactChangeMode());
 }
 
 TEST_F(PaymentsTest, ExternalVendGrantedOrRefusedEndsWithOneTerminateWhenTheReservationEnds)
@@ -140,20 +137,20 @@ TEST_F(PaymentsTest, ExternalVendGrantedOrRefusedEndsWithOneTerminateWhenTheRese
     QSignalSpy cancelled(&core(), &Payment::vendCancelledByUser);
     for (const bool granted : { true, false }) {
         core().requestExternalVend();
-        EXPECT_TRUE(payments->isReservationActive());
+        EXPECT_TRUE(accessor->isReservationActive());
         EXPECT_EQ(recorder->take(), QStringList { "externalVendRequest" }) << granted;
         if (granted) {
-            payments->authorizeExternalVend();
+            accessor->authorizeExternalVend();
             EXPECT_EQ(gCoreEnv->userSelectionManager()->currentState(), UserSelectionManager::State(3));
-            EXPECT_TRUE(payments->isReservationActive());
+            EXPECT_TRUE(accessor->isReservationActive());
             EXPECT_EQ(recorder->take(), QStringList());
             core().setReservationActive(false); // the vend is over
         } else {
-            payments->cancelVendRequest();
+            accessor->cancelVendRequest();
             EXPECT_EQ(cancelled.count(), 1);
         }
         EXPECT_EQ(core().lastExternalVendAnswer(), nonstd::optional<bool>(granted));
-        EXPECT_FALSE(payments->isReservationActive());
+        EXPECT_FALSE(accessor->isReservationActive());
         EXPECT_EQ(recorder->take(), QStringList { "terminate" }) << granted;
     }
 }
@@ -175,7 +172,7 @@ TEST_F(PaymentsTest, DevicesFollowTheProtocolModeAndTheExecutiveTypeRefinesThePr
         core().setExecutiveType(executive);
         for (int k = 0; k < 6; ++k)
             allDevices()[k]->setPresent(present & (1 << k));
-        const Record record = payments->payment();
+        const Record record = accessor->payment();
         EXPECT_EQ(record.coins ? record.coins->kind : 0, coins) << mode << present;
         EXPECT_EQ(std::make_tuple(bool(record.bills), bool(record.cashless1), bool(record.cashless2)),
             std::make_tuple(others, others, others))
@@ -187,7 +184,7 @@ TEST_F(PaymentsTest, DevicesFollowTheProtocolModeAndTheExecutiveTypeRefinesThePr
 
     core().setExecutiveType(4);
     core().setProtocolMode(3);
-    EXPECT_FALSE(payments->payment().protocol);
+    EXPECT_FALSE(accessor->payment().protocol);
     ASSERT_EQ(logEntries().size(), 1);
     EXPECT_EQ(std::make_pair(logEntries()[0].level, logEntries()[0].modules),
         std::make_pair(LogLevel::Error, QStringList { "Global", "Payment" }));
@@ -198,13 +195,13 @@ TEST_F(PaymentsTest, DevicesFollowTheProtocolModeAndTheExecutiveTypeRefinesThePr
 
 TEST_F(PaymentsTest, GeneralProtocolsAreTheFamiliesOfTheProtocols)
 {
-    EXPECT_EQ(payments->availableGeneralProtocols(),
+    EXPECT_EQ(accessor->availableGeneralProtocols(),
         (QList<LeaPayments::GeneralProtocol> {
             LeaPayments::GeneralParallel, LeaPayments::GeneralMdb, LeaPayments::GeneralExecutive }));
     const int families[] = { 0, 1, 2, 3, 3, 3, 3, 0 };
     for (int protocol = 0; protocol < 8; ++protocol)
         EXPECT_EQ(
-            payments->getGeneralProtocolFromProtocol(LeaPayments::Protocol(protocol)), families[protocol]);
+            accessor->getGeneralProtocolFromProtocol(LeaPayments::Protocol(protocol)), families[protocol]);
     ASSERT_EQ(logEntries().size(), 1);
     EXPECT_EQ(logEntries()[0].items,
         (QStringList { "virtual lea::payment::Payments::GeneralProtocol "
@@ -230,7 +227,7 @@ TEST_F(PaymentsTest, TheRecordCopiesTheDevicesTokensCreditsAndTheCurrency)
     core().setEscrowEnabled(true);
     core().setCurrency("CHF");
 
-    const Record record = payments->payment();
+    const Record record = accessor->payment();
     EXPECT_EQ(std::make_tuple(record.creditSelector, record.escrowEnabled, record.currencyCode),
         std::make_tuple(quint8(0xff), true, quint16(756)));
     ASSERT_TRUE(record.coins && record.bills && record.cashless1 && record.cashless2);
@@ -244,23 +241,23 @@ TEST_F(PaymentsTest, TheRecordCopiesTheDevicesTokensCreditsAndTheCurrency)
     EXPECT_FALSE(record.coins->cashlessInfo || record.bills->cashlessInfo || record.cashless1->cashInfo);
     EXPECT_EQ(record.cashless1->cashlessInfo, (std::array<quint8, 3> { 3, 1, 2 }));
     EXPECT_FALSE(record.cashless2->cashlessInfo); // no information yet
-    const auto validator = payments->basicPaymentFromPaymentDevice(core().parallelCoinValidatorDevice());
+    const auto validator = accessor->basicPaymentFromPaymentDevice(core().parallelCoinValidatorDevice());
     EXPECT_EQ(std::make_tuple(validator.kind, bool(validator.cashInfo), bool(validator.cashlessInfo)),
         std::make_tuple(quint8(0x01), false, false));
-    EXPECT_EQ(payments->basicPaymentFromPaymentDevice(nullptr).kind, 0);
+    EXPECT_EQ(accessor->basicPaymentFromPaymentDevice(nullptr).kind, 0);
 
     // Selector, credit of every present device for it.
     const std::pair<int, int> credits[] = { { 0, 70 }, { 1, 0 }, { 2, INT_MAX } };
     for (const auto& [selector, total] : credits) {
         core().setCreditSelector(selector);
-        EXPECT_EQ(payments->totalCredit(), total) << selector;
+        EXPECT_EQ(accessor->totalCredit(), total) << selector;
     }
     core().changeGiverDevice()->setPresent(false);
-    EXPECT_EQ(payments->totalCredit(), INT_MAX);
+    EXPECT_EQ(accessor->totalCredit(), INT_MAX);
     core().cashlessDevice(1)->setPresent(false);
-    EXPECT_EQ(payments->totalCredit(), 0);
+    EXPECT_EQ(accessor->totalCredit(), 0);
     core().setCurrency("XYZ");
-    EXPECT_EQ(payments->payment().currencyCode, 0);
+    EXPECT_EQ(accessor->payment().currencyCode, 0);
 }
 
 TEST_F(PaymentsTest, FreeVendTokenAndCancellingGiveTheStatusAndTheModes)
@@ -281,15 +278,15 @@ TEST_F(PaymentsTest, FreeVendTokenAndCancellingGiveTheStatusAndTheModes)
         core().setFreeVendCancelling(cancelling);
         while (core().tokenCount() < tokens)
             core().insertToken();
-        EXPECT_EQ(std::make_tuple(payments->freeVend(), int(payments->payment().freeVendStatus),
-                      payments->tokenVend(), payments->freeVendSingleVend(), payments->freeVendToken()),
+        EXPECT_EQ(std::make_tuple(accessor->freeVend(), int(accessor->payment().freeVendStatus),
+                      accessor->tokenVend(), accessor->freeVendSingleVend(), accessor->freeVendToken()),
             std::make_tuple(isFree, status, tokenVend, single, token));
     }
     // Mode asked, free vend and single vend after it.
     const std::tuple<int, bool, bool> modes[]
         = { { 2, true, false }, { 1, true, true }, { 0, false, true }, { 9, false, true } };
     for (const auto& [mode, free, single] : modes) {
-        payments->setFreevendMode(LeaPayments::FreeVendStatus(mode));
+        accessor->setFreevendMode(LeaPayments::FreeVendStatus(mode));
         EXPECT_EQ(
             std::make_pair(core().isFreeVend(), core().isFreeVendSingleVend()), std::make_pair(free, single));
     }
@@ -300,33 +297,33 @@ TEST_F(PaymentsTest, MechanicalReadsAndCallsReachThePaymentObject)
     const std::pair<int, int> lists[] = { { 0, 0 }, { 1, 0 }, { 2, 1 }, { 3, 2 }, { 4, 3 }, { 5, 0 } };
     for (const auto& [mode, number] : lists) {
         core().setPriceListMode(mode);
-        EXPECT_EQ(payments->priceListNumber(), number) << mode;
+        EXPECT_EQ(accessor->priceListNumber(), number) << mode;
     }
     for (const bool on : { true, false }) {
         core().setDeliveryInProgress(on);
         core().setDisplayHiddenCredit(on);
         core().setCustomizationPriceVisible(on);
-        EXPECT_EQ(std::make_tuple(payments->deliveryInProgress(), payments->showCredit(),
-                      payments->displayCustomizationPrice()),
+        EXPECT_EQ(std::make_tuple(accessor->deliveryInProgress(), accessor->showCredit(),
+                      accessor->displayCustomizationPrice()),
             std::make_tuple(on, !on, on));
     }
-    payments->setOrderNumber("A-17");
+    accessor->setOrderNumber("A-17");
     EXPECT_EQ(core().orderNumber(), "A-17");
     QSignalSpy denied(&core(), &Payment::remoteSelectionDenied);
-    payments->sendSelectionDenied();
+    accessor->sendSelectionDenied();
     EXPECT_EQ(denied.count(), 1);
     core().setFreeVendCodes({ "1234" });
-    EXPECT_FALSE(payments->processFreeVendCode("9999"));
-    EXPECT_TRUE(payments->processFreeVendCode("1234"));
-    EXPECT_TRUE(payments->freeVendSingleVend());
-    EXPECT_FALSE(payments->processFreeVendCode("1234"));
+    EXPECT_FALSE(accessor->processFreeVendCode("9999"));
+    EXPECT_TRUE(accessor->processFreeVendCode("1234"));
+    EXPECT_TRUE(accessor->freeVendSingleVend());
+    EXPECT_FALSE(accessor->processFreeVendCode("1234"));
 
     PaymentSettings& settings = *gCoreEnv->configuration()->paymentSettings();
     for (int k = 0; k < 3; ++k) {
         settings.setCreditKept(k == 0);
         settings.setMultiVend(k == 1);
         settings.setPricesShown(k == 2);
-        const LeaPayments::Settings read = payments->settings();
+        const LeaPayments::Settings read = accessor->settings();
         EXPECT_EQ(std::make_tuple(read.creditKept, read.multiVend, read.pricesShown),
             std::make_tuple(k == 0, k == 1, k == 2));
     }

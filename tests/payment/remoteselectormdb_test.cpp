@@ -94,6 +94,6 @@ INSTANTIATE_TEST_SUITE_P(Requests, RemoteSelectorMdbTest,
         MdbCase { "FirstUnavailableSecondAvailable", { { 5, false }, { 5, true } }, 5, -1 },
         MdbCase { "UnknownItemNumber", { { 5, true } }, 65535, -1 },
         MdbCase { "NoConfiguration", { { 5, true } }, 5, -1, false }),
-    [](const ::testing::TestParamInfo<MdbCase>& info) { return std::string(info.param.name); });
+    caseName<MdbCase>);
 
 } // namespace

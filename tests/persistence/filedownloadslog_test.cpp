@@ -2,9 +2,13 @@
 #include "persistence/downloadstest.h"
 
 #include <cstdint>
+#include <gmock/gmock.h>
 #include <limits>
 #include <QSignalSpy>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,26 +39,14 @@ Download sample()
     return d;
 }
 
-void expectSame(const Download& a, const Download& b)
+auto fields(const Download& d)
 {
-    EXPECT_EQ(a.uuid, b.uuid);
-    EXPECT_EQ(a.fileUuid, b.fileUuid);
-    EXPECT_EQ(a.fileUrl, b.fileUrl);
-    EXPECT_EQ(a.fileSize, b.fileSize);
-    EXPECT_EQ(a.fileType, b.fileType);
-    EXPECT_EQ(a.fileDestination.absoluteFilePath(), b.fileDestination.absoluteFilePath());
-    EXPECT_EQ(a.status, b.status);
-    EXPECT_EQ(a.source, b.source);
-    EXPECT_EQ(a.consumedCredits, b.consumedCredits);
-    EXPECT_EQ(a.creditSize, b.creditSize);
-    EXPECT_EQ(a.start, b.start);
-    EXPECT_EQ(a.end, b.end);
-    EXPECT_EQ(a.chunkSize, b.chunkSize);
-    ASSERT_EQ(a.chunksStates.size(), b.chunksStates.size());
-    for (std::size_t k = 0; k < a.chunksStates.size(); ++k) {
-        EXPECT_EQ(a.chunksStates[k].count, b.chunksStates[k].count) << k;
-        EXPECT_EQ(a.chunksStates[k].set, b.chunksStates[k].set) << k;
-    }
+    std::vector<std::pair<int, bool>> chunks;
+    for (const Lea::ChunkState& chunk : d.chunksStates)
+        chunks.emplace_back(chunk.count, chunk.set);
+    return std::make_tuple(d.uuid, d.fileUuid, d.fileUrl, d.fileSize, d.fileType,
+        d.fileDestination.absoluteFilePath(), d.status, d.source, d.consumedCredits, d.creditSize, d.start,
+        d.end, d.chunkSize, chunks);
 }
 
 class FileDownloadsLogTest : public StoredRowsTest
@@ -126,7 +118,7 @@ TEST_F(FileDownloadsLogTest, ANewRowHasTheStoredLayoutAndAbsentFieldsReadBackAbs
     const Lea::FileDownloadsMap rows = all();
     ASSERT_EQ(rows.count(id), 1u);
     d.chunksStates[2].set = false; // a count of 0 has no flag
-    expectSame(rows.at(id), d);
+    EXPECT_EQ(fields(rows.at(id)), fields(d));
 }
 
 TEST_F(FileDownloadsLogTest, WideValuesDatesAndHostileTextsRoundTripExactly)
@@ -163,25 +155,16 @@ TEST_F(FileDownloadsLogTest, WideValuesDatesAndHostileTextsRoundTripExactly)
     for (std::size_t k = 0; k < downloads.size(); ++k) {
         SCOPED_TRACE(k);
         ASSERT_EQ(rows.count(ids[k]), 1u);
-        expectSame(rows.at(ids[k]), downloads[k]);
+        EXPECT_EQ(fields(rows.at(ids[k])), fields(downloads[k]));
     }
     EXPECT_EQ(storedRowCount(QStringLiteral("Connectivity_Requests")), 0);
 }
 
 TEST_F(FileDownloadsLogTest, FileTypesAreStoredAsTheirCodesAndTheOlderCodeReadsAsTheFirstType)
 {
-    const std::pair<Lea::FileType, int> codes[] = {
-        { Lea::FileType0, 6 },
-        { Lea::FileType1, 5 },
-        { Lea::FileType2, 1 },
-        { Lea::FileType3, 2 },
-        { Lea::FileType4, 4 },
-        { Lea::FileType5, 7 },
-        { Lea::FileType6, 8 },
-        { Lea::FileType7, 9 },
-        { Lea::FileType8, 10 },
-        { Lea::FileType9, 0 },
-    };
+    const std::pair<Lea::FileType, int> codes[] = { { Lea::FileType0, 6 }, { Lea::FileType1, 5 },
+        { Lea::FileType2, 1 }, { Lea::FileType3, 2 }, { Lea::FileType4, 4 }, { Lea::FileType5, 7 },
+        { Lea::FileType6, 8 }, { Lea::FileType7, 9 }, { Lea::FileType8, 10 }, { Lea::FileType9, 0 } };
     for (const auto& [type, code] : codes) {
         Download d = sample();
         d.fileType = type;
@@ -215,12 +198,8 @@ TEST_F(FileDownloadsLogTest, FinishedDownloadsAreLeftOutOfTheUnfinishedListing)
 
 TEST_F(FileDownloadsLogTest, OnlyDownloadsThatEndedLaterAreNewer)
 {
-    const std::pair<nonstd::optional<QDateTime>, bool> ends[] = {
-        { kMorning.addMSecs(-1), false },
-        { kMorning, false },
-        { kMorning.addMSecs(1), true },
-        { nonstd::nullopt, false },
-    };
+    const std::pair<nonstd::optional<QDateTime>, bool> ends[] = { { kMorning.addMSecs(-1), false },
+        { kMorning, false }, { kMorning.addMSecs(1), true }, { nonstd::nullopt, false } };
     std::vector<lea::FileDownloadId> newer;
     for (const auto& [end, isNewer] : ends) {
         Download d = sample();
@@ -253,7 +232,7 @@ TEST_F(FileDownloadsLogTest, SavedChunksAndCreditsPersistAndEveryInstanceHearsEa
     EXPECT_EQ(theirs.count(), 2);
     EXPECT_EQ(storedRow(kTable, id.value()).value("chunks_states").toByteArray(), QByteArray("[4,4,-2]"));
     EXPECT_EQ(storedRow(kTable, id.value()).value("consumed_credits").toLongLong(), 9000000000ll);
-    expectSame(all().at(id), d);
+    EXPECT_EQ(fields(all().at(id)), fields(d));
 
     // An id without row: nothing is written, and that is no failure.
     other->save(lea::FileDownloadId(id.value() + 100), d);
@@ -287,12 +266,7 @@ TEST_F(FileDownloadsLogTest, RefusedWritesThrowLogAndLeaveTheRowAndTheListenersA
         SCOPED_TRACE(c.refusal);
         refuseWrites(c.refusal);
         clearLog();
-        try {
-            c.write();
-            ADD_FAILURE() << "no exception";
-        } catch (const std::runtime_error& error) {
-            EXPECT_STREQ(error.what(), "Failed to save download state");
-        }
+        EXPECT_EQ(exceptionText<std::runtime_error>(c.write), "Failed to save download state");
         const QList<LogEntry> entries = logEntriesContaining(": Failed to save download state");
         ASSERT_EQ(entries.size(), 1);
         EXPECT_EQ(entries[0].level, LogLevel::Error);
@@ -302,23 +276,15 @@ TEST_F(FileDownloadsLogTest, RefusedWritesThrowLogAndLeaveTheRowAndTheListenersA
     }
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(storedRowCount(kTable), 1);
-    expectSame(all().at(id), sample());
+    EXPECT_EQ(fields(all().at(id)), fields(sample()));
 }
 
 TEST_F(FileDownloadsLogTest, ADroppedTableFailsWritesWithTheDocumentedTextAndListsNothing)
 {
     log->create(sample());
     execute("DROP TABLE Connectivity_File_Download");
-    EXPECT_THROW(
-        {
-            try {
-                log->create(sample());
-            } catch (const std::runtime_error& error) {
-                EXPECT_STREQ(error.what(), "Failed to save download state");
-                throw;
-            }
-        },
-        std::runtime_error);
+    EXPECT_EQ(
+        exceptionText<std::runtime_error>([&] { log->create(sample()); }), "Failed to save download state");
     EXPECT_TRUE(log->getNonFinishedDownloads().empty());
 }
 
@@ -378,12 +344,8 @@ TEST_F(FileDownloadsLogTest, UnconvertibleValuesThrowBeforeAnythingIsWritten)
     for (const auto& s : spoil) {
         Download d = sample();
         s(d);
-        try {
-            log->create(d);
-            ADD_FAILURE() << "no exception";
-        } catch (const std::invalid_argument& error) {
-            EXPECT_TRUE(QString(error.what()).startsWith("Invalid external enum value ")) << error.what();
-        }
+        EXPECT_THAT(exceptionText<std::invalid_argument>([&] { log->create(d); }),
+            ::testing::StartsWith("Invalid external enum value "));
     }
     EXPECT_THROW(
         log->getAllDownloadsForTypeAndSource(Lea::FileType(-1), Lea::Source0), std::invalid_argument);

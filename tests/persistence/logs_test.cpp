@@ -10,6 +10,7 @@
 #include "core/machine/machineclock.h"
 #include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,18 +29,10 @@ const QString kHandleExpression = QStringLiteral(
     "std::find_if(m_customLogs.begin(), m_customLogs.end(), [ptr](const std::unique_ptr<RotatingLogFile>& "
     "knownPtr) { return ptr == knownPtr.get(); }) != m_customLogs.end()");
 
-class LogsTest : public MachineTest
+class LogsTest : public MachineAccessorTest<LeaLogs, Logs>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        m_logs = createAccessor<LeaLogs, Logs>();
-        ASSERT_TRUE(m_logs);
-        clearLog();
-    }
-
-    Logs& logs() const { return *m_logs; }
+    Logs& logs() const { return *accessor; }
 
     LeaLogs::CustomLogConfig config(const QString& name, uint32_t limit = 0, bool syncEachWrite = false) const
     {
@@ -73,9 +66,6 @@ protected:
     }
 
     static SettingsStore& settings() { return *gCoreEnv->configurationGroup()->settingsStore(); }
-
-private:
-    std::unique_ptr<Logs> m_logs;
 };
 
 // --- push: every level and module, both ways -------------------------------------------------------
@@ -121,6 +111,7 @@ TEST_F(LogsTest, PushReachesTheCoreLogAtTheLevelUnderTheModuleAndConvertsBack)
         EXPECT_EQ(logEntries()[0].level, c.core) << c.lea;
         EXPECT_EQ(logEntries()[0].text, QStringLiteral("\"level line\""));
         EXPECT_EQ(bridge::persistence::LogLevelEnumConverter::toExternalOpt(c.core), c.lea);
+        EXPECT_EQ(bridge::persistence::LogLevelEnumConverter::toInternalOpt(c.lea), c.core);
     }
     for (const ModuleCase& c : kModules) {
         clearLog();
@@ -132,8 +123,9 @@ TEST_F(LogsTest, PushReachesTheCoreLogAtTheLevelUnderTheModuleAndConvertsBack)
     }
 }
 
-TEST(LogModuleConverter, CoreModulesWithoutInterfaceValueGiveNone)
+TEST(LogModuleConverter, CoreModulesAndTheInfoLevelWithoutInterfaceValueGiveNone)
 {
+    EXPECT_FALSE(bridge::persistence::LogLevelEnumConverter::toExternalOpt(LogLevel::Info));
     for (const LogModule* module : { &Log::None, &Log::Recipe, &Log::Machine, &Log::MultiMachines })
         EXPECT_FALSE(bridge::persistence::LogModuleConverter::toExternalOpt(*module))
             << qPrintable(module->name());
@@ -173,8 +165,8 @@ TEST_P(InvalidPushTest, ThrowsNamingTheConverterAndWritesNothing)
     EXPECT_TRUE(logEntries().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, InvalidPushTest, ::testing::ValuesIn(kInvalidPushes),
-    [](const ::testing::TestParamInfo<InvalidPushCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Values, InvalidPushTest, ::testing::ValuesIn(kInvalidPushes), caseName<InvalidPushCase>);
 
 // --- histories --------------------------------------------------------------------------------------
 
@@ -220,8 +212,7 @@ TEST_P(EventsHistoryTest, ExportsTheRecordedEvents)
     EXPECT_EQ(logs().exportEventsHistory(entry.from, entry.to, entry.first, entry.second), entry.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Filters, EventsHistoryTest, ::testing::ValuesIn(kEvents),
-    [](const ::testing::TestParamInfo<EventsCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Filters, EventsHistoryTest, ::testing::ValuesIn(kEvents), caseName<EventsCase>);
 
 TEST_F(LogsTest, FailureHistoryListsLoggedFailuresOnePerLine)
 {
@@ -281,8 +272,7 @@ TEST_P(DamagedHistoryTest, RowThatDoesNotParseIsLoggedAndSkipped)
     EXPECT_EQ(logEntriesContaining(QStringLiteral("is not a list of rows")).size(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Histories, DamagedHistoryTest, ::testing::ValuesIn(kDamaged),
-    [](const ::testing::TestParamInfo<DamagedCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Histories, DamagedHistoryTest, ::testing::ValuesIn(kDamaged), caseName<DamagedCase>);
 
 // --- assertions ---------------------------------------------------------------------------------------
 
@@ -440,8 +430,8 @@ TEST_P(ForeignHandleTest, HandleOfAnotherAccessorIsReportedAndRefused)
     EXPECT_EQ(handleReports(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Operations, ForeignHandleTest, ::testing::ValuesIn(kForeignUses),
-    [](const ::testing::TestParamInfo<ForeignHandleCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Operations, ForeignHandleTest, ::testing::ValuesIn(kForeignUses), caseName<ForeignHandleCase>);
 
 TEST_F(LogsTest, InvalidOrderThrowsBeforeTheHandleIsLookedAt)
 {

@@ -28,6 +28,12 @@ template <class Object> void PrintTo(const PropertyCase<Object>& entry, std::ost
 #define PROPERTY_SETTER(Object, setter, Type)                                                                \
     [](Object& object, const QVariant& value) { object.setter(value.value<Type>()); }
 
+/// The table entry of `property`, notified by `<property>Changed` and set by `setter` with a `Type`.
+#define PROPERTY_CASE(Object, property, setter, Type, initial, other)                                        \
+    {                                                                                                        \
+#property, #property "Changed", initial, other, PROPERTY_SETTER(Object, setter, Type)                \
+    }
+
 /// A fresh object of a class whose instances are otherwise process-wide.
 template <class Object> struct Fresh : Object
 {

@@ -119,8 +119,7 @@ TEST_P(Capabilities, FollowTheModelAndTheBoilersOfTheConfiguration)
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Machines, Capabilities, ::testing::ValuesIn(kCases),
-    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Machines, Capabilities, ::testing::ValuesIn(kCases), caseName<Case>);
 
 // The operations that need no configuration report nothing; on model 0 they offer everything.
 #define OFFERED(Accessor, operation)                                                                         \

@@ -9,6 +9,7 @@
 #include "core/machine/machine.h"
 #include "core/multimachines/slavemachinessettings.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -37,18 +38,11 @@ auto fields(const C::ConfigurationSettings& s)
 const MachineIdentity kIdentity { QStringLiteral("SN-0042"), QStringLiteral("KX7"), QStringLiteral("A-17"),
     QDateTime(QDate(2023, 6, 1), QTime(9, 30), Qt::UTC) };
 
-class CharacteristicsTest : public MachineTest
+class CharacteristicsTest
+    : public MachineAccessorTest<LeaCharacteristics, bridge::staticsettings::Characteristics>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        gCoreEnv->machine()->setIdentity(kIdentity);
-        characteristics = createAccessor<LeaCharacteristics>();
-        ASSERT_TRUE(dynamic_cast<bridge::staticsettings::Characteristics*>(characteristics.get()));
-    }
-
-    std::unique_ptr<LeaCharacteristics> characteristics;
+    void prepare() override { gCoreEnv->machine()->setIdentity(kIdentity); }
 };
 
 TEST_F(CharacteristicsTest, EveryFieldIsTheMachines)
@@ -72,27 +66,27 @@ TEST_F(CharacteristicsTest, EveryFieldIsTheMachines)
     slaves.addEmptyPort();
     slaves.attachSlaveMachine(Slave::SelectionOnSlave);
 
-    const C::Software software = characteristics->software();
+    const C::Software software = accessor->software();
     EXPECT_EQ(software.model, C::CompactEspresso);
     EXPECT_EQ(fields(software.interfaceVersion), fields(C::Version { 1, 4, 13, {} }));
     EXPECT_EQ(fields(software.libraryVersion), fields(C::Version { 1, 56, 12, {} }));
     EXPECT_EQ(software.buildType, QStringLiteral("Release"));
     EXPECT_TRUE(software.isQuorra);
-    EXPECT_EQ(fields(characteristics->machine()),
+    EXPECT_EQ(fields(accessor->machine()),
         std::make_tuple(kIdentity.serialNumber, kIdentity.machineCode, kIdentity.assetNumber,
             information.name, kIdentity.installationDate));
-    const C::ActuatorBoard board = characteristics->actuatorBoard();
+    const C::ActuatorBoard board = accessor->actuatorBoard();
     EXPECT_EQ(std::make_tuple(board.version, board.revision), std::make_tuple(5, 3));
-    const C::ConfigurationGroupSettings group = characteristics->configurationGroupSettings();
+    const C::ConfigurationGroupSettings group = accessor->configurationGroupSettings();
     EXPECT_EQ(std::make_tuple(group.name, group.version, group.customer, group.author, group.creationDate),
         std::make_tuple(QStringLiteral("Group"), QStringLiteral("7"), QStringLiteral("ACME"),
             QStringLiteral("Jo"), QStringLiteral("2024-02-29")));
-    const C::RemoteControls remote = characteristics->remoteControls();
+    const C::RemoteControls remote = accessor->remoteControls();
     EXPECT_EQ(std::make_tuple(
                   remote.remoteSelectionEnabled, remote.remoteCleaningEnabled, remote.remoteRebootEnabled),
         std::make_tuple(false, true, true));
-    EXPECT_EQ(characteristics->guiCustomizationFileName(), information.guiCustomizationFileName);
-    EXPECT_EQ(fields(characteristics->configurationSettings()),
+    EXPECT_EQ(accessor->guiCustomizationFileName(), information.guiCustomizationFileName);
+    EXPECT_EQ(fields(accessor->configurationSettings()),
         fields(C::ConfigurationSettings {
             information.code, information.version, true, { C::SelectionDisabled, C::SelectionOnSlave } }));
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
@@ -103,12 +97,12 @@ TEST_F(CharacteristicsTest, TheScreenIsTheMainOneOrNone)
     QScreen* primary = QGuiApplication::primaryScreen();
     ASSERT_TRUE(primary);
     gGuiEnv->guiSettings()->setMainScreen(primary);
-    const C::Screen screen = characteristics->screen();
+    const C::Screen screen = accessor->screen();
     EXPECT_EQ(std::make_tuple(screen.width, screen.height, screen.isPortrait, screen.refreshRate),
         std::make_tuple(primary->size().width(), primary->size().height(),
             primary->isPortrait(primary->orientation()), primary->refreshRate()));
     gGuiEnv->guiSettings()->setMainScreen(nullptr);
-    const C::Screen none = characteristics->screen();
+    const C::Screen none = accessor->screen();
     EXPECT_EQ(std::make_tuple(none.width, none.height, none.isPortrait, none.refreshRate),
         std::make_tuple(0, 0, false, 0.0));
 }
@@ -118,7 +112,7 @@ TEST_F(CharacteristicsTest, OnlyPlatformOneIsADesktop)
     for (const auto& [platform, desktop] :
         { std::make_pair(0, false), std::make_pair(1, true), std::make_pair(2, false) }) {
         gCoreEnv->setPlatform(platform);
-        EXPECT_EQ(characteristics->isPlatformDesktop(), desktop) << platform;
+        EXPECT_EQ(accessor->isPlatformDesktop(), desktop) << platform;
     }
 }
 
@@ -163,7 +157,7 @@ TEST_P(EveryCapability, ReachesItsOwnFieldOnly)
 {
     const CapabilityCase& mine = GetParam();
     gGuiEnv->guiSettings()->setCapability(mine.capability, true);
-    const Caps capabilities = characteristics->capabilities();
+    const Caps capabilities = accessor->capabilities();
     for (const CapabilityCase& c : kCapabilities)
         EXPECT_EQ(capabilities.*c.field, c.field == mine.field) << int(c.capability);
 }
@@ -183,7 +177,7 @@ class EveryModel : public CharacteristicsTest, public ::testing::WithParamInterf
 TEST_P(EveryModel, IsReportedAsTheInterfacesAndConvertsBack)
 {
     gHardwareEnv->setMachineModel(GetParam().core);
-    EXPECT_EQ(characteristics->software().model, GetParam().lea);
+    EXPECT_EQ(accessor->software().model, GetParam().lea);
     EXPECT_EQ(
         bridge::staticsettings::MachineModelEnumConverter::toInternalOpt(GetParam().lea), GetParam().core);
 }
@@ -204,13 +198,13 @@ TEST_F(CharacteristicsTest, ValuesWithoutCounterpartAreRefused)
         EXPECT_FALSE(bridge::staticsettings::MachineModelEnumConverter::toInternalOpt(model)) << int(model);
     gHardwareEnv->setMachineModel(static_cast<M::MachineModel>(7));
     EXPECT_EQ(exceptionText<std::invalid_argument>([&] {
-        characteristics->software();
+        accessor->software();
     }).rfind("Invalid internal enum value 7 (", 0),
         0u);
     loadConfiguration();
     gHardwareEnv->slaveMachinesSettings()->attachSlaveMachine(static_cast<Slave::SlaveSelectionType>(4));
     EXPECT_EQ(exceptionText<std::invalid_argument>([&] {
-        characteristics->configurationSettings();
+        accessor->configurationSettings();
     }).rfind("Invalid internal enum value 4 (", 0),
         0u);
 }

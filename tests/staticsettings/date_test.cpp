@@ -6,6 +6,7 @@
 #include "core/settings/settingsstore.h"
 #include "core/tools/envvars.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <QJsonArray>
 #include <QSignalSpy>
@@ -53,37 +54,26 @@ const Dst kNorthern { LeaDate::CentralEurope, { LeaDate::March, LeaDate::LastWee
 const Dst kAcrossNewYear { LeaDate::Oceania, { LeaDate::October, LeaDate::FirstWeek, LeaDate::Sunday, 0 },
     { LeaDate::April, LeaDate::FirstWeek, LeaDate::Sunday, 0 } };
 
-class DateTest : public MachineTest
+class DateTest : public SettingsAccessorTest<LeaDate, bridge::staticsettings::Date>
 {
 protected:
     void SetUp() override
     {
-        MachineTest::SetUp();
-        loadConfiguration();
+        SettingsAccessorTest::SetUp();
         gCoreEnv->setPlatform(kMachinePlatform);
-        date = createAccessor<LeaDate>();
-        ASSERT_TRUE(dynamic_cast<bridge::staticsettings::Date*>(date.get()));
     }
     void TearDown() override
     {
         qunsetenv(EnvVars::name(EnvVars::IgnoreInternetDate));
-        MachineTest::TearDown();
+        SettingsAccessorTest::TearDown();
     }
 
-    SettingsStore& store() const { return *gCoreEnv->configurationGroup()->settingsStore(); }
     MachineClock& clock() const { return *gCoreEnv->clock(); }
-    void reload()
-    {
-        store().reload();
-        loadConfiguration();
-    }
     QDateTime clockFields() const
     {
         const QDateTime now = clock().now();
         return QDateTime(now.date(), now.time(), Qt::UTC);
     }
-
-    std::unique_ptr<LeaDate> date;
 };
 
 struct ClockCase
@@ -132,56 +122,55 @@ TEST_P(MachineClockFromUtc, MovesByTheOffsetAndTheSummerHourAndTurnsBack)
 {
     const ClockCase& c = GetParam();
     ASSERT_TRUE(loadConfiguration()->setTimeZoneOffset(c.offsetHours));
-    date->setDst(c.rule);
+    accessor->setDst(c.rule);
     reload();
-    ASSERT_EQ(fields(date->dst()), fields(readBack(c.rule)));
-    date->setCurrentDateTimeFromUtc(utc(c.utc));
+    ASSERT_EQ(fields(accessor->dst()), fields(readBack(c.rule)));
+    accessor->setCurrentDateTimeFromUtc(utc(c.utc));
     EXPECT_EQ(clockFields(), utc(c.machineClock));
     if (!c.repeatedHour) {
-        EXPECT_EQ(date->currentDateTimeUtc(), utc(c.utc));
+        EXPECT_EQ(accessor->currentDateTimeUtc(), utc(c.utc));
     }
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, MachineClockFromUtc, ::testing::ValuesIn(kClock),
-    [](const ::testing::TestParamInfo<ClockCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rules, MachineClockFromUtc, ::testing::ValuesIn(kClock), caseName<ClockCase>);
 
 TEST_F(DateTest, TheClockKeepsItsDateWhenTheInternetDateIsIgnored)
 {
     clock().setSimulatedTime(utc("2024-05-05T08:00:00"));
     qputenv(EnvVars::name(EnvVars::IgnoreInternetDate), "1");
-    date->setCurrentDateTimeFromUtc(utc("2030-01-01T10:30:15.500"));
+    accessor->setCurrentDateTimeFromUtc(utc("2030-01-01T10:30:15.500"));
     EXPECT_EQ(clockFields(), utc("2024-05-05T10:30:15"));
 }
 
 TEST_F(DateTest, AnInvalidTimeOrAPcLeavesTheClockAlone)
 {
     clock().setSimulatedTime(utc("2024-05-05T08:00:00"));
-    date->setCurrentDateTimeFromUtc(QDateTime());
+    accessor->setCurrentDateTimeFromUtc(QDateTime());
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Invalid date and time")).size(), 1);
     gCoreEnv->setPlatform(kDesktopPlatform);
-    date->setCurrentDateTimeFromUtc(utc("2030-01-01T10:30:00"));
+    accessor->setCurrentDateTimeFromUtc(utc("2030-01-01T10:30:00"));
     const QList<LogEntry> pc = logEntriesContaining(QStringLiteral(": Not supported on PC"));
     ASSERT_EQ(pc.size(), 1);
     EXPECT_TRUE(pc[0].items.value(0).contains(QStringLiteral("::setCurrentDateTimeFromUtc(")));
     EXPECT_EQ(pc[0].level, LogLevel::Warning);
     EXPECT_EQ(clockFields(), utc("2024-05-05T08:00:00"));
     // A PC's clock knows its zone: no offset is taken off.
-    EXPECT_EQ(date->currentDateTimeUtc(), utc("2024-05-05T08:00:00"));
+    EXPECT_EQ(accessor->currentDateTimeUtc(), utc("2024-05-05T08:00:00"));
 }
 
 TEST_F(DateTest, TheOffsetSignalIsRelayedOnceAcrossConfigurationsAndCalls)
 {
-    QSignalSpy changed(date.get(), &LeaDate::timeZoneOffsetChanged);
+    QSignalSpy changed(accessor.get(), &LeaDate::timeZoneOffsetChanged);
     for (int i = 0; i < 3; ++i) {
-        date->timeZoneOffset();
-        date->dst();
+        accessor->timeZoneOffset();
+        accessor->dst();
         reload();
     }
     ASSERT_TRUE(gCoreEnv->configuration()->setTimeZoneOffset(-5));
     ASSERT_TRUE(gCoreEnv->configuration()->setTimeZoneOffset(-5));
     EXPECT_EQ(changed.size(), 1);
-    EXPECT_EQ(date->timeZoneOffset(), std::chrono::minutes(-300));
+    EXPECT_EQ(accessor->timeZoneOffset(), std::chrono::minutes(-300));
 }
 
 struct InvalidRuleCase
@@ -210,48 +199,41 @@ class InvalidRule : public DateTest, public ::testing::WithParamInterface<Invali
 
 TEST_P(InvalidRule, SwitchesAutomaticSummerTimeOffAndKeepsTheStoredRule)
 {
-    date->setDst(kNorthern);
+    accessor->setDst(kNorthern);
     const auto stored = [this] {
         return std::make_tuple(store().value(QStringLiteral("dst/timeZone")),
             store().value(QStringLiteral("dst/start")), store().value(QStringLiteral("dst/end")));
     };
     const auto before = stored();
     clearLog();
-    date->setDst(GetParam().rule);
-    EXPECT_FALSE(date->dst());
+    accessor->setDst(GetParam().rule);
+    EXPECT_FALSE(accessor->dst());
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Invalid external enum value")).size(), 1);
     reload();
-    EXPECT_FALSE(date->dst());
+    EXPECT_FALSE(accessor->dst());
     EXPECT_EQ(stored(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, InvalidRule, ::testing::ValuesIn(kInvalid),
-    [](const ::testing::TestParamInfo<InvalidRuleCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, InvalidRule, ::testing::ValuesIn(kInvalid), caseName<InvalidRuleCase>);
 
 TEST_F(DateTest, ARefusedSaveKeepsRuleAndSwitch)
 {
-    date->setDst(kNorthern);
-    const auto before = fields(date->dst());
-    for (const char* key : { "dst/start", "general/automaticSummerTime" }) {
-        refuseSetting(QLatin1String(key));
-        clearLog();
-        date->setDst(
-            key == std::string("dst/start") ? nonstd::optional<Dst>(kAcrossNewYear) : nonstd::nullopt);
-        EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save")).size(), 1) << key;
-        EXPECT_EQ(fields(date->dst()), before) << key;
-        reload();
-        EXPECT_EQ(fields(date->dst()), before) << key;
-        acceptWrites();
-    }
+    accessor->setDst(kNorthern);
+    for (const auto& [key, rule] : { std::make_pair("dst/start", nonstd::optional<Dst>(kAcrossNewYear)),
+             std::make_pair("general/automaticSummerTime", nonstd::optional<Dst>()) })
+        expectRefusedSaveKeeps(
+            QLatin1String(key), QStringLiteral("Failed to save"),
+            [&, &rule = rule] { accessor->setDst(rule); }, [&] { return fields(accessor->dst()); });
+    EXPECT_EQ(fields(accessor->dst()), fields(readBack(kNorthern)));
 }
 
 TEST_F(DateTest, AStoredRuleTheInterfaceCannotNameIsRefusedWhenRead)
 {
-    date->setDst(kNorthern);
+    accessor->setDst(kNorthern);
     ASSERT_TRUE(store().setValue(QStringLiteral("dst/end"), QJsonArray { 0, 3, 9 }));
     loadConfiguration();
     EXPECT_EQ(exceptionText<std::invalid_argument>([&] {
-        date->dst();
+        accessor->dst();
     }).rfind("Invalid internal enum value 9 (", 0),
         0u);
 }

@@ -3,6 +3,7 @@
 #include "core/configuration/configurationgroup.h"
 #include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/settingsaccessortest.h"
 
 #include <QSignalSpy>
 
@@ -11,36 +12,16 @@ namespace {
 using LeaEndLineTest = lea::staticsettings::EndLineTest;
 const QString kKey = QStringLiteral("configuration/endLineTestEnabled");
 
-class EndLineTestTest : public MachineTest
-{
-protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        endLineTest = createAccessor<LeaEndLineTest>();
-        ASSERT_TRUE(dynamic_cast<bridge::staticsettings::EndLineTest*>(endLineTest.get()));
-        clearLog();
-    }
-
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
-    void reload()
-    {
-        store().reload();
-        loadConfiguration();
-    }
-
-    std::unique_ptr<LeaEndLineTest> endLineTest;
-};
+using EndLineTestTest = SettingsAccessorTest<LeaEndLineTest, bridge::staticsettings::EndLineTest>;
 
 TEST_F(EndLineTestTest, TheFlagIsStoredAndEveryChangeSignalledOnceAcrossReloads)
 {
-    QSignalSpy changed(endLineTest.get(), &LeaEndLineTest::endLineTestEnabledChanged);
-    EXPECT_FALSE(endLineTest->endLineTestEnabled());
+    QSignalSpy changed(accessor.get(), &LeaEndLineTest::endLineTestEnabledChanged);
+    EXPECT_FALSE(accessor->endLineTestEnabled());
     for (const bool enabled : { true, true, false, true }) {
-        EXPECT_TRUE(endLineTest->setEndLineTestEnabled(enabled));
+        EXPECT_TRUE(accessor->setEndLineTestEnabled(enabled));
         reload();
-        EXPECT_EQ(endLineTest->endLineTestEnabled(), enabled);
+        EXPECT_EQ(accessor->endLineTestEnabled(), enabled);
     }
     // The configuration loaded last is followed too.
     gCoreEnv->configuration()->setEndLineTestEnabled(false);
@@ -52,16 +33,14 @@ TEST_F(EndLineTestTest, TheFlagIsStoredAndEveryChangeSignalledOnceAcrossReloads)
 
 TEST_F(EndLineTestTest, ARefusedSaveKeepsTheFlagAndSignalsNothing)
 {
-    ASSERT_TRUE(endLineTest->setEndLineTestEnabled(true));
-    refuseSetting(kKey);
-    QSignalSpy changed(endLineTest.get(), &LeaEndLineTest::endLineTestEnabledChanged);
-    EXPECT_FALSE(endLineTest->setEndLineTestEnabled(false));
-    EXPECT_TRUE(endLineTest->endLineTestEnabled());
+    ASSERT_TRUE(accessor->setEndLineTestEnabled(true));
+    QSignalSpy changed(accessor.get(), &LeaEndLineTest::endLineTestEnabledChanged);
+    expectRefusedSaveKeeps(
+        kKey, QStringLiteral("Failed to save the end-of-line test flag"),
+        [&] { EXPECT_FALSE(accessor->setEndLineTestEnabled(false)); },
+        [&] { return accessor->endLineTestEnabled(); });
+    EXPECT_TRUE(accessor->endLineTestEnabled());
     EXPECT_TRUE(changed.isEmpty());
-    EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save the end-of-line test flag")).size(), 1);
-    acceptWrites();
-    reload();
-    EXPECT_TRUE(endLineTest->endLineTestEnabled());
 }
 
 using EndLineTest = bridge::staticsettings::EndLineTest;

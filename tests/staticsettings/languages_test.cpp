@@ -4,6 +4,7 @@
 #include "core/gui/guimanager.h"
 #include "core/settings/settingsstore.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <gmock/gmock.h>
 #include <QCoreApplication>
@@ -37,17 +38,9 @@ Settings record(L user, L technician, L current, std::vector<L> deselected)
 const std::vector<L> kOffered { QLocale::English, QLocale::German, QLocale::French };
 const L kNone = QLocale::AnyLanguage;
 
-class LanguagesTest : public MachineTest
+class LanguagesTest : public MachineAccessorTest<LeaLanguages, bridge::staticsettings::Languages>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        languages = createAccessor<LeaLanguages>();
-        ASSERT_TRUE(dynamic_cast<bridge::staticsettings::Languages*>(languages.get()));
-        clearLog();
-    }
-
     SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
     /// What a restarted machine reads back.
     Settings reloaded() const
@@ -55,16 +48,14 @@ protected:
         store().reload();
         machine().guiManager().setCurrentLanguage(nonstd::nullopt);
         machine().guiManager().loadLanguages();
-        return languages->settings();
+        return accessor->settings();
     }
-
-    std::unique_ptr<LeaLanguages> languages;
 };
 
 TEST_F(LanguagesTest, NothingChosenAtFirst)
 {
     EXPECT_EQ(
-        fields(languages->settings()), fields(Settings { kNone, kNone, kNone, {}, {}, {}, kOffered, {} }));
+        fields(accessor->settings()), fields(Settings { kNone, kNone, kNone, {}, {}, {}, kOffered, {} }));
 }
 
 // Each record applied in turn: the record read back, also after a restart.
@@ -88,13 +79,13 @@ TEST_F(LanguagesTest, AppliedSettingsReadBackAndSurviveARestart)
             { QLocale::French, QLocale::English, QLocale::German, {}, {}, {}, kOffered, {} } },
     };
     for (const auto& step : steps) {
-        EXPECT_TRUE(languages->setSettings(step.applied));
-        EXPECT_EQ(fields(languages->settings()), fields(step.expected));
+        EXPECT_TRUE(accessor->setSettings(step.applied));
+        EXPECT_EQ(fields(accessor->settings()), fields(step.expected));
         EXPECT_EQ(fields(reloaded()), fields(step.expected));
         // Reading and applying the same record changes nothing.
-        QSignalSpy changed(languages.get(), &LeaLanguages::languageChanged);
-        EXPECT_TRUE(languages->setSettings(languages->settings()));
-        EXPECT_EQ(fields(languages->settings()), fields(step.expected));
+        QSignalSpy changed(accessor.get(), &LeaLanguages::languageChanged);
+        EXPECT_TRUE(accessor->setSettings(accessor->settings()));
+        EXPECT_EQ(fields(accessor->settings()), fields(step.expected));
         EXPECT_TRUE(changed.isEmpty());
     }
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
@@ -102,21 +93,21 @@ TEST_F(LanguagesTest, AppliedSettingsReadBackAndSurviveARestart)
 
 TEST_F(LanguagesTest, ALanguageNotOfferedOrARefusedSaveChangesNothing)
 {
-    ASSERT_TRUE(languages->setSettings(
+    ASSERT_TRUE(accessor->setSettings(
         record(QLocale::German, QLocale::English, QLocale::French, { QLocale::French })));
-    const Settings before = languages->settings();
-    QSignalSpy changed(languages.get(), &LeaLanguages::languageChanged);
+    const Settings before = accessor->settings();
+    QSignalSpy changed(accessor.get(), &LeaLanguages::languageChanged);
     for (const Settings& refused : { record(QLocale::Italian, kNone, kNone, {}),
              record(kNone, QLocale::C, kNone, {}), record(kNone, kNone, QLocale::Japanese, {}) }) {
-        EXPECT_FALSE(languages->setSettings(refused));
-        EXPECT_EQ(fields(languages->settings()), fields(before));
+        EXPECT_FALSE(accessor->setSettings(refused));
+        EXPECT_EQ(fields(accessor->settings()), fields(before));
     }
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Language not offered by this machine")).size(), 3);
 
     refuseSetting(QStringLiteral("gui/deselectedLanguages"));
-    EXPECT_FALSE(languages->setSettings(record(QLocale::English, kNone, QLocale::English, {})));
+    EXPECT_FALSE(accessor->setSettings(record(QLocale::English, kNone, QLocale::English, {})));
     EXPECT_EQ(logEntriesContaining(QStringLiteral("Failed to save the language settings")).size(), 1);
-    EXPECT_EQ(fields(languages->settings()), fields(before));
+    EXPECT_EQ(fields(accessor->settings()), fields(before));
     EXPECT_TRUE(changed.isEmpty());
     acceptWrites();
     EXPECT_EQ(fields(reloaded()), fields(before));
@@ -124,11 +115,11 @@ TEST_F(LanguagesTest, ALanguageNotOfferedOrARefusedSaveChangesNothing)
 
 TEST_F(LanguagesTest, ChangesAreAnnouncedOnceWhileTheManagerAnnouncesThem)
 {
-    QSignalSpy changed(languages.get(), &LeaLanguages::languageChanged);
-    ASSERT_TRUE(languages->setSettings(record(QLocale::German, kNone, QLocale::German, { QLocale::French })));
+    QSignalSpy changed(accessor.get(), &LeaLanguages::languageChanged);
+    ASSERT_TRUE(accessor->setSettings(record(QLocale::German, kNone, QLocale::German, { QLocale::French })));
     EXPECT_EQ(changed.size(), 1);
     machine().guiManager().setAnnouncesLanguageChanges(false);
-    ASSERT_TRUE(languages->setSettings(record(kNone, kNone, QLocale::English, {})));
+    ASSERT_TRUE(accessor->setSettings(record(kNone, kNone, QLocale::English, {})));
     EXPECT_EQ(changed.size(), 1);
     machine().guiManager().setAnnouncesLanguageChanges(true);
     machine().guiManager().setCurrentLanguage(QLocale::French);
@@ -161,11 +152,11 @@ TEST_F(LanguagesTest, StringTranslationsAnswerEachRequestedLanguageOfTheType)
         { LeaLanguages::RecipeName, {}, {} },
     };
     for (const auto& c : cases)
-        EXPECT_EQ(pairs(languages->getStringTranslations("Hot chocolate", c.requested, c.type)), c.expected);
+        EXPECT_EQ(pairs(accessor->getStringTranslations("Hot chocolate", c.requested, c.type)), c.expected);
 
     for (const int type : { -1, 22 }) {
         const std::string text = exceptionText<std::invalid_argument>([&] {
-            languages->getStringTranslations(
+            accessor->getStringTranslations(
                 "Hot chocolate", { QLocale::German }, static_cast<LeaLanguages::StringType>(type));
         });
         EXPECT_THAT(text, ::testing::StartsWith("Invalid external enum value " + std::to_string(type)));
@@ -188,7 +179,7 @@ TEST_F(LanguagesTest, TheChosenLanguageIsTheOneTheInterfaceTextsAreGivenIn)
 {
     GermanTranslator translator;
     QCoreApplication::installTranslator(&translator);
-    ASSERT_TRUE(languages->setSettings(record(kNone, kNone, QLocale::German, {})));
+    ASSERT_TRUE(accessor->setSettings(record(kNone, kNone, QLocale::German, {})));
     EXPECT_THAT(pairs(bridge::utils::translationsFromQm(QStringLiteral("Menu"), QStringLiteral("Sugar"))),
         ElementsAre(P { QLocale::German, "Zucker" }));
     QCoreApplication::removeTranslator(&translator);

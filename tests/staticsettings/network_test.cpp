@@ -71,8 +71,7 @@ TEST_P(NetworkLinks, EachChangeReachesItsSignalOnceAndTheRecords)
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, NetworkLinks, ::testing::ValuesIn(kChanges),
-    [](const ::testing::TestParamInfo<LinkChange>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Links, NetworkLinks, ::testing::ValuesIn(kChanges), caseName<LinkChange>);
 
 using Network = bridge::staticsettings::Network;
 const GuardCase<Network> kGuarded[] = {

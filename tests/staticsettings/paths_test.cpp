@@ -2,6 +2,7 @@
 #include "core/configuration/path.h"
 #include "core/hardwareenvironment.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,19 +58,10 @@ const PathCase kPaths[] = {
         true },
 };
 
-class PathsTest : public MachineTest
+class PathsTest : public MachineAccessorTest<LeaPaths, bridge::staticsettings::Paths>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        paths = createAccessor<LeaPaths>();
-        ASSERT_TRUE(dynamic_cast<bridge::staticsettings::Paths*>(paths.get()));
-    }
-
     QString root() const { return gCoreEnv->path()->root(); }
-
-    std::unique_ptr<LeaPaths> paths;
 };
 
 class EveryPath : public PathsTest, public ::testing::WithParamInterface<PathCase>
@@ -80,10 +72,10 @@ TEST_P(EveryPath, LiesUnderTheChosenRootAndIsMadeOnlyWhereTheDownloadsGo)
 {
     const PathCase& c = GetParam();
     const QString expected = root() + QLatin1String(c.underRoot);
-    EXPECT_EQ(((*paths).*c.call)(), expected);
+    EXPECT_EQ(((*accessor).*c.call)(), expected);
     EXPECT_EQ(QFileInfo(expected).isDir(), c.created);
     // A second call finds the directory made and gives the same text.
-    EXPECT_EQ(((*paths).*c.call)(), expected);
+    EXPECT_EQ(((*accessor).*c.call)(), expected);
     EXPECT_TRUE(logEntries().isEmpty());
 }
 
@@ -109,7 +101,7 @@ TEST_P(UpdateAtNextBoot, GoesUnderTheApplicationOnlyForTheModelsAndSystemsThatBo
     const QString expected = root()
         + QLatin1String(
             c.fromApplication ? "application/res/bin_update_at_next_boot/" : "bin_update_at_next_boot/");
-    EXPECT_EQ(paths->applicationUpdateAtNextBoot(), expected);
+    EXPECT_EQ(accessor->applicationUpdateAtNextBoot(), expected);
     EXPECT_TRUE(QFileInfo(expected).isDir());
 }
 
@@ -133,7 +125,7 @@ TEST_F(PathsTest, ADirectoryThatCannotBeMadeIsStillReturned)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     gCoreEnv->path()->setRoot(blocker.fileName());
-    EXPECT_EQ(paths->downloadedUiUpdate(), blocker.fileName() + QStringLiteral("/download/uiUpdate/"));
+    EXPECT_EQ(accessor->downloadedUiUpdate(), blocker.fileName() + QStringLiteral("/download/uiUpdate/"));
     EXPECT_TRUE(QFileInfo(blocker.fileName()).isFile());
 }
 

@@ -3,6 +3,7 @@
 #include "core/machine/machineclock.h"
 #include "lea/maintenance/cleaning.h"
 #include "support/guardtest.h"
+#include "support/machineaccessortest.h"
 
 #include <tuple>
 #include <vector>
@@ -19,26 +20,25 @@ EventFields fields(const Event& e)
     return std::make_tuple(e.type, e.time, e.remote, e.mode, e.status);
 }
 
-class CleaningEventsTest : public MachineTest
+class CleaningEventsTest : public MachineAccessorTest<ls::CleaningEvents, bridge::statistics::CleaningEvents>
 {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        MachineTest::SetUp();
         loadConfiguration();
         gCoreEnv->clock()->setSimulatedTime(QDateTime::fromSecsSinceEpoch(kStart, Qt::UTC));
-        events = createAccessor<ls::CleaningEvents>();
-        ASSERT_TRUE(dynamic_cast<bridge::statistics::CleaningEvents*>(events.get()));
+    }
+    void SetUp() override
+    {
+        MachineAccessorTest::SetUp();
         // The signal passes its record by non-const reference: a spy cannot hold it.
-        QObject::connect(events.get(), &ls::CleaningEvents::cleaningEventData,
+        QObject::connect(accessor.get(), &ls::CleaningEvents::cleaningEventData,
             [this](Event& event) { received.push_back(fields(event)); });
-        clearLog();
     }
 
     static Machine& machine() { return *gCoreEnv->machine(); }
 
     static constexpr qint64 kStart = 1'700'000'000;
-    std::unique_ptr<ls::CleaningEvents> events;
     std::vector<EventFields> received;
 };
 
@@ -53,7 +53,7 @@ TEST_F(CleaningEventsTest, AStartedCleaningCycleIsReportedInOrderOnTheMachineClo
         (std::vector<EventFields> { { lm::Rinsing15, start, false, ls::Manual, ls::Started },
             { lm::Rinsing15, start, false, ls::Manual, ls::Running },
             { lm::Rinsing15, start + 90, false, ls::Manual, ls::Finished } }));
-    EXPECT_TRUE(events->cleanings().empty());
+    EXPECT_TRUE(accessor->cleanings().empty());
     EXPECT_TRUE(logEntries().isEmpty()) << qPrintable(logEntries().value(0).text);
 }
 
@@ -111,8 +111,7 @@ TEST_P(CleaningEventsRelay, ConvertsEachValueOrLogsAndEmitsNothing)
         << qPrintable(entries[0].text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Events, CleaningEventsRelay, ::testing::ValuesIn(kCoreEvents),
-    [](const ::testing::TestParamInfo<CoreEvent>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Events, CleaningEventsRelay, ::testing::ValuesIn(kCoreEvents), caseName<CoreEvent>);
 
 TEST_F(CleaningEventsTest, TheTimeKeepsTheLow32BitsOfTheSecondsSinceTheEpoch)
 {

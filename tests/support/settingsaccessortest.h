@@ -2,32 +2,37 @@
 
 #include "core/configuration/configurationgroup.h"
 #include "core/settings/settingsstore.h"
-#include "support/accessors.h"
-#include "support/machinetest.h"
+#include "support/machineaccessortest.h"
 
-#include <memory>
-
-/// A loaded configuration and an accessor of `Interface`, made as the
-/// interface layer makes it and checked to be the bridge's `Concrete`.
-template <class Interface, class Concrete = Interface> class SettingsAccessorTest : public MachineTest
+/// MachineAccessorTest with a loaded configuration made before the accessor.
+template <class Interface, class Concrete = Interface>
+class SettingsAccessorTest : public MachineAccessorTest<Interface, Concrete>
 {
 protected:
-    void SetUp() override
-    {
-        MachineTest::SetUp();
-        loadConfiguration();
-        accessor = createAccessor<Interface, Concrete>();
-        ASSERT_TRUE(accessor);
-        clearLog();
-    }
+    void prepare() override { this->loadConfiguration(); }
 
-    SettingsStore& store() const { return *machine().core().configurationGroup()->settingsStore(); }
+    SettingsStore& store() const { return *this->machine().core().configurationGroup()->settingsStore(); }
     /// Reads the settings table again and builds a new configuration from it.
     void reload()
     {
         store().reload();
-        loadConfiguration();
+        this->loadConfiguration();
     }
 
-    std::unique_ptr<Concrete> accessor;
+    /// Refuses the setting `key`, calls `write` and checks that `failure` is logged once and that
+    /// `read` gives what it gave before, in memory and after a reload; then accepts writes again.
+    template <class Write, class Read>
+    void expectRefusedSaveKeeps(const QString& key, const QString& failure, Write&& write, Read&& read)
+    {
+        SCOPED_TRACE(key.toStdString());
+        const auto before = read();
+        this->refuseSetting(key);
+        this->clearLog();
+        write();
+        EXPECT_EQ(this->logEntriesContaining(failure).size(), 1);
+        EXPECT_EQ(read(), before);
+        reload();
+        EXPECT_EQ(read(), before);
+        this->acceptWrites();
+    }
 };
