@@ -1,10 +1,12 @@
 // Reading the nutritional information of every product through the accessor
 // must cost little more than walking the loaded recipes by hand: every
 // ingredient's canister values times its dose, summed by name and unit, then
-// scaled to tenths, with the same image look-up and translated names.
+// scaled to tenths, with the same image look-up, translated names and one
+// read lock for the whole walk.
 
 #include "benchenvironment.h"
 #include "bridge/localimagestore.h"
+#include "bridge/writerule.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/abstractpreparationstep.h"
 #include "core/catalogue/beverage.h"
@@ -35,6 +37,7 @@ Lea* gNutrition = nullptr;
 std::map<lea::ProductDbId, Lea::Information> floorProducts()
 {
     std::map<lea::ProductDbId, Lea::Information> result;
+    const bridge::utils::Transaction snapshot(*gCoreEnv->configuration()->loader());
     for (const Product* product : gCoreEnv->configuration()->products()) {
         Lea::Information information;
         information.imagePath = bridge::LocalImageStore::instance().getNutritionalImage(
@@ -45,8 +48,9 @@ std::map<lea::ProductDbId, Lea::Information> floorProducts()
                 for (const AbstractIngredient* ingredient : step->ingredientsConst()) {
                     if (!ingredient->canister())
                         continue;
-                    for (const NutritionalInformation& item :
-                        ingredient->canister()->nutritionalInformationList()) {
+                    const NutritionalInformationList items
+                        = ingredient->canister()->nutritionalInformationList();
+                    for (const NutritionalInformation& item : items) {
                         const double value = item.value().toDouble() * ingredient->dose();
                         auto same = std::find_if(information.bits.begin(), information.bits.end(),
                             [&](const Lea::InformationBit& bit) {

@@ -5,6 +5,7 @@
 #include "bridge/products/logicalingredientenumconverter.h"
 #include "bridge/products/nutritionalinformationconverter.h"
 #include "bridge/utils.h"
+#include "bridge/writerule.h"
 #include "core/catalogue/abstractingredient.h"
 #include "core/catalogue/product.h"
 #include "core/catalogue/recipe.h"
@@ -67,6 +68,8 @@ std::map<lea::ProductDbId, NutritionalInformation::Information> NutritionalInfor
     const Configuration* configuration = utils::loadedConfiguration(Q_FUNC_INFO);
     if (!configuration)
         return {};
+    // One read lock for the whole listing rather than one per product's image look-up.
+    const utils::Transaction snapshot(*configuration->loader());
     std::map<lea::ProductDbId, Information> result;
     for (const Product* product : configuration->products()) {
         if (const auto id = utils::idFromCoreOpt<lea::ProductDbId>(product->id()))

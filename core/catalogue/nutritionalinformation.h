@@ -16,12 +16,12 @@ public:
     /// The database row id; negative for values computed or not stored.
     int id() const { return m_id; }
     void setId(int id) { m_id = id; }
-    QString name() const { return m_name; }
+    const QString& name() const { return m_name; }
     /// The name in the interface's current language; the name itself without a translation.
     QString translatedName() const;
-    QVariant value() const { return m_value; }
+    const QVariant& value() const { return m_value; }
     void setValue(const QVariant& value) { m_value = value; }
-    QString unit() const { return m_unit; }
+    const QString& unit() const { return m_unit; }
 
     friend bool operator==(const NutritionalInformation& a, const NutritionalInformation& b)
     {

@@ -62,13 +62,16 @@ NutritionalInformationList Recipe::computeNutritionalInformation(bool atDefaults
 {
     NutritionalInformationList totals;
     for (const AbstractPreparationStep* step : m_steps) {
-        for (const AbstractIngredient* ingredient : step->ingredients()) {
+        // Held as const copies: walking a temporary list would detach and copy every item.
+        const QList<AbstractIngredient*> ingredients = step->ingredients();
+        for (const AbstractIngredient* ingredient : ingredients) {
             const Canister* canister = ingredient->canister();
             if (!canister)
                 continue;
             const double dose
                 = ingredient->dose() * doseFactor(*this, ingredient->logicalCanisterId(), atDefaults);
-            for (const NutritionalInformation& item : canister->nutritionalInformationList()) {
+            const NutritionalInformationList items = canister->nutritionalInformationList();
+            for (const NutritionalInformation& item : items) {
                 const double amount = item.value().toDouble() * dose;
                 const auto same = std::find_if(totals.begin(), totals.end(), [&](const auto& total) {
                     return total.name() == item.name() && total.unit() == item.unit();
@@ -92,7 +95,8 @@ QList<QString> Recipe::allergens() const
 {
     QList<QString> allergens;
     for (const AbstractPreparationStep* step : m_steps) {
-        for (const AbstractIngredient* ingredient : step->ingredients()) {
+        const QList<AbstractIngredient*> ingredients = step->ingredients();
+        for (const AbstractIngredient* ingredient : ingredients) {
             if (!ingredient->canister())
                 continue;
             for (const QString& piece : ingredient->canister()->allergens().split(QLatin1Char(','))) {

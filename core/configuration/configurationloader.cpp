@@ -3,6 +3,10 @@
 #include "core/configuration/cataloguetables.h"
 #include "core/database/abstractdatabase.h"
 #include "core/database/vqsqlquery.h"
+#include "core/log/logformatter.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
 
 ConfigurationLoader::ConfigurationLoader(QObject* parent)
     : QObject(parent)
@@ -41,12 +45,28 @@ AbstractDatabase::Conditions imageKey(ConfigurationLoader::ImageOwner owner, con
 
 QByteArray ConfigurationLoader::loadImage(ImageOwner owner, const QString& type, int id) const
 {
-    VqSqlQuery query(connection(), __PRETTY_FUNCTION__);
-    query.setForwardOnly(true);
-    if (!AbstractDatabase::prepareSELECTALLQuery(query, db::Images::Table, imageKey(owner, type, id))
-        || !query.exec() || !query.next())
+    // Listings look up an image per entry: the statement is prepared once per connection.
+    static const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? AND %4 = ? AND %5 = ?")
+                                   .arg(AbstractDatabase::quoteIdentifier(db::Images::Data),
+                                       AbstractDatabase::quoteIdentifier(db::Images::Table),
+                                       AbstractDatabase::quoteIdentifier(db::Images::Entity),
+                                       AbstractDatabase::quoteIdentifier(db::Images::Type),
+                                       AbstractDatabase::quoteIdentifier(db::Images::OwnerId));
+    QSqlQuery* query = m_database ? m_database->preparedQuery(sql) : nullptr;
+    if (!query)
         return QByteArray();
-    return query.value(db::Images::Data).toByteArray();
+    query->addBindValue(static_cast<int>(owner));
+    // A null text would bind as SQL NULL, which matches nothing.
+    query->addBindValue(type.isNull() ? QString::fromLatin1("") : type);
+    query->addBindValue(id);
+    QByteArray data;
+    if (query->exec() && query->next())
+        data = query->value(0).toByteArray();
+    else if (query->lastError().isValid())
+        LogFormatter(LogLevel::Warning).log(Log::Database)
+            << __PRETTY_FUNCTION__ << "Cannot read an image:" << query->lastError().text();
+    query->finish();
+    return data;
 }
 
 QByteArray ConfigurationLoader::loadNutritionalImage(const QString& type, int id) const

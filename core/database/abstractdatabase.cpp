@@ -84,6 +84,8 @@ AbstractDatabase::AbstractDatabase(const QString& filePath)
 
 AbstractDatabase::~AbstractDatabase()
 {
+    // Kept statements go before their connection does.
+    m_prepared.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();
@@ -94,6 +96,21 @@ AbstractDatabase::~AbstractDatabase()
 QSqlDatabase AbstractDatabase::database() const
 {
     return QSqlDatabase::database(m_connectionName, false);
+}
+
+QSqlQuery* AbstractDatabase::preparedQuery(const QString& sql)
+{
+    auto kept = m_prepared.find(sql);
+    if (kept != m_prepared.end())
+        return kept->second.get();
+    auto query = std::make_unique<QSqlQuery>(database());
+    query->setForwardOnly(true);
+    if (!query->prepare(sql)) {
+        LogFormatter(LogLevel::Error).log(Log::Database)
+            << "Cannot prepare" << sql << query->lastError().text();
+        return nullptr;
+    }
+    return m_prepared.emplace(sql, std::move(query)).first->second.get();
 }
 
 QString AbstractDatabase::quoteIdentifier(const QString& name)

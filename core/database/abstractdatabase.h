@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <memory>
 #include <QMap>
 #include <QMultiMap>
 #include <QSqlDatabase>
@@ -55,7 +57,13 @@ public:
 
     static QString quoteIdentifier(const QString& name);
 
+    /// The statement `sql`, prepared once on this connection and kept for the
+    /// next call; null when it does not prepare. Callers bind, execute and
+    /// then finish() it, so that it holds no lock between uses.
+    QSqlQuery* preparedQuery(const QString& sql);
+
 private:
     QString m_connectionName;
     QString m_filePath;
+    std::map<QString, std::unique_ptr<QSqlQuery>> m_prepared;
 };
