@@ -56,6 +56,7 @@ public:
     /// The self-service mode's settings, on machines that have one.
     using SelfModeSettings = std::array<int32_t, 4>;
 
+    /// The whole energy-saving set-up: the times, each mode's settings and the weekly schedule.
     struct Settings
     {
         int64_t timeToSoftMode = 0;
