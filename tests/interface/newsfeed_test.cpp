@@ -24,12 +24,6 @@ using Settings = LeaNewsFeed::Settings;
 using WebViewsSettings = LeaNewsFeed::WebViewsSettings;
 using webview::HostRelativeUrl;
 
-/// Names the table's row in failure messages.
-template <class Case> auto PrintTo(const Case& entry, std::ostream* os) -> decltype(void(entry.name))
-{
-    *os << entry.name;
-}
-
 const QString kVendorFeed = QStringLiteral("https://news.example.com/rss");
 
 auto fields(const Settings& s)
@@ -117,6 +111,12 @@ struct BandCase
     int indexAfter;
 };
 
+/// Names the table's row in failure messages.
+void PrintTo(const BandCase& entry, std::ostream* os)
+{
+    *os << entry.name;
+}
+
 class NewsFeedBandTest : public NewsFeedTest, public ::testing::WithParamInterface<BandCase>
 {
 };
@@ -144,8 +144,7 @@ const BandCase kBandCases[] = {
     { "NegativeIndex", kEditorUrls, band({ "a", "https://mine" }, -1), kEditorUrls, 0 },
     { "BothListsEmpty", {}, band({}, 0), {}, 0 },
 };
-INSTANTIATE_TEST_SUITE_P(NewsFeed, NewsFeedBandTest, ::testing::ValuesIn(kBandCases),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(NewsFeed, NewsFeedBandTest, ::testing::ValuesIn(kBandCases), caseName<BandCase>);
 
 struct ModelCase
 {
@@ -155,6 +154,12 @@ struct ModelCase
     bool dispensingScreen;
     bool webViews;
 };
+
+/// Names the table's row in failure messages.
+void PrintTo(const ModelCase& entry, std::ostream* os)
+{
+    *os << entry.name;
+}
 
 class NewsFeedModelTest : public NewsFeedTest, public ::testing::WithParamInterface<ModelCase>
 {
@@ -179,8 +184,7 @@ const ModelCase kModels[] = {
     { "QuorraInterface", HardwareEnvironment::TableTopInstant, true, true, false },
     { "QuorraModel", HardwareEnvironment::Quorra, false, true, true },
 };
-INSTANTIATE_TEST_SUITE_P(NewsFeed, NewsFeedModelTest, ::testing::ValuesIn(kModels),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(NewsFeed, NewsFeedModelTest, ::testing::ValuesIn(kModels), caseName<ModelCase>);
 
 struct UrlCase
 {
@@ -190,6 +194,12 @@ struct UrlCase
     QString path;
     QString readBack;
 };
+
+/// Names the table's row in failure messages.
+void PrintTo(const UrlCase& entry, std::ostream* os)
+{
+    *os << entry.name;
+}
 
 class NewsFeedUrlTest : public NewsFeedTest, public ::testing::WithParamInterface<UrlCase>
 {
@@ -222,8 +232,7 @@ const UrlCase kUrls[] = {
     { "HttpsAfterHttpStays", "http://https://a", HostRelativeUrl::Http, "https://a", "http://https://a" },
     { "Empty", "", HostRelativeUrl::Https, "", "" },
 };
-INSTANTIATE_TEST_SUITE_P(NewsFeed, NewsFeedUrlTest, ::testing::ValuesIn(kUrls),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(NewsFeed, NewsFeedUrlTest, ::testing::ValuesIn(kUrls), caseName<UrlCase>);
 
 TEST_F(NewsFeedTest, WebViewsReadBackWithTheirNamesInTheCurrentLanguage)
 {
@@ -287,6 +296,12 @@ struct Refusal
     /// The entry's items after the signature.
     QStringList log;
 };
+
+/// Names the table's row in failure messages.
+void PrintTo(const Refusal& entry, std::ostream* os)
+{
+    *os << entry.name;
+}
 
 class NewsFeedRefusalTest : public NewsFeedTest, public ::testing::WithParamInterface<Refusal>
 {
@@ -354,8 +369,7 @@ const Refusal kRefusals[] = {
         },
         { "Failed to save the news feed settings" } },
 };
-INSTANTIATE_TEST_SUITE_P(NewsFeed, NewsFeedRefusalTest, ::testing::ValuesIn(kRefusals),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(NewsFeed, NewsFeedRefusalTest, ::testing::ValuesIn(kRefusals), caseName<Refusal>);
 
 bool storeHolds(const char* key)
 {
